@@ -1,0 +1,102 @@
+#include "installer/system_install.h"
+
+#include "installer/item_name.h"
+#include "installer/quoting.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/text.h"
+#include "platform/uuid.h"
+
+#include <exception>
+#include <string>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace installer {
+namespace {
+
+constexpr const char* systemFolder = "/Library/Keyboard Layouts";
+
+std::string privilegedCommand(const std::string& stagedPath, const std::string& destinationPath)
+{
+    const std::string destination = shellQuote(destinationPath);
+    return "/bin/mkdir -p " + shellQuote(systemFolder)
+        + "; /bin/rm -rf " + destination
+        + "; /usr/bin/ditto " + shellQuote(stagedPath) + " " + destination
+        + "; /usr/sbin/chown -R root:wheel " + destination
+        + "; /usr/bin/find " + destination + " -type d -exec /bin/chmod 755 {} \\;"
+        + "; /usr/bin/find " + destination + " -type f -exec /bin/chmod 644 {} \\;"
+        + "; /usr/bin/xattr -cr " + destination + " 2>/dev/null || true";
+}
+
+std::string failureMessage(const platform::ProcessResult& result)
+{
+    auto candidate = platform::decodeUtf8(result.standardError);
+    if (!candidate)
+        candidate = platform::decodeUtf8(result.standardOutput);
+    const std::string message = platform::trimmedWhitespaceAndNewlines(candidate.value_or(""));
+    return message.empty() ? "Administrator installation was cancelled or failed." : message;
+}
+
+// The staging folder goes away on every way out, and a failed removal never hides the outcome.
+class StagingFolder {
+public:
+    explicit StagingFolder(fs::path path) : path_(std::move(path)) { platform::createPrivateDirectory(path_); }
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+    ~StagingFolder()
+    {
+        try {
+            platform::removeItem(path_);
+        } catch (const std::exception&) {
+        }
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+fs::path stagingRoot()
+{
+    // The item staged here is what root installs, so nobody else may be able to swap it.
+    const fs::path root = platform::withoutTrailingSlashes(fs::temp_directory_path()) / "morrowvane-keyboard-installer";
+    if (!platform::itemOrLinkExists(root)) {
+        platform::createDirectories(root.parent_path());
+        try {
+            platform::createPrivateDirectory(root);
+        } catch (const platform::Error&) {
+            if (!platform::itemOrLinkExists(root))
+                throw;
+        }
+    }
+    platform::requirePrivateDirectory(root);
+    return root;
+}
+
+}  // namespace
+
+void installForAllUsers(const fs::path& item)
+{
+    installForAllUsers(item, "/usr/bin/osascript");
+}
+
+void installForAllUsers(const fs::path& item, const fs::path& osascript)
+{
+    const std::string name = installableName(item);
+    const StagingFolder staging(stagingRoot() / platform::newUuidString());
+
+    // The folder is brand new, so nothing stands at the staged path yet.
+    const fs::path staged = staging.path() / name;
+    platform::copyItem(platform::withoutTrailingSlashes(item), staged);
+
+    const std::string command = privilegedCommand(staged.string(), std::string(systemFolder) + "/" + name);
+    const std::string source = "do shell script " + appleScriptString(command) + " with administrator privileges";
+    const platform::ProcessResult result = platform::runToEnd(osascript.string(), {"-e", source});
+    if (!result.succeeded())
+        throw platform::Error("KeyboardInstaller", result.terminationStatus, failureMessage(result));
+}
+
+}  // namespace installer

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+
+namespace installer {
+
+// Installs the layout into /Library/Keyboard Layouts through one privileged shell command
+// that an administrator approves. Blocks until osascript has ended. Throws platform::Error.
+void installForAllUsers(const std::filesystem::path& item);
+void installForAllUsers(const std::filesystem::path& item, const std::filesystem::path& osascript);
+
+}  // namespace installer

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+// The path without trailing slashes; "/" stays "/".
+std::filesystem::path withoutTrailingSlashes(const std::filesystem::path& path);
+
+// The item's own name, a trailing slash not counted: "a/Foo.bundle/" names "Foo.bundle".
+std::string lastPathComponent(const std::filesystem::path& path);
+
+// Creates the folder and any missing parents; an existing folder is no error.
+void createDirectories(const std::filesystem::path& folder);
+
+// Creates one new folder that only its owner may enter.
+void createPrivateDirectory(const std::filesystem::path& folder);
+
+// Throws unless the folder is a real directory of the current user that nobody else may write to.
+void requirePrivateDirectory(const std::filesystem::path& folder);
+
+// Whether anything is at the path; a symbolic link counts by its target.
+bool itemExists(const std::filesystem::path& path);
+
+// Whether anything is at the path, a dangling symbolic link included.
+bool itemOrLinkExists(const std::filesystem::path& path);
+
+// Removes the file, link or whole folder tree.
+void removeItem(const std::filesystem::path& path);
+
+// Copies a file, link or whole folder tree to `to`, where nothing may exist yet.
+void copyItem(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Sets the item's mode bits; false when that fails. A symbolic link is left alone.
+bool setPosixPermissions(const std::filesystem::path& path, mode_t mode) noexcept;
+
+// Whether the two paths reach the very same item (not following a final symbolic link).
+bool isSameItem(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Whether `inner` lies somewhere inside the real folder `outer`, symbolic links resolved.
+bool liesInside(const std::filesystem::path& inner, const std::filesystem::path& outer);
+
+// Whether the path is a folder (following symbolic links).
+bool isDirectory(const std::filesystem::path& path);
+
+}  // namespace platform

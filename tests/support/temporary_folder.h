@@ -1,0 +1,60 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+// A fresh folder under the system's temporary directory, removed with all it holds.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder();
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::filesystem::path& relative) const { return path_ / relative; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Sets an environment variable for the lifetime of the object, then restores it.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(std::string name, const std::string& value);
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment();
+
+private:
+    std::string name_;
+    std::optional<std::string> previous_;
+};
+
+void writeFile(const std::filesystem::path& path, const std::string& content, mode_t mode = 0644);
+std::string readFile(const std::filesystem::path& path);
+void writeScript(const std::filesystem::path& path, const std::string& body);
+mode_t modeOf(const std::filesystem::path& path);
+
+// Waits until the file exists, up to `seconds`; for children that run on their own.
+bool waitForFile(const std::filesystem::path& path, int seconds = 20);
+
+struct ThrownError {
+    std::string domain;
+    long code = 0;
+    std::string message;
+};
+
+// Runs `action` with the rights of an ordinary user: directly when not root, otherwise in a
+// child process that has dropped to "nobody" (who is given `ownedFolder`). Returns the
+// platform::Error it threw, if any.
+std::optional<ThrownError> runAsOrdinaryUser(const std::filesystem::path& ownedFolder,
+                                             const std::function<void()>& action);
+
+}  // namespace testing_support
