@@ -1,0 +1,385 @@
+// Measures the installation core against plain tools, side by side in one run: the two sides
+// of each comparison alternate round by round, warm-up rounds are dropped, medians are shown.
+
+#include "installer/system_install.h"
+#include "installer/user_install.h"
+#include "platform/files.h"
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int defaultRounds = 30;
+constexpr int warmUpRounds = 3;
+// A single-file copy takes well under a millisecond, so it gets more rounds for a steadier median.
+constexpr int smallItemRoundFactor = 10;
+constexpr int bundleFileCount = 2000;
+
+struct Options {
+    int rounds = defaultRounds;
+};
+
+[[noreturn]] void exitWithUsage(const char* program)
+{
+    std::fprintf(stderr, "usage: %s [--rounds N]   (N >= 1, default %d)\n", program, defaultRounds);
+    std::exit(2);
+}
+
+Options parseOptions(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument != "--rounds" || i + 1 >= argc)
+            exitWithUsage(argv[0]);
+        char* end = nullptr;
+        const long rounds = std::strtol(argv[++i], &end, 10);
+        if (*end != '\0' || rounds < 1 || rounds > 100000)
+            exitWithUsage(argv[0]);
+        options.rounds = static_cast<int>(rounds);
+    }
+    return options;
+}
+
+// A unique folder on tmpfs, removed with everything in it when the run ends.
+class WorkFolder {
+public:
+    WorkFolder()
+    {
+        onSharedMemory_ = fs::is_directory("/dev/shm");
+        const fs::path parent = onSharedMemory_ ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (parent / "installer-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("Couldn't create a working folder in " + parent.string() + ": "
+                                     + std::strerror(errno));
+        path_ = pattern;
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+    ~WorkFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+
+    const fs::path& path() const { return path_; }
+    bool onSharedMemory() const { return onSharedMemory_; }
+
+private:
+    fs::path path_;
+    bool onSharedMemory_ = false;
+};
+
+void writeFile(const fs::path& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    if (!out)
+        throw std::runtime_error("Couldn't write " + path.string());
+}
+
+std::string randomBytes(std::mt19937_64& random, std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random() & 0xff);
+    return bytes;
+}
+
+// Foo.bundle/Contents/{Info.plist, Resources/group-G/set-S/key-K.bin}: 2,000 files, 1-8 KB each.
+fs::path makeBundle(const fs::path& parent, std::mt19937_64& random)
+{
+    const fs::path bundle = parent / "Foo.bundle";
+    const fs::path contents = bundle / "Contents";
+    fs::create_directories(contents);
+    writeFile(contents / "Info.plist", randomBytes(random, 1024));
+
+    std::uniform_int_distribution<std::size_t> fileSize(1024, 8192);
+    constexpr int groups = 10;
+    constexpr int setsPerGroup = 4;
+    constexpr int filesPerSet = (bundleFileCount - 1 + groups * setsPerGroup - 1) / (groups * setsPerGroup);
+    int remaining = bundleFileCount - 1;
+    for (int group = 0; group < groups; ++group) {
+        for (int set = 0; set < setsPerGroup; ++set) {
+            const fs::path folder = contents / "Resources" / ("group-" + std::to_string(group))
+                                  / ("set-" + std::to_string(set));
+            fs::create_directories(folder);
+            for (int file = 0; file < filesPerSet && remaining > 0; ++file, --remaining)
+                writeFile(folder / ("key-" + std::to_string(file) + ".bin"), randomBytes(random, fileSize(random)));
+        }
+    }
+    return bundle;
+}
+
+fs::path makeKeylayout(const fs::path& parent)
+{
+    constexpr std::size_t size = 200 * 1024;
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\"-4242\" name=\"Bench\">\n";
+    for (int code = 0; text.size() < size; ++code)
+        text += "  <key code=\"" + std::to_string(code % 128) + "\" output=\"&#x" + std::to_string(1000 + code) + ";\"/>\n";
+    text.resize(size);
+    const fs::path path = parent / "Bench.keylayout";
+    writeFile(path, text);
+    return path;
+}
+
+std::string findInPath(const std::string& program)
+{
+    const char* searchPath = std::getenv("PATH");
+    std::string_view rest = searchPath != nullptr ? searchPath : "/usr/bin:/bin";
+    while (!rest.empty()) {
+        const std::size_t colon = std::min(rest.find(':'), rest.size());
+        const fs::path candidate = fs::path(rest.substr(0, colon)) / program;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate.string();
+        rest.remove_prefix(std::min(colon + 1, rest.size()));
+    }
+    throw std::runtime_error("Couldn't find " + program + " in PATH");
+}
+
+// Starts the program afresh and waits for it; anything but a clean exit 0 ends the benchmark.
+void runProgram(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int spawnError = ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
+    if (spawnError != 0)
+        throw std::runtime_error("Couldn't start " + arguments[0] + ": " + std::strerror(spawnError));
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            throw std::runtime_error("Couldn't wait for " + arguments[0] + ": " + std::strerror(errno));
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error(arguments[0] + " failed");
+}
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// One timed run of a side; it prepares and cleans up around the part it times.
+using TimedRun = std::function<double()>;
+
+struct SideBySide {
+    std::vector<double> ours;
+    std::vector<double> theirs;
+    double ratio() const { return median(ours) / median(theirs); }
+};
+
+SideBySide measureAlternately(int rounds, const TimedRun& ours, const TimedRun& theirs)
+{
+    SideBySide result;
+    for (int round = 0; round < warmUpRounds + rounds; ++round) {
+        const double oursMs = ours();
+        const double theirsMs = theirs();
+        if (round < warmUpRounds)
+            continue;
+        result.ours.push_back(oursMs);
+        result.theirs.push_back(theirsMs);
+    }
+    return result;
+}
+
+std::vector<double> measureRepeatedly(int rounds, const TimedRun& run)
+{
+    std::vector<double> times;
+    for (int round = 0; round < warmUpRounds + rounds; ++round) {
+        const double ms = run();
+        if (round >= warmUpRounds)
+            times.push_back(ms);
+    }
+    return times;
+}
+
+// Relative path to content of every regular file, so two copies can be compared.
+std::map<std::string, std::string> treeContents(const fs::path& root)
+{
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        contents[fs::relative(entry.path(), root).string()]
+            .assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return contents;
+}
+
+// Both sides must produce the same tree, or the ratio would compare different work.
+void checkCopiesAgree(const fs::path& bundle, const fs::path& work, const std::string& cp)
+{
+    const fs::path oursFolder = work / "check-ours";
+    const fs::path cpFolder = work / "check-cp";
+    fs::create_directory(cpFolder);
+    installer::copyLayout(bundle, oursFolder);
+    runProgram({cp, "-R", bundle.string(), cpFolder.string() + "/"});
+    const auto original = treeContents(bundle);
+    if (original.size() != bundleFileCount || treeContents(oursFolder / bundle.filename()) != original
+        || treeContents(cpFolder / bundle.filename()) != original)
+        throw std::runtime_error("The copies of the bundle differ from it");
+    fs::remove_all(oursFolder);
+    fs::remove_all(cpFolder);
+}
+
+// Both sides copy into an existing empty folder that is made before and removed after the
+// timed part, so each round starts from the same state.
+TimedRun copyLayoutInto(const fs::path& item, const fs::path& folder)
+{
+    return [item, folder] {
+        fs::create_directory(folder);
+        const auto start = Clock::now();
+        installer::copyLayout(item, folder);
+        const double ms = millisecondsSince(start);
+        fs::remove_all(folder);
+        return ms;
+    };
+}
+
+TimedRun copyWithCpInto(const std::string& cp, const fs::path& item, const fs::path& folder)
+{
+    return [cp, item, folder] {
+        fs::create_directory(folder);
+        const std::vector<std::string> arguments{cp, "-R", item.string(), folder.string() + "/"};
+        const auto start = Clock::now();
+        runProgram(arguments);
+        const double ms = millisecondsSince(start);
+        fs::remove_all(folder);
+        return ms;
+    };
+}
+
+TimedRun installForAllUsersWith(const fs::path& item, const fs::path& standIn)
+{
+    return [item, standIn] {
+        const auto start = Clock::now();
+        installer::installForAllUsers(item, standIn);
+        return millisecondsSince(start);
+    };
+}
+
+// What installing for all users cannot do without: stage a copy, run one program, clean up.
+TimedRun stageAndRun(const fs::path& item, const fs::path& stagingFolder, const fs::path& standIn)
+{
+    return [item, stagingFolder, standIn] {
+        const std::vector<std::string> arguments{standIn.string()};
+        const auto start = Clock::now();
+        platform::createPrivateDirectory(stagingFolder);
+        platform::copyItem(item, stagingFolder / item.filename());
+        runProgram(arguments);
+        platform::removeItem(stagingFolder);
+        return millisecondsSince(start);
+    };
+}
+
+void reportBundleVersusCp(const fs::path& bundle, const fs::path& work, const std::string& cp, int rounds)
+{
+    checkCopiesAgree(bundle, work, cp);
+    const SideBySide times = measureAlternately(rounds, copyLayoutInto(bundle, work / "dest-ours"),
+                                                copyWithCpInto(cp, bundle, work / "dest-cp"));
+    std::printf("copyLayout %d-file bundle vs cp -R: ratio %.2f (goal <= 1.00)  [ours %.1f ms, cp %.1f ms, median of %d]\n",
+                bundleFileCount, times.ratio(), median(times.ours), median(times.theirs), rounds);
+}
+
+void reportKeylayoutCopy(const fs::path& keylayout, const fs::path& work, int rounds)
+{
+    const std::vector<double> times = measureRepeatedly(rounds, copyLayoutInto(keylayout, work / "dest-single"));
+    std::printf("copyLayout 200 KB keylayout: %.3f ms per call (goal <= 0.2 ms)  [into an empty folder, median of %d]\n",
+                median(times), rounds);
+}
+
+void reportInstallForAllUsers(const std::string& label, const fs::path& item, const fs::path& stagingParent,
+                              int rounds)
+{
+    const fs::path standIn = "/bin/true";
+    const SideBySide times = measureAlternately(rounds, installForAllUsersWith(item, standIn),
+                                                stageAndRun(item, stagingParent / "baseline-staging", standIn));
+    std::printf("installForAllUsers %s vs copyItem + spawn /bin/true: ratio %.2f (goal <= 1.20)  "
+                "[ours %.2f ms, baseline %.2f ms, median of %d]\n",
+                label.c_str(), times.ratio(), median(times.ours), median(times.theirs), rounds);
+}
+
+int runBenchmark(const Options& options)
+{
+    const WorkFolder work;
+    if (work.onSharedMemory())
+        std::printf("Working in %s (tmpfs); %d warm-up rounds discarded per measurement.\n",
+                    work.path().c_str(), warmUpRounds);
+    else
+        std::printf("/dev/shm is missing, so working in %s instead, which may not be tmpfs; "
+                    "%d warm-up rounds discarded per measurement.\n", work.path().c_str(), warmUpRounds);
+    std::fflush(stdout);
+
+    std::mt19937_64 random(20240601);
+    const fs::path sources = work.path() / "sources";
+    fs::create_directory(sources);
+    const fs::path bundle = makeBundle(sources, random);
+    const fs::path keylayout = makeKeylayout(sources);
+
+    // The staging folder of installForAllUsers lives in the temp folder; keep it on tmpfs too.
+    const fs::path temporary = work.path() / "tmp";
+    fs::create_directory(temporary);
+    fs::permissions(temporary, fs::perms::owner_all);
+    ::setenv("TMPDIR", temporary.c_str(), 1);
+
+    const int smallRounds = options.rounds * smallItemRoundFactor;
+    reportBundleVersusCp(bundle, work.path(), findInPath("cp"), options.rounds);
+    std::fflush(stdout);
+    reportKeylayoutCopy(keylayout, work.path(), smallRounds);
+    std::fflush(stdout);
+    reportInstallForAllUsers("200 KB keylayout", keylayout, temporary, smallRounds);
+    std::fflush(stdout);
+    reportInstallForAllUsers("2000-file bundle", bundle, temporary, options.rounds);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = parseOptions(argc, argv);
+    try {
+        return runBenchmark(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "installer-bench: %s\n", error.what());
+        return 1;
+    }
+}
