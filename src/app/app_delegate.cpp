@@ -1,0 +1,178 @@
+#include "app/app_delegate.h"
+
+#include "app/person_view.h"
+#include "app/scope_button.h"
+#include "intake/drop_view.h"
+#include "platform/anchor_layout.h"
+#include "platform/colors.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+namespace app {
+
+namespace {
+
+using platform::Anchor;
+using platform::equal;
+
+constexpr QSize windowSize(760, 500);
+
+}  // namespace
+
+AppDelegate::AppDelegate()
+    : currentButton_(std::make_unique<ScopeButton>(
+          QStringLiteral("Install for current user\n(recommended)")))
+    , allButton_(std::make_unique<ScopeButton>(
+          QStringLiteral("Install for all users\n(Sierra or earlier)")))
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    if (window_) {
+        window_->show();
+        return;
+    }
+
+    window_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint
+                                                     | Qt::WindowTitleHint
+                                                     | Qt::WindowCloseButtonHint
+                                                     | Qt::WindowMinimizeButtonHint);
+    window_->setWindowTitle(QStringLiteral("Keyboard Installer"));
+    window_->setFixedSize(windowSize);
+
+    auto* personView = new PersonView;
+    personView->setObjectName(QStringLiteral("personView"));
+    personView->setColor(platform::blackColor());
+    personView->setAccessibleName(QStringLiteral("Current user"));
+    personView->setAccessibleDescription(QStringLiteral("A single person"));
+
+    groupView_ = new PersonView;
+    groupView_->setObjectName(QStringLiteral("groupView"));
+    groupView_->setGroup(true);
+    groupView_->setColor(platform::labelColor(window_->palette()));
+    groupView_->setAccessibleName(QStringLiteral("All users"));
+    groupView_->setAccessibleDescription(QStringLiteral("A group of three people"));
+    // The front figure's colour adapts to light and dark appearance.
+    groupView_->installEventFilter(this);
+
+    currentButton_->setObjectName(QStringLiteral("currentButton"));
+    configureScopeButton(currentButton_.get(),
+                         QStringLiteral("Installs dropped layouts for you only"));
+    connect(currentButton_.get(), &QPushButton::clicked, this, &AppDelegate::selectCurrent);
+    currentButton_->setChecked(true);
+
+    allButton_->setObjectName(QStringLiteral("allButton"));
+    configureScopeButton(allButton_.get(),
+                         QStringLiteral("Installs dropped layouts for every user of this "
+                                        "computer; asks for an administrator"));
+    connect(allButton_.get(), &QPushButton::clicked, this, &AppDelegate::selectAll);
+
+    auto* dropView = new intake::DropView;
+    dropView->setObjectName(QStringLiteral("dropView"));
+    dropView->setScopeProvider(scopeProvider());
+
+    QWidget* content = window_.get();
+    for (QWidget* view : {static_cast<QWidget*>(personView), static_cast<QWidget*>(groupView_),
+                          static_cast<QWidget*>(currentButton_.get()),
+                          static_cast<QWidget*>(allButton_.get()),
+                          static_cast<QWidget*>(dropView)})
+        view->setParent(content);  // a view added later lies above the ones before it
+
+    auto* layout = new platform::AnchorLayout(content);
+    layout->activateConstraints({
+        equal(personView, Anchor::leading, content, Anchor::leading, 70),
+        equal(personView, Anchor::top, content, Anchor::top, 55),
+        equal(personView, Anchor::width, 260),
+        equal(personView, Anchor::height, 210),
+        equal(groupView_, Anchor::trailing, content, Anchor::trailing, -60),
+        equal(groupView_, Anchor::top, content, Anchor::top, 72),
+        equal(groupView_, Anchor::width, 300),
+        equal(groupView_, Anchor::height, 190),
+        equal(currentButton_.get(), Anchor::centerX, personView, Anchor::centerX),
+        equal(currentButton_.get(), Anchor::top, personView, Anchor::bottom, 18),
+        equal(currentButton_.get(), Anchor::width, 260),
+        equal(currentButton_.get(), Anchor::height, 62),
+        equal(allButton_.get(), Anchor::centerX, groupView_, Anchor::centerX),
+        equal(allButton_.get(), Anchor::top, groupView_, Anchor::bottom, 20),
+        equal(allButton_.get(), Anchor::width, 260),
+        equal(allButton_.get(), Anchor::height, 62),
+        equal(dropView, Anchor::centerX, content, Anchor::centerX),
+        equal(dropView, Anchor::bottom, content, Anchor::bottom, -28),
+        equal(dropView, Anchor::width, 520),
+        equal(dropView, Anchor::height, 82),
+    });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window_->move(screen->availableGeometry().center() - window_->rect().center());
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void AppDelegate::selectCurrent()
+{
+    select(installer::InstallScope::currentUser);
+}
+
+void AppDelegate::selectAll()
+{
+    select(installer::InstallScope::allUsers);
+}
+
+bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed() const
+{
+    return true;
+}
+
+installer::InstallScope AppDelegate::selectedScope() const
+{
+    return selectedScope_;
+}
+
+QWidget* AppDelegate::window() const
+{
+    return window_.get();
+}
+
+std::function<installer::InstallScope()> AppDelegate::scopeProvider()
+{
+    return [delegate = QPointer<AppDelegate>(this)] {
+        return delegate ? delegate->selectedScope() : installer::InstallScope::currentUser;
+    };
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == groupView_ && event->type() == QEvent::PaletteChange)
+        groupView_->setColor(platform::labelColor(groupView_->palette()));
+    return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::select(installer::InstallScope scope)
+{
+    // Both states are written every time: a click on the checked button has just unchecked it.
+    selectedScope_ = scope;
+    currentButton_->setChecked(scope == installer::InstallScope::currentUser);
+    allButton_->setChecked(scope == installer::InstallScope::allUsers);
+    currentButton_->update();
+    allButton_->update();
+}
+
+void AppDelegate::configureScopeButton(ScopeButton* button, const QString& description)
+{
+    button->setCheckable(true);
+    QFont font = button->font();
+    font.setPixelSize(18);
+    button->setFont(font);
+    button->setAccessibleName(button->text().replace(u'\n', u' '));
+    button->setAccessibleDescription(description);
+}
+
+}  // namespace app

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "installer/install_scope.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace app {
+
+class PersonView;
+class ScopeButton;
+
+// Holds the chosen install scope, keeps the two scope buttons in step with it and builds
+// the one window.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    AppDelegate();
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching();
+    void selectCurrent();
+    void selectAll();
+    bool applicationShouldTerminateAfterLastWindowClosed() const;
+
+    installer::InstallScope selectedScope() const;
+    QWidget* window() const;
+
+    // Reads the selection at each call; answers currentUser once this delegate is gone.
+    std::function<installer::InstallScope()> scopeProvider();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void select(installer::InstallScope scope);
+    void configureScopeButton(ScopeButton* button, const QString& description);
+
+    // Declared before the buttons, so the buttons leave the window before it goes.
+    std::unique_ptr<QWidget> window_;
+    installer::InstallScope selectedScope_ = installer::InstallScope::currentUser;
+    std::unique_ptr<ScopeButton> currentButton_;
+    std::unique_ptr<ScopeButton> allButton_;
+    PersonView* groupView_ = nullptr;
+};
+
+}  // namespace app

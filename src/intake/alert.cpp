@@ -1,0 +1,33 @@
+#include "intake/alert.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace intake {
+
+namespace {
+
+QMessageBox::Icon iconFor(AlertStyle style)
+{
+    switch (style) {
+    case AlertStyle::warning: return QMessageBox::Warning;
+    case AlertStyle::critical: return QMessageBox::Critical;
+    case AlertStyle::informational: break;
+    }
+    return QMessageBox::Information;
+}
+
+}  // namespace
+
+void showAlert(const QString& title, const QString& message, AlertStyle style)
+{
+    // Parented to the active window so the alert comes up over it, not somewhere on screen.
+    QMessageBox box(QApplication::activeWindow());
+    box.setText(title);
+    box.setInformativeText(message);
+    box.setIcon(iconFor(style));
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+}  // namespace intake

@@ -1,0 +1,227 @@
+#include "intake/drop_view.h"
+
+#include "installer/refresh.h"
+#include "installer/system_install.h"
+#include "installer/user_install.h"
+#include "intake/alert.h"
+#include "platform/anchor_layout.h"
+#include "platform/colors.h"
+#include "platform/error.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QUrl>
+
+#include <exception>
+#include <filesystem>
+
+namespace intake {
+
+namespace {
+
+using platform::Anchor;
+
+constexpr int borderWidth = 2;
+constexpr int cornerRadius = 8;
+
+QFont systemFont(int pixelSize, bool bold)
+{
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColor(QLabel* label, const QColor& color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+// The dragged item's local file URL: only the first URL counts, and only a local file.
+QUrl firstLocalFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return {};
+    // A folder's URL ends in "/"; it names the folder all the same.
+    return urls.first().adjusted(QUrl::StripTrailingSlash);
+}
+
+bool isLayout(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString extension = dot < 0 ? QString() : name.mid(dot + 1).toLower();
+    return extension == u"keylayout" || extension == u"bundle";
+}
+
+std::filesystem::path localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::filesystem::path userLayoutsFolder()
+{
+    return localPath(QDir::homePath() + QStringLiteral("/Library/Keyboard Layouts"));
+}
+
+}  // namespace
+
+DropView::DropView(QWidget* parent)
+    : QWidget(parent)
+    , titleLabel_(new QLabel(QStringLiteral("Keyboard layout to install:"), this))
+    , hintLabel_(new QLabel(QStringLiteral("Drag keyboard layout here to install"), this))
+{
+    setAcceptDrops(true);
+    setAccessibleName(QStringLiteral("Drop area"));
+    setAccessibleDescription(
+        QStringLiteral("Drop a .keylayout file or keyboard .bundle folder here to install it"));
+
+    titleLabel_->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel_->setFont(systemFont(18, true));
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    hintLabel_->setObjectName(QStringLiteral("hintLabel"));
+    hintLabel_->setFont(systemFont(17, false));
+    hintLabel_->setAlignment(Qt::AlignCenter);
+    applyLabelColors();
+
+    auto* layout = new platform::AnchorLayout(this);
+    layout->activateConstraints({
+        platform::equal(titleLabel_, Anchor::centerX, this, Anchor::centerX),
+        platform::equal(titleLabel_, Anchor::top, this, Anchor::top, 8),
+        platform::equal(hintLabel_, Anchor::centerX, this, Anchor::centerX),
+        platform::equal(hintLabel_, Anchor::top, titleLabel_, Anchor::bottom, 14),
+    });
+}
+
+void DropView::setScopeProvider(std::function<installer::InstallScope()> provider)
+{
+    scopeProvider_ = std::move(provider);
+}
+
+QColor DropView::borderColor() const
+{
+    return highlighted_ ? platform::controlAccentColor(palette()) : platform::clearColor();
+}
+
+bool DropView::performDragOperation(const QMimeData* data)
+{
+    setHighlighted(false);
+    const QUrl url = firstLocalFile(data);
+    if (url.isEmpty())
+        return false;
+
+    const QString name = url.fileName();
+    if (!isLayout(name)) {
+        showAlert(QStringLiteral("Unsupported File"),
+                  QStringLiteral("Please drag a .keylayout file or keyboard .bundle."),
+                  AlertStyle::warning);
+        return false;
+    }
+
+    const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
+    const std::filesystem::path item = localPath(url.toLocalFile());
+    try {
+        if (scope == installer::InstallScope::allUsers)
+            installer::installForAllUsers(item);
+        else
+            installer::copyLayout(item, userLayoutsFolder());
+    } catch (const platform::Error& error) {
+        showAlert(QStringLiteral("Install Failed"),
+                  QString::fromStdString(error.localizedDescription()), AlertStyle::critical);
+        return false;
+    } catch (const std::exception& error) {
+        // Nothing may escape into Qt's event loop; any failure is still the user's to see.
+        showAlert(QStringLiteral("Install Failed"), QString::fromLocal8Bit(error.what()),
+                  AlertStyle::critical);
+        return false;
+    }
+
+    installer::refreshInputSources();
+    showInstalled(name);
+    showAlert(QStringLiteral("Keyboard Installed"),
+              QStringLiteral("Open Keyboard Settings and add the new input source. "
+                             "If it does not appear immediately, sign out and sign back in."),
+              AlertStyle::informational);
+    return true;
+}
+
+void DropView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (firstLocalFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    setHighlighted(true);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void DropView::dragLeaveEvent(QDragLeaveEvent* /*event*/)
+{
+    setHighlighted(false);
+}
+
+void DropView::dropEvent(QDropEvent* event)
+{
+    // Copy, never move: a move would let the drag source delete the original.
+    event->setDropAction(Qt::CopyAction);
+    event->setAccepted(performDragOperation(event->mimeData()));
+}
+
+void DropView::paintEvent(QPaintEvent* /*event*/)
+{
+    const QColor color = borderColor();
+    if (color.alpha() == 0)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, borderWidth));
+    painter.setBrush(Qt::NoBrush);
+    // The border lies inside the bounds, its outer edge following the corner radius.
+    const qreal half = borderWidth / 2.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half),
+                            cornerRadius - half, cornerRadius - half);
+}
+
+void DropView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyLabelColors();
+    QWidget::changeEvent(event);
+}
+
+void DropView::setHighlighted(bool highlighted)
+{
+    if (highlighted_ == highlighted)
+        return;
+    highlighted_ = highlighted;
+    update();
+}
+
+void DropView::showInstalled(const QString& name)
+{
+    showsInstalled_ = true;
+    titleLabel_->setText(QStringLiteral("Installed:"));
+    hintLabel_->setText(QStringLiteral("Installed ") + name);
+    hintLabel_->setFont(systemFont(17, true));
+    applyLabelColors();
+}
+
+void DropView::applyLabelColors()
+{
+    const QPalette& palette = this->palette();
+    setTextColor(titleLabel_, platform::systemBlueColor(palette));
+    setTextColor(hintLabel_, showsInstalled_ ? platform::systemBlueColor(palette)
+                                             : platform::secondaryLabelColor(palette));
+}
+
+}  // namespace intake

@@ -1,0 +1,148 @@
+#include "app/app_delegate.h"
+
+#include "app/person_view.h"
+#include "app/scope_button.h"
+#include "intake/drop_view.h"
+#include "platform/colors.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using installer::InstallScope;
+
+namespace {
+
+class LaunchedDelegate : public ::testing::Test {
+protected:
+    LaunchedDelegate()
+    {
+        delegate.applicationDidFinishLaunching();
+        QApplication::processEvents();
+    }
+
+    template <typename View>
+    View* view(const char* name)
+    {
+        return delegate.window()->findChild<View*>(QString::fromLatin1(name));
+    }
+
+    app::ScopeButton* current() { return view<app::ScopeButton>("currentButton"); }
+    app::ScopeButton* all() { return view<app::ScopeButton>("allButton"); }
+
+    void expectSelection(InstallScope scope)
+    {
+        EXPECT_EQ(delegate.selectedScope(), scope);
+        EXPECT_EQ(current()->isChecked(), scope == InstallScope::currentUser);
+        EXPECT_EQ(all()->isChecked(), scope == InstallScope::allUsers);
+    }
+
+    app::AppDelegate delegate;
+};
+
+}  // namespace
+
+TEST(AppDelegate, HasNoWindowBeforeLaunchAndEndsTheProgramWithItsLastWindow)
+{
+    app::AppDelegate delegate;
+    EXPECT_EQ(delegate.window(), nullptr);
+    EXPECT_EQ(delegate.selectedScope(), InstallScope::currentUser);
+    EXPECT_TRUE(delegate.applicationShouldTerminateAfterLastWindowClosed());
+}
+
+TEST_F(LaunchedDelegate, BuildsTheFixedSizeWindowWithTheFiveViewsAtTheirFrames)
+{
+    QWidget* window = delegate.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keyboard Installer"));
+    EXPECT_EQ(window->size(), QSize(760, 500));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "cannot be resized";
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+
+    const struct {
+        const char* name;
+        QRect frame;
+    } table[] = {
+        {"personView", QRect(70, 55, 260, 210)},
+        {"groupView", QRect(400, 72, 300, 190)},
+        {"currentButton", QRect(70, 283, 260, 62)},
+        {"allButton", QRect(420, 282, 260, 62)},
+        {"dropView", QRect(120, 390, 520, 82)},
+    };
+    for (const auto& row : table) {
+        QWidget* widget = view<QWidget>(row.name);
+        ASSERT_NE(widget, nullptr) << row.name;
+        EXPECT_EQ(widget->parentWidget(), window) << row.name;
+        EXPECT_EQ(widget->geometry(), row.frame) << row.name;
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << row.name;
+        EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << row.name;
+    }
+    // Later views lie above earlier ones.
+    const QObjectList children = window->children();
+    EXPECT_LT(children.indexOf(view<QWidget>("personView")), children.indexOf(view<QWidget>("dropView")));
+
+    EXPECT_FALSE(view<app::PersonView>("personView")->group());
+    EXPECT_EQ(view<app::PersonView>("personView")->color(), QColor(Qt::black));
+    EXPECT_TRUE(view<app::PersonView>("groupView")->group());
+    EXPECT_EQ(view<app::PersonView>("groupView")->color(), platform::labelColor(window->palette()));
+    EXPECT_EQ(current()->text(), QStringLiteral("Install for current user\n(recommended)"));
+    EXPECT_EQ(all()->text(), QStringLiteral("Install for all users\n(Sierra or earlier)"));
+    EXPECT_EQ(current()->font().pixelSize(), 18);
+    EXPECT_TRUE(current()->isCheckable());
+    EXPECT_TRUE(all()->isCheckable());
+}
+
+TEST_F(LaunchedDelegate, ClicksKeepExactlyOneScopeSelected)
+{
+    expectSelection(InstallScope::currentUser);
+
+    QTest::mouseClick(all(), Qt::LeftButton);
+    expectSelection(InstallScope::allUsers);
+    QTest::mouseClick(all(), Qt::LeftButton);
+    expectSelection(InstallScope::allUsers);
+
+    QTest::mouseClick(current(), Qt::LeftButton);
+    expectSelection(InstallScope::currentUser);
+    QTest::mouseClick(current(), Qt::LeftButton);
+    expectSelection(InstallScope::currentUser);
+
+    delegate.selectAll();
+    expectSelection(InstallScope::allUsers);
+    delegate.selectCurrent();
+    expectSelection(InstallScope::currentUser);
+}
+
+TEST_F(LaunchedDelegate, ScopeProviderReadsTheSelectionAtEachCallAndOnlyItsOwnDelegate)
+{
+    const auto provider = delegate.scopeProvider();
+    auto other = std::make_unique<app::AppDelegate>();
+    other->selectAll();
+    const auto otherProvider = other->scopeProvider();
+
+    EXPECT_EQ(provider(), InstallScope::currentUser);
+    EXPECT_EQ(otherProvider(), InstallScope::allUsers);
+    QTest::mouseClick(all(), Qt::LeftButton);
+    EXPECT_EQ(provider(), InstallScope::allUsers);
+
+    other.reset();
+    EXPECT_EQ(otherProvider(), InstallScope::currentUser) << "its delegate is gone";
+    EXPECT_EQ(provider(), InstallScope::allUsers);
+}
+
+TEST(AppDelegate, ScopeProviderOutlivesALaunchedDelegateAndItsWindow)
+{
+    std::function<InstallScope()> provider;
+    {
+        app::AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        delegate.selectAll();
+        provider = delegate.scopeProvider();
+        ASSERT_EQ(provider(), InstallScope::allUsers);
+    }
+    EXPECT_EQ(provider(), InstallScope::currentUser);
+}
