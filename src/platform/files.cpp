@@ -46,54 +46,59 @@ private:
     int fd_;
 };
 
-// Copies one tree with directory descriptors, so each entry costs as few system calls as
-// possible. Paths are only put together when an error has to name them.
+// One item to copy: the two parent folders as descriptors and paths, and its names in them.
+// The paths are joined with the names only when an error has to name the item.
+struct CopyEntry {
+    int sourceFolder;
+    const char* sourceName;
+    const fs::path& sourceParent;
+    int targetFolder;
+    const char* targetName;
+    const fs::path& targetParent;
+};
+
+// Copies a tree through folder descriptors, so each file costs as few system calls as possible.
 class TreeCopier {
 public:
-    TreeCopier(const fs::path& from, const fs::path& to) : from_(from), to_(to) {}
-
-    void copy()
+    void copy(const fs::path& from, const fs::path& to)
     {
+        const fs::path none;
+        const CopyEntry top{AT_FDCWD, from.c_str(), none, AT_FDCWD, to.c_str(), none};
         struct stat source;
-        if (::lstat(from_.c_str(), &source) != 0)
-            fail(errno, from_, to_);
-        copyEntry(AT_FDCWD, from_.c_str(), source.st_mode, AT_FDCWD, to_.c_str(), from_, to_);
+        if (::lstat(from.c_str(), &source) != 0)
+            fail(errno, top);
+        copyEntry(top, source.st_mode & S_IFMT);
     }
 
 private:
-    [[noreturn]] void fail(int errorNumber, const fs::path& from, const fs::path& to)
+    [[noreturn]] static void fail(int errorNumber, const CopyEntry& entry)
     {
-        throw posixError(errorNumber, "Couldn't copy " + inQuotes(from.string()) + " to " + inQuotes(to.string()));
+        throw posixError(errorNumber, "Couldn't copy " + inQuotes((entry.sourceParent / entry.sourceName).string())
+                                          + " to " + inQuotes((entry.targetParent / entry.targetName).string()));
     }
 
-    void copyEntry(int sourceDir, const char* name, mode_t type, int targetDir, const char* targetName,
-                   const fs::path& from, const fs::path& to)
+    void copyEntry(const CopyEntry& entry, mode_t type)
     {
         if (S_ISREG(type))
-            copyFile(sourceDir, name, targetDir, targetName, from, to);
+            copyFile(entry);
         else if (S_ISDIR(type))
-            copyDirectory(sourceDir, name, targetDir, targetName, from, to);
+            copyDirectory(entry);
         else if (S_ISLNK(type))
-            copySymbolicLink(sourceDir, name, targetDir, targetName, from, to);
+            copySymbolicLink(entry);
         else
-            fail(ENOTSUP, from, to);
+            fail(ENOTSUP, entry);
     }
 
-    void copyFile(int sourceDir, const char* name, int targetDir, const char* targetName,
-                  const fs::path& from, const fs::path& to)
+    void copyFile(const CopyEntry& entry)
     {
-        FileDescriptor source(::openat(sourceDir, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        FileDescriptor source(::openat(entry.sourceFolder, entry.sourceName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
         struct stat status;
         if (!source || ::fstat(source.get(), &status) != 0)
-            fail(errno, from, to);
-        FileDescriptor target(::openat(targetDir, targetName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                       status.st_mode & 07777));
-        if (!target)
-            fail(errno, from, to);
-        if (!copyData(source.get(), target.get(), status.st_size))
-            fail(errno, from, to);
-        if (::close(target.release()) != 0)
-            fail(errno, from, to);
+            fail(errno, entry);
+        FileDescriptor target(::openat(entry.targetFolder, entry.targetName,
+                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, status.st_mode & 07777));
+        if (!target || !copyData(source.get(), target.get(), status.st_size) || ::close(target.release()) != 0)
+            fail(errno, entry);
     }
 
     bool copyData(int source, int target, off_t size)
@@ -149,67 +154,69 @@ private:
         }
     }
 
-    void copySymbolicLink(int sourceDir, const char* name, int targetDir, const char* targetName,
-                          const fs::path& from, const fs::path& to)
+    static void copySymbolicLink(const CopyEntry& entry)
     {
         std::vector<char> target(256);
         for (;;) {
-            const ssize_t length = ::readlinkat(sourceDir, name, target.data(), target.size());
+            const ssize_t length = ::readlinkat(entry.sourceFolder, entry.sourceName, target.data(), target.size());
             if (length < 0)
-                fail(errno, from, to);
+                fail(errno, entry);
             if (static_cast<size_t>(length) < target.size()) {
                 target[static_cast<size_t>(length)] = '\0';
                 break;
             }
             target.resize(target.size() * 2);
         }
-        if (::symlinkat(target.data(), targetDir, targetName) != 0)
-            fail(errno, from, to);
+        if (::symlinkat(target.data(), entry.targetFolder, entry.targetName) != 0)
+            fail(errno, entry);
     }
 
-    void copyDirectory(int sourceDir, const char* name, int targetDir, const char* targetName,
-                       const fs::path& from, const fs::path& to)
+    void copyDirectory(const CopyEntry& entry)
     {
-        FileDescriptor source(::openat(sourceDir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        FileDescriptor source(::openat(entry.sourceFolder, entry.sourceName,
+                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat status;
         if (!source || ::fstat(source.get(), &status) != 0)
-            fail(errno, from, to);
+            fail(errno, entry);
         // Owner-only while filling it, so a read-only source folder can still be filled.
-        if (::mkdirat(targetDir, targetName, 0700) != 0)
-            fail(errno, from, to);
-        FileDescriptor target(::openat(targetDir, targetName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (::mkdirat(entry.targetFolder, entry.targetName, 0700) != 0)
+            fail(errno, entry);
+        FileDescriptor target(::openat(entry.targetFolder, entry.targetName,
+                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!target)
-            fail(errno, from, to);
+            fail(errno, entry);
 
         DIR* entries = ::fdopendir(source.get());
         if (entries == nullptr)
-            fail(errno, from, to);
+            fail(errno, entry);
         source.release();
         const std::unique_ptr<DIR, int (*)(DIR*)> closer(entries, ::closedir);
-        const int entriesFd = ::dirfd(entries);
+        const fs::path sourcePath = entry.sourceParent / entry.sourceName;
+        const fs::path targetPath = entry.targetParent / entry.targetName;
 
         for (;;) {
             errno = 0;
-            const dirent* entry = ::readdir(entries);
-            if (entry == nullptr) {
+            const dirent* found = ::readdir(entries);
+            if (found == nullptr) {
                 if (errno != 0)
-                    fail(errno, from, to);
+                    fail(errno, entry);
                 break;
             }
-            const char* entryName = entry->d_name;
-            if (entryName[0] == '.' && (entryName[1] == '\0' || (entryName[1] == '.' && entryName[2] == '\0')))
+            const char* name = found->d_name;
+            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
                 continue;
-            mode_t type = typeOf(entry->d_type);
+            const CopyEntry child{::dirfd(entries), name, sourcePath, target.get(), name, targetPath};
+            mode_t type = typeOf(found->d_type);
             if (type == 0) {
-                struct stat entryStatus;
-                if (::fstatat(entriesFd, entryName, &entryStatus, AT_SYMLINK_NOFOLLOW) != 0)
-                    fail(errno, from / entryName, to / entryName);
-                type = entryStatus.st_mode & S_IFMT;
+                struct stat childStatus;
+                if (::fstatat(child.sourceFolder, name, &childStatus, AT_SYMLINK_NOFOLLOW) != 0)
+                    fail(errno, child);
+                type = childStatus.st_mode & S_IFMT;
             }
-            copyEntry(entriesFd, entryName, type, target.get(), entryName, from / entryName, to / entryName);
+            copyEntry(child, type);
         }
         if (::fchmod(target.get(), status.st_mode & 07777) != 0)
-            fail(errno, from, to);
+            fail(errno, entry);
     }
 
     static mode_t typeOf(unsigned char directoryEntryType)
@@ -222,8 +229,6 @@ private:
         }
     }
 
-    fs::path from_;
-    fs::path to_;
     std::vector<char> buffer_;
 };
 
@@ -297,7 +302,7 @@ void copyItem(const fs::path& from, const fs::path& to)
     if (::clonefile(from.c_str(), to.c_str(), CLONE_NOFOLLOW) == 0)
         return;
 #endif
-    TreeCopier(from, to).copy();
+    TreeCopier().copy(from, to);
 }
 
 bool setPosixPermissions(const fs::path& path, mode_t mode) noexcept

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace platform {
@@ -60,11 +61,10 @@ std::optional<std::string> decodeUtf8(std::string_view bytes)
 
 std::string trimmedWhitespaceAndNewlines(std::string_view text)
 {
-    std::size_t begin = 0;
-    std::size_t end = begin;
+    // Malformed bytes are kept as text: only real white space is trimmed.
+    std::size_t begin = text.size();
+    std::size_t end = 0;
     char32_t codePoint;
-    // Walk forwards, remembering where the last non-space character ended.
-    bool seenText = false;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t length = decodeCodePoint(text, at, codePoint);
         if (length == 0) {
@@ -72,19 +72,20 @@ std::string trimmedWhitespaceAndNewlines(std::string_view text)
             codePoint = 0xFFFD;
         }
         if (!isWhitespaceOrNewline(codePoint)) {
-            if (!seenText)
-                begin = at;
-            seenText = true;
+            begin = std::min(begin, at);
             end = at + length;
         }
         at += length;
     }
-    return seenText ? std::string(text.substr(begin, end - begin)) : std::string();
+    return begin < end ? std::string(text.substr(begin, end - begin)) : std::string();
 }
 
 std::string inQuotes(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    std::string result;
+    result.reserve(text.size() + 2);
+    result.append(1, '"').append(text).append(1, '"');
+    return result;
 }
 
 }  // namespace platform
