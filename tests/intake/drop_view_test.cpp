@@ -262,8 +262,9 @@ TEST_F(DropViewTest, AllUsersInstallWithoutOsascriptFailsReadablyAndLeavesNoStag
     EXPECT_TRUE(failure.informativeText.contains(QStringLiteral("osascript")))
         << failure.informativeText.toStdString();
     const fs::path stagingRoot = home.tmp() / "morrowvane-keyboard-installer";
-    if (fs::exists(stagingRoot))
+    if (fs::exists(stagingRoot)) {
         EXPECT_TRUE(fs::is_empty(stagingRoot));
+    }
     EXPECT_FALSE(fs::exists(layouts() / "Everyone.keylayout"));
     EXPECT_EQ(label("hintLabel")->text(), QStringLiteral("Installed Mine.keylayout"));
 }
