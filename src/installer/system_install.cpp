@@ -62,7 +62,7 @@ private:
 fs::path stagingRoot()
 {
     // The item staged here is what root installs, so nobody else may be able to swap it.
-    const fs::path root = platform::withoutTrailingSlashes(fs::temp_directory_path()) / "morrowvane-keyboard-installer";
+    const fs::path root = platform::temporaryDirectory() / "morrowvane-keyboard-installer";
     if (!platform::itemOrLinkExists(root)) {
         platform::createDirectories(root.parent_path());
         try {

@@ -232,7 +232,29 @@ private:
     std::vector<char> buffer_;
 };
 
+void openFoldersForRemoval(const fs::path& path)
+{
+    std::error_code ignored;
+    if (!fs::is_directory(fs::symlink_status(path, ignored)))
+        return;
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (auto it = fs::recursive_directory_iterator(path, fs::directory_options::skip_permission_denied, ignored);
+         it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+        if (it->is_directory(ignored) && !it->is_symlink(ignored))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+}
+
 }  // namespace
+
+fs::path temporaryDirectory()
+{
+    std::error_code error;
+    const fs::path directory = fs::temp_directory_path(error);
+    if (error)
+        throw errorFrom(error, "Couldn't find the temporary folder");
+    return withoutTrailingSlashes(directory);
+}
 
 fs::path withoutTrailingSlashes(const fs::path& path)
 {
@@ -291,6 +313,11 @@ void removeItem(const fs::path& path)
 {
     std::error_code error;
     fs::remove_all(path, error);
+    if (error == std::errc::permission_denied) {
+        // A copy keeps the source's read-only folders; their owner may still take them away.
+        openFoldersForRemoval(path);
+        fs::remove_all(path, error);
+    }
     if (error)
         throw errorFrom(error, "Couldn't remove " + inQuotes(path.string()));
 }

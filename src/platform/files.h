@@ -13,6 +13,9 @@ std::filesystem::path withoutTrailingSlashes(const std::filesystem::path& path);
 // The item's own name, a trailing slash not counted: "a/Foo.bundle/" names "Foo.bundle".
 std::string lastPathComponent(const std::filesystem::path& path);
 
+// The user's temporary folder (TMPDIR applies), without a trailing slash.
+std::filesystem::path temporaryDirectory();
+
 // Creates the folder and any missing parents; an existing folder is no error.
 void createDirectories(const std::filesystem::path& folder);
 
@@ -28,7 +31,7 @@ bool itemExists(const std::filesystem::path& path);
 // Whether anything is at the path, a dangling symbolic link included.
 bool itemOrLinkExists(const std::filesystem::path& path);
 
-// Removes the file, link or whole folder tree.
+// Removes the file, link or whole folder tree, read-only folders of the user's own included.
 void removeItem(const std::filesystem::path& path);
 
 // Copies a file, link or whole folder tree to `to`, where nothing may exist yet.

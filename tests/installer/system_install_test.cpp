@@ -238,6 +238,30 @@ TEST_F(InstallForAllUsers, AFailedStagingCopyThrowsAndCleansUp)
     expectNoStagingFolderLeft();
 }
 
+TEST_F(InstallForAllUsers, ReadOnlyFoldersOfABundleDoNotOutliveTheCall)
+{
+    writeFile(downloads / "Foo.bundle/Contents/Resources/Foo.keylayout", "x");
+    fs::permissions(downloads / "Foo.bundle/Contents/Resources", static_cast<fs::perms>(0555));
+    fs::permissions(downloads / "Foo.bundle/Contents", static_cast<fs::perms>(0555));
+    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
+        installForAllUsers(downloads / "Foo.bundle", osascript);
+    });
+    EXPECT_FALSE(error.has_value()) << error->message;
+    EXPECT_TRUE(osascriptRan());
+    expectNoStagingFolderLeft();
+}
+
+TEST_F(InstallForAllUsers, AMissingTemporaryFolderIsAReadableError)
+{
+    writeFile(downloads / "A.keylayout", "a");
+    const ScopedEnvironment missing{"TMPDIR", (folder / "gone").string()};
+    const platform::Error error = expectError(downloads / "A.keylayout");
+    EXPECT_EQ(error.domain(), "POSIX");
+    EXPECT_EQ(error.localizedDescription().rfind("Couldn't find the temporary folder: ", 0), 0u)
+        << error.localizedDescription();
+    EXPECT_FALSE(osascriptRan());
+}
+
 TEST_F(InstallForAllUsers, ABundlePathWithATrailingSlashNamesTheBundle)
 {
     writeFile(downloads / "Foo.bundle/Contents/Foo.keylayout", "x");

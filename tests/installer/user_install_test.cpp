@@ -156,3 +156,16 @@ TEST_F(CopyLayout, AnUnreadableSourceFailsWithTheReason)
     EXPECT_NE(error->message.find("Foo.bundle/Contents/Foo.keylayout\": Permission denied."), std::string::npos)
         << error->message;
 }
+
+TEST_F(CopyLayout, ReplacesAnInstalledBundleWithReadOnlyFolders)
+{
+    writeFile(downloads / "Foo.bundle/Contents/Resources/Foo.keylayout", "v1");
+    fs::permissions(downloads / "Foo.bundle/Contents/Resources", static_cast<fs::perms>(0555));
+    fs::permissions(downloads / "Foo.bundle/Contents", static_cast<fs::perms>(0555));
+    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
+        copyLayout(downloads / "Foo.bundle", layouts);
+        copyLayout(downloads / "Foo.bundle", layouts);
+    });
+    EXPECT_FALSE(error.has_value()) << error->message;
+    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/Resources/Foo.keylayout"), "v1");
+}
