@@ -146,3 +146,18 @@ TEST(AppDelegate, ScopeProviderOutlivesALaunchedDelegateAndItsWindow)
     }
     EXPECT_EQ(provider(), InstallScope::currentUser);
 }
+
+TEST_F(LaunchedDelegate, AdaptiveColoursFollowTheWindowIntoDarkAppearance)
+{
+    QPalette dark = delegate.window()->palette();
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    delegate.window()->setPalette(dark);
+    ASSERT_TRUE(platform::isDarkAppearance(view<QWidget>("dropView")->palette()));
+
+    EXPECT_EQ(view<app::PersonView>("groupView")->color(), platform::labelColor(dark));
+    EXPECT_EQ(view<app::PersonView>("personView")->color(), QColor(Qt::black)) << "not adaptive";
+    EXPECT_EQ(view<QWidget>("titleLabel")->palette().color(QPalette::WindowText),
+              platform::systemBlueColor(dark));
+    EXPECT_EQ(view<QWidget>("hintLabel")->palette().color(QPalette::WindowText),
+              platform::secondaryLabelColor(dark));
+}
