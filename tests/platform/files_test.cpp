@@ -15,16 +15,6 @@ using testing_support::readFile;
 using testing_support::TemporaryFolder;
 using testing_support::writeFile;
 
-TEST(PathNames, TrailingSlashesDoNotCount)
-{
-    EXPECT_EQ(platform::lastPathComponent("/a/Foo.bundle/"), "Foo.bundle");
-    EXPECT_EQ(platform::lastPathComponent("/a/Foo.bundle//"), "Foo.bundle");
-    EXPECT_EQ(platform::lastPathComponent("My Layout.keylayout"), "My Layout.keylayout");
-    EXPECT_EQ(platform::lastPathComponent("/"), "");
-    EXPECT_EQ(platform::withoutTrailingSlashes("/tmp/x/"), "/tmp/x");
-    EXPECT_EQ(platform::withoutTrailingSlashes("/"), "/");
-}
-
 TEST(CopyItem, CopiesATreeWithItsContentLinksAndModes)
 {
     const TemporaryFolder folder;
@@ -52,54 +42,6 @@ TEST(CopyItem, CopiesATreeWithItsContentLinksAndModes)
     EXPECT_EQ(modeOf(copy / "Contents/Resources"), 0555u);
 }
 
-TEST(CopyItem, RefusesAnOccupiedDestinationAndNamesIt)
-{
-    const TemporaryFolder folder;
-    writeFile(folder / "a.keylayout", "new");
-    writeFile(folder / "b.keylayout", "old");
-    try {
-        platform::copyItem(folder / "a.keylayout", folder / "b.keylayout");
-        FAIL() << "copy over an existing file should fail";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.domain(), "POSIX");
-        EXPECT_EQ(error.code(), EEXIST);
-        EXPECT_EQ(error.localizedDescription(), "Couldn't copy \"" + (folder / "a.keylayout").string() + "\" to \""
-                                                    + (folder / "b.keylayout").string() + "\": File exists.");
-    }
-    EXPECT_EQ(readFile(folder / "b.keylayout"), "old");
-}
-
-TEST(CopyItem, UnreadableFileInsideATreeFailsWithItsName)
-{
-    const TemporaryFolder folder;
-    writeFile(folder / "Foo.bundle/Contents/secret.keylayout", "x", 0000);
-    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
-        platform::copyItem(folder / "Foo.bundle", folder / "copy.bundle");
-    });
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->code, EACCES);
-    EXPECT_EQ(error->message, "Couldn't copy \"" + (folder / "Foo.bundle/Contents/secret.keylayout").string()
-                                  + "\" to \"" + (folder / "copy.bundle/Contents/secret.keylayout").string()
-                                  + "\": Permission denied.");
-}
-
-TEST(CreateDirectories, ExplainsWhyAFolderCannotBeMade)
-{
-    const TemporaryFolder folder;
-    writeFile(folder / "Library", "a file where a folder should be");
-    try {
-        platform::createDirectories(folder / "Library/Keyboard Layouts");
-        FAIL() << "creating a folder below a file should fail";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.localizedDescription(),
-                  "Couldn't create the folder \"" + (folder / "Library/Keyboard Layouts").string() + "\": Not a directory.");
-        EXPECT_EQ(error.code(), ENOTDIR);
-    }
-    platform::createDirectories(folder / "a/b/c");
-    platform::createDirectories(folder / "a/b/c");
-    EXPECT_TRUE(fs::is_directory(folder / "a/b/c"));
-}
-
 TEST(RequirePrivateDirectory, AcceptsOnlyAnOwnDirectoryClosedToOthers)
 {
     const TemporaryFolder folder;
@@ -121,18 +63,4 @@ TEST(RequirePrivateDirectory, AcceptsOnlyAnOwnDirectoryClosedToOthers)
         ASSERT_EQ(::chown((folder / "private").c_str(), 65534, 65534), 0);
         EXPECT_THROW(platform::requirePrivateDirectory(folder / "private"), platform::Error);
     }
-}
-
-TEST(SameItemAndInside, SeeThroughOtherPathsToTheSameItem)
-{
-    const TemporaryFolder folder;
-    writeFile(folder / "Layouts/Foo.bundle/Contents/Foo.keylayout", "x");
-    fs::create_directory_symlink(folder / "Layouts", folder / "alias");
-
-    EXPECT_TRUE(platform::isSameItem(folder / "alias/Foo.bundle", folder / "Layouts/Foo.bundle/"));
-    EXPECT_FALSE(platform::isSameItem(folder / "alias", folder / "Layouts"));  // a link is not its target
-    EXPECT_TRUE(platform::liesInside(folder / "alias/Foo.bundle/Contents", folder / "Layouts/Foo.bundle"));
-    EXPECT_FALSE(platform::liesInside(folder / "Layouts/Foo.bundle", folder / "Layouts/Foo.bundle"));
-    EXPECT_FALSE(platform::liesInside(folder / "Layouts/Foo.bundle2", folder / "Layouts/Foo.bundle"));
-    EXPECT_FALSE(platform::liesInside(folder / "Layouts/Foo.bundle/Contents", folder / "alias"));
 }

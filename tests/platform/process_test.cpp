@@ -35,38 +35,6 @@ TEST(RunToEnd, PassesEachArgumentAsOneWordWithoutAShell)
     EXPECT_EQ(result.standardOutput, "a b|'$HOME'||x\ny|");
 }
 
-TEST(RunToEnd, ReportsTheSignalThatKilledTheProgram)
-{
-    const ProcessResult result = runToEnd("/bin/sh", {"-c", "printf partial >&2; kill -TERM $$"});
-    EXPECT_TRUE(result.killedBySignal);
-    EXPECT_EQ(result.terminationStatus, SIGTERM);
-    EXPECT_EQ(result.standardError, "partial");
-    EXPECT_FALSE(result.succeeded());
-}
-
-TEST(RunToEnd, DrainsBothPipesSoAChattyProgramCannotStall)
-{
-    // Far beyond a pipe's buffer on both streams, written alternately.
-    const ProcessResult result = runToEnd(
-        "/bin/sh", {"-c", "i=0; while [ $i -lt 40 ]; do head -c 50000 /dev/zero; head -c 50000 /dev/zero >&2;"
-                          " i=$((i+1)); done; exit 3"});
-    EXPECT_EQ(result.standardOutput.size(), 2'000'000u);
-    EXPECT_EQ(result.standardError.size(), 2'000'000u);
-    EXPECT_EQ(result.terminationStatus, 3);
-}
-
-TEST(RunToEnd, FailedLaunchThrowsAReadableError)
-{
-    try {
-        runToEnd("/nonexistent/osascript", {"-e", "x"});
-        FAIL() << "launch should have failed";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.domain(), "POSIX");
-        EXPECT_EQ(error.code(), ENOENT);
-        EXPECT_EQ(error.localizedDescription(), "Couldn't launch \"/nonexistent/osascript\": No such file or directory.");
-    }
-}
-
 TEST(LaunchDetached, ReturnsWhileTheProgramStillRuns)
 {
     const TemporaryFolder folder;
