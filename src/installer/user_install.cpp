@@ -6,19 +6,30 @@
 #include "platform/text.h"
 
 #include <cerrno>
+#include <string>
 
 namespace installer {
+namespace {
+
+// Failing here leaves the copy with the modes it came with, which is no reason to fail the install.
+void setInstalledPermissions(const std::filesystem::path& item)
+{
+    platform::setPosixPermissions(item, platform::isDirectory(item) ? 0755 : 0644);
+}
+
+}  // namespace
 
 void copyLayout(const std::filesystem::path& from, const std::filesystem::path& to)
 {
+    const std::string name = installableName(from);
     platform::createDirectories(to);
-    const std::filesystem::path destination = to / installableName(from);
+    const std::filesystem::path destination = to / name;
 
     // Removing the destination first must never take the only copy of the layout with it.
     const bool occupied = platform::itemOrLinkExists(destination);
     if (occupied) {
         if (platform::isSameItem(from, destination)) {
-            platform::setPosixPermissions(destination, platform::isDirectory(destination) ? 0755 : 0644);
+            setInstalledPermissions(destination);
             return;
         }
         if (platform::liesInside(from, destination))
@@ -35,7 +46,7 @@ void copyLayout(const std::filesystem::path& from, const std::filesystem::path& 
     if (occupied)
         platform::removeItem(destination);
     platform::copyItem(platform::withoutTrailingSlashes(from), destination);
-    platform::setPosixPermissions(destination, platform::isDirectory(destination) ? 0755 : 0644);
+    setInstalledPermissions(destination);
 }
 
 }  // namespace installer
