@@ -297,12 +297,6 @@ void requirePrivateDirectory(const fs::path& folder)
         throw Error(posixDomain, EPERM, "Couldn't use the folder " + inQuotes(folder.string()) + ": " + problem + ".");
 }
 
-bool itemExists(const fs::path& path)
-{
-    struct stat status;
-    return ::stat(path.c_str(), &status) == 0;
-}
-
 bool itemOrLinkExists(const fs::path& path)
 {
     struct stat status;

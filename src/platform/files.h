@@ -25,9 +25,6 @@ void createPrivateDirectory(const std::filesystem::path& folder);
 // Throws unless the folder is a real directory of the current user that nobody else may write to.
 void requirePrivateDirectory(const std::filesystem::path& folder);
 
-// Whether anything is at the path; a symbolic link counts by its target.
-bool itemExists(const std::filesystem::path& path);
-
 // Whether anything is at the path, a dangling symbolic link included.
 bool itemOrLinkExists(const std::filesystem::path& path);
 
