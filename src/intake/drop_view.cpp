@@ -52,8 +52,7 @@ QUrl firstLocalFile(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return {};
-    // A folder's URL ends in "/"; it names the folder all the same.
-    return urls.first().adjusted(QUrl::StripTrailingSlash);
+    return urls.first();
 }
 
 bool isLayout(const QString& name)
@@ -118,7 +117,15 @@ bool DropView::performDragOperation(const QMimeData* data)
     const QUrl url = firstLocalFile(data);
     if (url.isEmpty())
         return false;
+    return installItem(url);
+}
 
+bool DropView::installItem(const QUrl& dropped)
+{
+    if (!dropped.isLocalFile())
+        return false;
+    // A folder's URL ends in "/"; it names the folder all the same.
+    const QUrl url = dropped.adjusted(QUrl::StripTrailingSlash);
     const QString name = url.fileName();
     if (!isLayout(name)) {
         showAlert(QStringLiteral("Unsupported File"),

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QMimeData;
+class QUrl;
 
 namespace intake {
 
@@ -24,6 +25,9 @@ public:
 
     // The whole drop, alerts included; true exactly when a layout was installed.
     bool performDragOperation(const QMimeData* data);
+
+    // Everything a drop does once it has the item's local file URL; every way in comes here.
+    bool installItem(const QUrl& url);
 
     // Transparent at rest, the accent colour while a drag hovers.
     QColor borderColor() const;
