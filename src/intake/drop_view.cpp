@@ -1,5 +1,6 @@
 #include "intake/drop_view.h"
 
+#include "installer/layout_check.h"
 #include "installer/refresh.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
@@ -134,9 +135,11 @@ bool DropView::installItem(const QUrl& dropped)
         return false;
     }
 
-    const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
     const std::filesystem::path item = localPath(url.toLocalFile());
     try {
+        // Before the scope is asked for, so a broken file never brings up the administrator prompt.
+        installer::requireKeyboardLayout(item);
+        const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
         if (scope == installer::InstallScope::allUsers)
             installer::installForAllUsers(item);
         else

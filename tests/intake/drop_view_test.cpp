@@ -82,12 +82,12 @@ TEST_F(DropViewTest, StartsAtRestWithItsTwoCentredLabels)
 
 TEST_F(DropViewTest, InstallsAFileForTheCurrentUserWhenNoScopeProviderIsSet)
 {
-    const fs::path source = makeLayout("My Layout.keylayout", "first");
+    const fs::path source = makeLayout("My Layout.keylayout", "<keyboard name=\"first\"/>");
 
     EXPECT_TRUE(view.performDragOperation(dragOf({urlOf(source)}).get()));
 
     const fs::path installed = layouts() / "My Layout.keylayout";
-    EXPECT_EQ(readFile(installed), "first");
+    EXPECT_EQ(readFile(installed), "<keyboard name=\"first\"/>");
     EXPECT_EQ(modeOf(installed) & 07777, 0644u);
     ASSERT_EQ(alerts.alerts().size(), 1);
     EXPECT_EQ(alerts.alerts().at(0).text, QStringLiteral("Keyboard Installed"));
@@ -111,6 +111,7 @@ TEST_F(DropViewTest, InstallsAFolderWithTrailingSlashMixedCaseAndEscapedNames)
 {
     const fs::path bundle = home.root() / "source" / "Ünïcode Layouts.Bundle";
     writeFile(bundle / "Contents" / "Info.plist", "plist");
+    writeFile(bundle / "Contents" / "Resources" / "A.keylayout", "<keyboard/>");
     // A folder's URL ends in "/", and the name travels percent-escaped.
     const QUrl url = QUrl::fromEncoded(urlOf(bundle).toEncoded() + "/");
     ASSERT_TRUE(url.toEncoded().contains("%20"));
@@ -204,7 +205,7 @@ TEST_F(DropViewTest, HoveringLightsTheBorderInTheAccentColourUntilTheDragLeaves)
 
 TEST_F(DropViewTest, ARealDropInstallsAsACopyAndClearsTheBorder)
 {
-    const fs::path source = makeLayout("Dropped.keylayout", "dropped");
+    const fs::path source = makeLayout("Dropped.keylayout", "<keyboard id=\"1\"/>");
     const auto data = dragOf({urlOf(source)});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, data.get(),
                           Qt::LeftButton, Qt::NoModifier);
@@ -218,7 +219,7 @@ TEST_F(DropViewTest, ARealDropInstallsAsACopyAndClearsTheBorder)
 
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
-    EXPECT_EQ(readFile(layouts() / "Dropped.keylayout"), "dropped");
+    EXPECT_EQ(readFile(layouts() / "Dropped.keylayout"), "<keyboard id=\"1\"/>");
     EXPECT_TRUE(fs::exists(source));
     EXPECT_EQ(view.borderColor().alpha(), 0);
 
@@ -267,4 +268,25 @@ TEST_F(DropViewTest, AllUsersInstallWithoutOsascriptFailsReadablyAndLeavesNoStag
     }
     EXPECT_FALSE(fs::exists(layouts() / "Everyone.keylayout"));
     EXPECT_EQ(label("hintLabel")->text(), QStringLiteral("Installed Mine.keylayout"));
+}
+
+TEST_F(DropViewTest, AnItemThatCannotBeALayoutFailsBeforeTheScopeIsAskedAndCopiesNothing)
+{
+    int scopeCalls = 0;
+    view.setScopeProvider([&] { ++scopeCalls; return InstallScope::allUsers; });
+    const fs::path page = makeLayout("Colemak.keylayout", "<!DOCTYPE html>\n<html><body><p>Colemak");
+
+    EXPECT_FALSE(view.performDragOperation(dragOf({urlOf(page)}).get()));
+
+    ASSERT_EQ(alerts.alerts().size(), 1);
+    EXPECT_EQ(alerts.alerts().at(0).text, QStringLiteral("Install Failed"));
+    EXPECT_EQ(alerts.alerts().at(0).icon, QMessageBox::Critical);
+    EXPECT_TRUE(alerts.alerts().at(0).informativeText.startsWith(
+        QStringLiteral("\"Colemak.keylayout\" is not a keyboard layout: it is a web page.")))
+        << alerts.alerts().at(0).informativeText.toStdString();
+    EXPECT_EQ(scopeCalls, 0);
+    EXPECT_FALSE(fs::exists(layouts()));
+    EXPECT_FALSE(fs::exists(home.tmp() / "morrowvane-keyboard-installer"));
+    EXPECT_EQ(label("titleLabel")->text(), QStringLiteral("Keyboard layout to install:"));
+    EXPECT_EQ(label("hintLabel")->text(), QStringLiteral("Drag keyboard layout here to install"));
 }
