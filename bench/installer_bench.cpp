@@ -1,8 +1,10 @@
 // Measures the installation core against plain tools, side by side in one run: the two sides
 // of each comparison alternate round by round, warm-up rounds are dropped, medians are shown.
 
+#include "installer/layout_check.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
+#include "platform/error.h"
 #include "platform/files.h"
 
 #include <spawn.h>
@@ -337,6 +339,58 @@ void reportInstallForAllUsers(const std::string& label, const fs::path& item, co
                 label.c_str(), times.ratio(), median(times.ours), median(times.theirs), rounds);
 }
 
+// A complete layout of about 200 KB, as an editor writes one: every element closed.
+std::string wellFormedLayout(int id)
+{
+    std::string text = "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\""
+                     + std::to_string(id) + "\" name=\"Bench\">\n<keyMapSet id=\"set\">\n";
+    for (int map = 0; text.size() < 200 * 1024; ++map) {
+        text += "<keyMap index=\"" + std::to_string(map) + "\">\n";
+        for (int code = 0; code < 128; ++code)
+            text += "  <key code=\"" + std::to_string(code) + "\" output=\"&#x" + std::to_string(1000 + code) + ";\"/>\n";
+        text += "</keyMap>\n";
+    }
+    return text + "</keyMapSet>\n</keyboard>\n";
+}
+
+// Times the check whether it passes or refuses; `accepted` says which it must do.
+TimedRun checkLayout(const fs::path& item, bool accepted)
+{
+    return [item, accepted] {
+        const auto start = Clock::now();
+        bool passed = true;
+        try {
+            installer::requireKeyboardLayout(item);
+        } catch (const platform::Error&) {
+            passed = false;
+        }
+        const double ms = millisecondsSince(start);
+        if (passed != accepted)
+            throw std::runtime_error("The layout check judged " + item.string() + " wrongly");
+        return ms;
+    };
+}
+
+void reportLayoutCheck(const fs::path& work, int rounds)
+{
+    const fs::path keylayout = work / "Checked.keylayout";
+    writeFile(keylayout, wellFormedLayout(-1));
+    // The bundle's worst case: every layout is cut short just before its end, so all twelve are
+    // read and parsed to the last line before the bundle is refused.
+    const fs::path bundle = work / "Checked.bundle";
+    fs::create_directories(bundle / "Contents" / "Resources");
+    for (int layout = 0; layout < 12; ++layout) {
+        const std::string text = wellFormedLayout(-2 - layout);
+        writeFile(bundle / "Contents" / "Resources" / ("Layout-" + std::to_string(layout) + ".keylayout"),
+                  text.substr(0, text.size() - 12));
+    }
+
+    std::printf("requireKeyboardLayout 200 KB keylayout: %.3f ms (goal <= 1 ms)  [median of %d]\n",
+                median(measureRepeatedly(rounds, checkLayout(keylayout, true))), rounds);
+    std::printf("requireKeyboardLayout bundle of 12 200 KB layouts, all parsed: %.3f ms (goal <= 10 ms)  "
+                "[median of %d]\n", median(measureRepeatedly(rounds, checkLayout(bundle, false))), rounds);
+}
+
 int runBenchmark(const Options& options)
 {
     const WorkFolder work;
@@ -368,6 +422,8 @@ int runBenchmark(const Options& options)
     reportInstallForAllUsers("200 KB keylayout", keylayout, temporary, smallRounds);
     std::fflush(stdout);
     reportInstallForAllUsers("2000-file bundle", bundle, temporary, options.rounds);
+    std::fflush(stdout);
+    reportLayoutCheck(work.path(), smallRounds);
     return 0;
 }
 
