@@ -93,6 +93,11 @@ std::optional<std::string> layoutProblem(std::string_view bytes)
     return "its text is damaged at line " + line + ".";
 }
 
+std::string notALayout(const std::string& quotedName, const std::string& problem)
+{
+    return quotedName + " is not a keyboard layout: " + problem;
+}
+
 std::optional<std::string> fileProblem(const fs::path& file)
 {
     std::error_code error;
@@ -113,7 +118,7 @@ void requireKeyboardLayout(const fs::path& item)
 
     if (!hasExtension(path, ".bundle")) {
         if (const auto problem = fileProblem(path))
-            refuse(EINVAL, name + " is not a keyboard layout: " + *problem);
+            refuse(EINVAL, notALayout(name, *problem));
         return;
     }
 
@@ -126,10 +131,12 @@ void requireKeyboardLayout(const fs::path& item)
         if (!problem)
             return;
         if (firstProblem.empty())
-            firstProblem = " " + platform::inQuotes(entry.path().filename().string())
-                         + " is not a keyboard layout: " + *problem;
+            firstProblem = notALayout(platform::inQuotes(entry.path().filename().string()), *problem);
     }
-    refuse(EINVAL, name + " holds no keyboard layout in Contents/Resources." + firstProblem);
+    std::string message = name + " holds no keyboard layout in Contents/Resources.";
+    if (!firstProblem.empty())
+        message.append(" ").append(firstProblem);
+    refuse(EINVAL, message);
 }
 
 }  // namespace installer
