@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include <algorithm>
 #include <cerrno>
 #include <memory>
@@ -245,6 +247,33 @@ void openFoldersForRemoval(const fs::path& path)
     }
 }
 
+bool isFolderNotLink(const fs::path& path)
+{
+    struct stat status;
+    return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Exchanges the two items in one step; false with errno set when the system cannot.
+bool exchange(const fs::path& a, const fs::path& b)
+{
+#if defined(__APPLE__)
+    return ::renamex_np(a.c_str(), b.c_str(), RENAME_SWAP) == 0;
+#elif defined(__linux__) && defined(RENAME_EXCHANGE)
+    return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0;
+#else
+    (void)a;
+    (void)b;
+    errno = ENOTSUP;
+    return false;
+#endif
+}
+
+void moveItem(const fs::path& from, const fs::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        throw posixError(errno, "Couldn't move " + inQuotes(from.string()) + " to " + inQuotes(to.string()));
+}
+
 }  // namespace
 
 fs::path temporaryDirectory()
@@ -324,6 +353,28 @@ void copyItem(const fs::path& from, const fs::path& to)
         return;
 #endif
     TreeCopier().copy(from, to);
+}
+
+void swapIntoPlace(const fs::path& item, const fs::path& destination, const fs::path& aside)
+{
+    // rename(2) replaces a file atomically, but not a folder or an item of the other kind.
+    if (!itemOrLinkExists(destination) || (!isFolderNotLink(item) && !isFolderNotLink(destination))) {
+        moveItem(item, destination);
+        return;
+    }
+    if (exchange(item, destination))
+        return;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
+        throw posixError(errno, "Couldn't move " + inQuotes(item.string()) + " to " + inQuotes(destination.string()));
+    moveItem(destination, aside);
+    try {
+        moveItem(item, destination);
+    } catch (const Error&) {
+        static_cast<void>(::rename(aside.c_str(), destination.c_str()));
+        throw;
+    }
+    // The new item is in place now; should this fail, the old one stays at `aside` for the caller.
+    static_cast<void>(::rename(aside.c_str(), item.c_str()));
 }
 
 bool setPosixPermissions(const fs::path& path, mode_t mode) noexcept

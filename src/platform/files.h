@@ -34,6 +34,13 @@ void removeItem(const std::filesystem::path& path);
 // Copies a file, link or whole folder tree to `to`, where nothing may exist yet.
 void copyItem(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Puts `item` at `destination`, in the same folder, so that a complete item stands there at
+// every moment whatever the kinds of the two. What stood there before is gone or left for the
+// caller to remove at `item`'s path or, rarely, at `aside`: a free name in that folder, used
+// where the system cannot swap two items.
+void swapIntoPlace(const std::filesystem::path& item, const std::filesystem::path& destination,
+                   const std::filesystem::path& aside);
+
 // Sets the item's mode bits; false when that fails. A symbolic link is left alone.
 bool setPosixPermissions(const std::filesystem::path& path, mode_t mode) noexcept;
 

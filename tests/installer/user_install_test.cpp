@@ -4,168 +4,147 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <system_error>
 
 namespace fs = std::filesystem;
 using installer::copyLayout;
 using testing_support::modeOf;
-using testing_support::readFile;
-using testing_support::TemporaryFolder;
-using testing_support::writeFile;
+using testing_support::runAsOrdinaryUser;
+using Entries = std::map<std::string, std::string>;  // relative path -> content; "->x" is a link to x
 
 namespace {
 
+void create(const fs::path& base, const Entries& entries)
+{
+    for (const auto& [path, content] : entries) {
+        fs::create_directories((base / path).parent_path());
+        content.starts_with("->") ? fs::create_symlink(content.substr(2), base / path)
+                                  : testing_support::writeFile(base / path, content, 0600);
+    }
+}
+
+// Every item under `root` with its mode and content; for a file, its content.
+Entries tree(const fs::path& root)
+{
+    if (!fs::is_directory(fs::symlink_status(root)))
+        return {{"", testing_support::readFile(root)}};
+    Entries entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        entries[fs::relative(entry.path(), root).string()] = std::to_string(modeOf(entry.path()))
+            + (entry.is_directory() ? "/" : " " + testing_support::readFile(entry.path()));
+    return entries;
+}
+
+// Writes past `bytes` fail with EFBIG, as they fail with ENOSPC on a disk that fills up.
+void withFileSizeLimit(rlim_t bytes, const std::function<void()>& action)
+{
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit limit{bytes, previous.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::setrlimit(RLIMIT_FSIZE, &previous), std::signal(SIGXFSZ, handler); });
+    action();
+}
+
 class CopyLayout : public testing::Test {
 protected:
-    TemporaryFolder folder;
+    testing_support::TemporaryFolder folder;
     const fs::path layouts = folder / "home/Library/Keyboard Layouts";
     const fs::path downloads = folder / "Downloads";
-
-    platform::Error expectError(const fs::path& from, const fs::path& to)
+    void start(const Entries& installed, const Entries& dropped)
     {
-        try {
-            copyLayout(from, to);
-        } catch (const platform::Error& error) {
-            EXPECT_FALSE(error.localizedDescription().empty());
-            EXPECT_EQ(error.localizedDescription().find("filesystem error"), std::string::npos);
-            return error;
-        }
-        ADD_FAILURE() << "copyLayout should have thrown";
-        return platform::Error("", 0, "");
+        for (const fs::path& base : {layouts, downloads})
+            fs::remove_all(base), create(base, base == layouts ? installed : dropped);
     }
 };
 
 }  // namespace
 
-TEST_F(CopyLayout, CreatesTheMissingFolderAndInstallsAFileWithMode644)
+TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
-    writeFile(downloads / "My Layout.keylayout", "<keyboard/>", 0600);
-    copyLayout(downloads / "My Layout.keylayout", layouts);
-    EXPECT_EQ(readFile(layouts / "My Layout.keylayout"), "<keyboard/>");
-    EXPECT_EQ(modeOf(layouts / "My Layout.keylayout"), 0644u);
-    EXPECT_EQ(readFile(downloads / "My Layout.keylayout"), "<keyboard/>");
+    const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
+        {"a file into a missing folder", {}, {{"My Layout.keylayout", "<keyboard/>"}}},
+        {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", "new"}}},
+        {"a file over a folder", {{"Foo.bundle/stale", "old"}}, {{"Foo.bundle", "now a file"}}},
+        {"a folder over a file", {{"Foo.bundle", "old"}}, {{"Foo.bundle/Contents/new", "now a folder"}}},
+        {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}}, {{"Foo.bundle/Contents/b", "second"}}},
+        {"a file over a dangling link", {{"Bar.keylayout", "->/nonexistent"}}, {{"Bar.keylayout", "bar"}}},
+        {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
+         {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        start(row.installed, row.dropped);
+        const std::string name = fs::path(row.dropped.begin()->first).begin()->string();
+        const std::string readOnly = " && find 'home/Library/Keyboard Layouts' Downloads -mindepth 2 -type d -exec chmod 555 {} +";
+        ASSERT_EQ(std::system(("cd '" + folder.path().string() + "' && chmod 700 Downloads/*" + (row.readOnlyFolders ? readOnly : "")).c_str()), 0);
+        const auto error = runAsOrdinaryUser(folder.path(), [&] { copyLayout(downloads / name, layouts); });
+        EXPECT_FALSE(error.has_value()) << error->message;
+        EXPECT_EQ(tree(layouts / name), tree(downloads / name));
+        EXPECT_EQ(modeOf(layouts / name), fs::is_directory(downloads / name) ? 0755u : 0644u);
+        EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 1);
+    }
 }
 
-TEST_F(CopyLayout, InstallsABundleWithMode755AndKeepsInnerModes)
+TEST_F(CopyLayout, AFailedCopyLeavesTheInstalledLayoutAndNothingElse)
 {
-    writeFile(downloads / "Foo.bundle/Contents/Resources/Foo.keylayout", "inner", 0600);
-    fs::permissions(downloads / "Foo.bundle", static_cast<fs::perms>(0700));
-    copyLayout(downloads / "Foo.bundle", layouts);
-    EXPECT_EQ(modeOf(layouts / "Foo.bundle"), 0755u);
-    EXPECT_EQ(modeOf(layouts / "Foo.bundle/Contents/Resources/Foo.keylayout"), 0600u);
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/Resources/Foo.keylayout"), "inner");
+    const fs::path dropped = downloads / "Foo.bundle";
+    const struct { const char* what; int code; std::function<void()> prepare; rlim_t fileSizeLimit = RLIM_INFINITY; } rows[] = {
+        {"a FIFO inside the bundle", ENOTSUP, [&] { ASSERT_EQ(::mkfifo((dropped / "Contents/pipe").c_str(), 0644), 0); }},
+        {"a disk filling up", EFBIG, [&] { create(dropped, {{"Contents/Big.keylayout", std::string(1 << 20, 'x')}}); }, 65536},
+        {"a file that cannot be read", EACCES, [&] { fs::permissions(dropped / "Contents/Foo.keylayout", fs::perms::none); }},
+        {"a read-only layouts folder", EACCES, [&] { fs::permissions(layouts, static_cast<fs::perms>(0555)); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        start({{"Foo.bundle/Contents/Foo.keylayout", "installed"}}, {{"Foo.bundle/Contents/Foo.keylayout", "newer"}});
+        row.prepare();
+        const Entries before = tree(layouts);
+        const auto install = [&] { copyLayout(dropped, layouts); };
+        const auto error = runAsOrdinaryUser(folder.path(), [&] { withFileSizeLimit(row.fileSizeLimit, install); });
+        EXPECT_EQ(error.value_or(testing_support::ThrownError{}).message, "Couldn't copy \"Foo.bundle\": " + std::generic_category().message(row.code)
+                                      + ". The installed \"Foo.bundle\" is unchanged.");
+        EXPECT_EQ(tree(layouts), before);
+    }
 }
 
-TEST_F(CopyLayout, ReplacesAnItemOfTheSameNameWhateverItsKind)
+TEST_F(CopyLayout, TouchesNothingButTheItemAndItsOwnLeftovers)
 {
-    writeFile(layouts / "Foo.bundle/stale", "old folder content");
-    writeFile(downloads / "Foo.bundle", "now a file");
-    copyLayout(downloads / "Foo.bundle", layouts);
-    EXPECT_EQ(readFile(layouts / "Foo.bundle"), "now a file");
+    create(layouts, {{"Foo.bundle/Contents/Foo.bundle/Contents/Foo.keylayout", "nested"}, {"Bar.keylayout", "only"},
+                     {".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"}, {".keyboard-installer-notes", "kept"}});
+    create(folder.path(), {{"Downloads/Big.bundle/Contents/x", "x"}, {"home/Other", "not a folder"}});
+    const Entries before = tree(folder.path());
+    // The guards run before anything is removed, leftovers included.
+    const struct { fs::path from, to; std::string error; } rows[] = {
+        {layouts / "Foo.bundle/Contents/Foo.bundle", layouts, "lies inside"},
+        {downloads / "Big.bundle", downloads / "Big.bundle/Contents", "into a folder inside itself"},
+        {downloads / "Big.bundle", folder / "home/Other/Layouts", "Couldn't create the folder \"" + folder.path().string()},
+        {"/", layouts, "does not name"}, {downloads / ".", layouts, "does not name"}, {"", layouts, "does not name"},
+    };
+    for (const auto& row : rows)
+        EXPECT_NE(runAsOrdinaryUser(folder.path(), [&] { copyLayout(row.from, row.to); })
+                      .value_or(testing_support::ThrownError{}).message.find(row.error), std::string::npos) << row.from;
+    EXPECT_EQ(tree(folder.path()), before);
 
-    fs::remove(downloads / "Foo.bundle");
-    writeFile(downloads / "Foo.bundle/Contents/new", "now a folder");
-    copyLayout(downloads / "Foo.bundle", layouts);
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/new"), "now a folder");
-    EXPECT_FALSE(fs::exists(layouts / "Foo.bundle/stale"));
-
-    // A dangling link of that name is replaced too, rather than blocking the copy.
-    fs::create_symlink("/nonexistent", layouts / "Bar.keylayout");
-    writeFile(downloads / "Bar.keylayout", "bar");
-    copyLayout(downloads / "Bar.keylayout", layouts);
-    EXPECT_EQ(readFile(layouts / "Bar.keylayout"), "bar");
-}
-
-TEST_F(CopyLayout, InstallingTwiceLeavesOneCopyTheSecond)
-{
-    writeFile(downloads / "Foo.bundle/Contents/a", "first");
-    copyLayout(downloads / "Foo.bundle", layouts);
-    fs::remove_all(downloads / "Foo.bundle");
-    writeFile(downloads / "Foo.bundle/Contents/b", "second");
-    copyLayout(downloads / "Foo.bundle", layouts);
-    EXPECT_FALSE(fs::exists(layouts / "Foo.bundle/Contents/a"));
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/b"), "second");
-    EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 1);
-}
-
-TEST_F(CopyLayout, AFileWhereTheFolderShouldBeFailsAndIsLeftAlone)
-{
-    writeFile(folder / "home/Library", "not a folder");
-    writeFile(downloads / "My Layout.keylayout", "x");
-    const platform::Error error = expectError(downloads / "My Layout.keylayout", layouts);
-    EXPECT_EQ(error.domain(), "POSIX");
-    EXPECT_EQ(error.code(), ENOTDIR);
-    EXPECT_EQ(error.localizedDescription(), "Couldn't create the folder \"" + layouts.string() + "\": Not a directory.");
-    EXPECT_EQ(readFile(folder / "home/Library"), "not a folder");
-}
-
-TEST_F(CopyLayout, TheInstalledItemItselfIsNeverLost)
-{
-    writeFile(layouts / "Foo.bundle/Contents/Foo.keylayout", "only copy", 0600);
-    fs::permissions(layouts / "Foo.bundle", static_cast<fs::perms>(0700));
-    writeFile(layouts / "Bar.keylayout", "only copy", 0600);
-
-    copyLayout(layouts / "Foo.bundle", layouts);
-    copyLayout(layouts / "Bar.keylayout/", layouts);
-    // The same bundle reached through another path to the folder.
+    // The installed item itself, reached directly or through a link, only has its modes set.
     fs::create_directory_symlink(layouts, folder / "alias");
-    copyLayout(folder / "alias/Foo.bundle/", layouts);
+    for (const fs::path& same : {layouts / "Bar.keylayout/", folder / "alias/Foo.bundle/"})
+        copyLayout(same, layouts);
+    EXPECT_EQ(tree(layouts)["Bar.keylayout"], "420 only");
 
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/Foo.keylayout"), "only copy");
-    EXPECT_EQ(readFile(layouts / "Bar.keylayout"), "only copy");
-    EXPECT_EQ(modeOf(layouts / "Foo.bundle"), 0755u);
-    EXPECT_EQ(modeOf(layouts / "Bar.keylayout"), 0644u);
-}
-
-TEST_F(CopyLayout, ASourceInsideTheItemItWouldReplaceIsRefusedUntouched)
-{
-    writeFile(layouts / "Foo.bundle/Contents/Foo.bundle/Contents/Foo.keylayout", "nested");
-    const platform::Error error = expectError(layouts / "Foo.bundle/Contents/Foo.bundle", layouts);
-    EXPECT_NE(error.localizedDescription().find("lies inside"), std::string::npos);
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/Foo.bundle/Contents/Foo.keylayout"), "nested");
-
-    // Nor may a bundle be copied into a folder inside itself.
-    writeFile(downloads / "Big.bundle/Contents/x", "x");
-    expectError(downloads / "Big.bundle", downloads / "Big.bundle/Contents/Layouts");
-    EXPECT_FALSE(fs::exists(downloads / "Big.bundle/Contents/Layouts/Big.bundle"));
-}
-
-TEST_F(CopyLayout, APathWithoutANameNeverEmptiesTheFolder)
-{
-    writeFile(layouts / "Other.keylayout", "keep me");
-    writeFile(downloads / "Foo.bundle/Contents/x", "x");
-
-    for (const fs::path& nameless : {fs::path("/"), fs::path(""), downloads / ".", downloads / "Foo.bundle/.."})
-        expectError(nameless, layouts);
-    EXPECT_EQ(readFile(layouts / "Other.keylayout"), "keep me");
-
-    copyLayout(downloads.string() + "/Foo.bundle/", layouts);
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/x"), "x");
-    EXPECT_EQ(readFile(layouts / "Other.keylayout"), "keep me");
-}
-
-TEST_F(CopyLayout, AnUnreadableSourceFailsWithTheReason)
-{
-    writeFile(downloads / "Foo.bundle/Contents/Foo.keylayout", "secret", 0000);
-    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
-        copyLayout(downloads / "Foo.bundle", layouts);
-    });
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->domain, "POSIX");
-    EXPECT_EQ(error->code, EACCES);
-    EXPECT_NE(error->message.find("Foo.bundle/Contents/Foo.keylayout\": Permission denied."), std::string::npos)
-        << error->message;
-}
-
-TEST_F(CopyLayout, ReplacesAnInstalledBundleWithReadOnlyFolders)
-{
-    writeFile(downloads / "Foo.bundle/Contents/Resources/Foo.keylayout", "v1");
-    fs::permissions(downloads / "Foo.bundle/Contents/Resources", static_cast<fs::perms>(0555));
-    fs::permissions(downloads / "Foo.bundle/Contents", static_cast<fs::perms>(0555));
-    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
-        copyLayout(downloads / "Foo.bundle", layouts);
-        copyLayout(downloads / "Foo.bundle", layouts);
-    });
-    EXPECT_FALSE(error.has_value()) << error->message;
-    EXPECT_EQ(readFile(layouts / "Foo.bundle/Contents/Resources/Foo.keylayout"), "v1");
+    // A real install removes what an interrupted one left, and nothing else.
+    Entries expected = tree(layouts);
+    std::erase_if(expected, [](const auto& entry) { return entry.first.starts_with(".keyboard-installer-1F2E"); });
+    copyLayout(downloads / "Big.bundle", layouts);
+    expected.merge(tree(downloads));
+    EXPECT_EQ(tree(layouts), expected);
 }
