@@ -3,12 +3,14 @@
 #include "platform/colors.h"
 #include "ui_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -74,6 +76,7 @@ TEST_F(DropViewTest, StartsAtRestWithItsTwoCentredLabels)
               platform::systemBlueColor(view.palette()));
     EXPECT_EQ(label("hintLabel")->palette().color(QPalette::WindowText),
               platform::secondaryLabelColor(view.palette()));
+    view.clearFocus();  // alone in its window it takes focus, which the window never gives it
     EXPECT_EQ(view.borderColor().alpha(), 0);
     EXPECT_TRUE(view.acceptDrops());
     EXPECT_EQ(label("titleLabel")->y(), 8);
@@ -267,4 +270,65 @@ TEST_F(DropViewTest, AllUsersInstallWithoutOsascriptFailsReadablyAndLeavesNoStag
     }
     EXPECT_FALSE(fs::exists(layouts() / "Everyone.keylayout"));
     EXPECT_EQ(label("hintLabel")->text(), QStringLiteral("Installed Mine.keylayout"));
+}
+
+TEST_F(DropViewTest, KeysAClickAndThePressActionInstallTheChosenItemWhileACancelDoesNothing)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Choose a keyboard layout to install"));
+    EXPECT_TRUE(accessible->text(QAccessible::Description).contains(QStringLiteral("drag")));
+    const auto key = [&](Qt::Key k) { return [&, k] { QTest::keyClick(&view, k); }; };
+    const struct {
+        std::string name;  // empty: the chooser is cancelled
+        std::function<void()> trigger;
+        bool opensChooser;
+    } table[] = {
+        {"Space.keylayout", key(Qt::Key_Space), true},
+        {"Return.keylayout", key(Qt::Key_Return), true},
+        {"Clicked.bundle", [&] { QTest::mouseClick(&view, Qt::LeftButton); }, true},
+        {"Pressed.keylayout", [&] { accessible->actionInterface()->doAction(
+                                         QAccessibleActionInterface::pressAction()); }, true},
+        {"", key(Qt::Key_Space), true},
+        {"Typed.keylayout", key(Qt::Key_A), false},
+    };
+    for (const auto& row : table) {
+        const fs::path item = home.root() / "source" / row.name;
+        if (!row.name.empty())
+            writeFile(row.name.ends_with(".bundle") ? item / "Contents/Resources/X.keylayout" : item,
+                      "<keyboard/>", 0644);
+        int calls = 0;
+        view.setFileChooser([&](QWidget* parent) -> std::optional<QUrl> {
+            ++calls;
+            EXPECT_EQ(parent, view.window());
+            return row.name.empty() ? std::nullopt : std::optional<QUrl>(urlOf(item));
+        });
+        const qsizetype alertsBefore = alerts.alerts().size();
+        const QString hintBefore = view.hintText();
+        row.trigger();
+        const bool installs = row.opensChooser && !row.name.empty();
+        EXPECT_EQ(calls, row.opensChooser ? 1 : 0) << row.name;
+        EXPECT_EQ(alerts.alerts().size(), alertsBefore + (installs ? 1 : 0)) << row.name;
+        EXPECT_EQ(!row.name.empty() && fs::exists(layouts() / row.name), installs) << row.name;
+        const QString hint = installs ? QStringLiteral("Installed ") + QString::fromStdString(row.name)
+                                      : hintBefore;
+        EXPECT_EQ(view.hintText(), hint) << row.name;
+        EXPECT_EQ(accessible->text(QAccessible::Value), hint) << row.name;
+    }
+    EXPECT_TRUE(fs::exists(layouts() / "Clicked.bundle" / "Contents/Resources/X.keylayout"));
+}
+
+TEST_F(DropViewTest, ShowsTheFocusRingOnlyWhileItHasFocus)
+{
+    const QRgb accent = platform::controlAccentColor(view.palette()).rgb();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    ASSERT_TRUE(view.hasFocus());
+    EXPECT_EQ(ui_testing::render(view).pixel(1, 41), accent);
+    EXPECT_EQ(ui_testing::render(view).pixel(260, 60), QColor(Qt::white).rgb()) << "no fill";
+    view.clearFocus();
+    EXPECT_EQ(ui_testing::render(view).pixel(1, 41), QColor(Qt::white).rgb());
+    EXPECT_EQ(view.cursor().shape(), Qt::PointingHandCursor);
 }
