@@ -15,6 +15,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -84,32 +85,63 @@ bool isBundle(const QString& path)
     return path.endsWith(QStringLiteral(".bundle"), Qt::CaseInsensitive);
 }
 
+// A file dialog in which a .bundle folder is chosen like a file instead of opened; macOS's own
+// panel does so already, and Qt's dialog does so here.
+class LayoutFileDialog : public QFileDialog {
+public:
+    explicit LayoutFileDialog(QWidget* parent)
+        : QFileDialog(parent, chooserTitle)
+    {
+        setFileMode(QFileDialog::ExistingFile);
+        setNameFilter(QStringLiteral("Keyboard layouts (*.keylayout *.bundle)"));
+        const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        if (!downloads.isEmpty() && QDir(downloads).exists())
+            setDirectory(downloads);
+#ifndef Q_OS_MACOS
+        // Elsewhere the platform's chooser would only open a folder, never choose it.
+        setOption(QFileDialog::DontUseNativeDialog);
+#endif
+        connect(this, &QFileDialog::directoryEntered, this, [this](const QString& path) {
+            if (isBundle(path))
+                choose(path);
+        });
+    }
+
+    std::optional<QUrl> chosen() const { return chosen_; }
+
+protected:
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (files.size() == 1 && isBundle(files.first()) && QFileInfo(files.first()).isDir())
+            choose(files.first());
+        else
+            QFileDialog::accept();
+    }
+
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && !chosen_ && !selectedUrls().isEmpty())
+            chosen_ = selectedUrls().first();
+        QFileDialog::done(result);
+    }
+
+private:
+    void choose(const QString& bundle)
+    {
+        chosen_ = QUrl::fromLocalFile(bundle);
+        QDialog::accept();
+    }
+
+    std::optional<QUrl> chosen_;
+};
+
 std::optional<QUrl> chooseWithDialog(QWidget* parent)
 {
-    QFileDialog dialog(parent, chooserTitle);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Keyboard layouts (*.keylayout *.bundle)"));
-    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (!downloads.isEmpty() && QDir(downloads).exists())
-        dialog.setDirectory(downloads);
-    QUrl bundle;
-#ifndef Q_OS_MACOS
-    // Only macOS treats a .bundle folder as one item. Elsewhere Qt's own dialog is used, and
-    // opening a .bundle folder in it chooses the folder instead of showing what is inside.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&](const QString& path) {
-        if (!isBundle(path))
-            return;
-        bundle = QUrl::fromLocalFile(path);
-        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
-    });
-#endif
+    LayoutFileDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    if (!bundle.isEmpty())
-        return bundle;
-    const QList<QUrl> chosen = dialog.selectedUrls();
-    return chosen.isEmpty() ? std::nullopt : std::optional<QUrl>(chosen.first());
+    return dialog.chosen();
 }
 
 // Screen readers meet the drop area as a button that opens the chooser; its value is the
