@@ -84,6 +84,8 @@ void AppDelegate::applicationDidFinishLaunching()
                           static_cast<QWidget*>(allButton_.get()),
                           static_cast<QWidget*>(dropView)})
         view->setParent(content);  // a view added later lies above the ones before it
+    QWidget::setTabOrder(currentButton_.get(), allButton_.get());
+    QWidget::setTabOrder(allButton_.get(), dropView);
 
     auto* layout = new platform::AnchorLayout(content);
     layout->activateConstraints({

@@ -2,6 +2,8 @@
 
 #include "platform/colors.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace app {
@@ -13,11 +15,51 @@ constexpr qreal highlightRadius = 6;
 constexpr qreal highlightFillAlpha = 0.22;
 constexpr qreal outlineWidth = 3;
 
+// Qt reports a checkable push button as a check box; a screen reader should meet a toggle
+// button, which is a button with a checked state.
+class AccessibleScopeButton : public QAccessibleWidget {
+public:
+    explicit AccessibleScopeButton(ScopeButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = static_cast<ScopeButton*>(widget())->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() || name == toggleAction())
+            static_cast<ScopeButton*>(widget())->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* accessibleScopeButton(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(ScopeButton::staticMetaObject.className()))
+        return nullptr;
+    return new AccessibleScopeButton(static_cast<ScopeButton*>(object));
+}
+
 }  // namespace
 
 ScopeButton::ScopeButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleScopeButton), true);
+    Q_UNUSED(accessible);
 }
 
 void ScopeButton::paintEvent(QPaintEvent* event)

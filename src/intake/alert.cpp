@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace intake {
 
@@ -26,7 +27,12 @@ void showAlert(const QString& title, const QString& message, AlertStyle style)
     box.setText(title);
     box.setInformativeText(message);
     box.setIcon(iconFor(style));
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    // A screen reader names the alert by its title and reads the message with it.
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(message);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    ok->setFocus();
     box.exec();
 }
 

@@ -9,14 +9,20 @@
 #include "platform/colors.h"
 #include "platform/error.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
+#include <QStandardPaths>
 
 #include <exception>
 #include <filesystem>
@@ -73,17 +79,126 @@ std::filesystem::path userLayoutsFolder()
     return localPath(QDir::homePath() + QStringLiteral("/Library/Keyboard Layouts"));
 }
 
+const QString chooserTitle = QStringLiteral("Choose a keyboard layout to install");
+
+bool isBundle(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".bundle"), Qt::CaseInsensitive);
+}
+
+// A file dialog in which a .bundle folder is chosen like a file instead of opened; macOS's own
+// panel does so already, and Qt's dialog does so here.
+class LayoutFileDialog : public QFileDialog {
+public:
+    explicit LayoutFileDialog(QWidget* parent)
+        : QFileDialog(parent, chooserTitle)
+    {
+        setFileMode(QFileDialog::ExistingFile);
+        setNameFilter(QStringLiteral("Keyboard layouts (*.keylayout *.bundle)"));
+        const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        if (!downloads.isEmpty() && QDir(downloads).exists())
+            setDirectory(downloads);
+#ifndef Q_OS_MACOS
+        // Elsewhere the platform's chooser would only open a folder, never choose it.
+        setOption(QFileDialog::DontUseNativeDialog);
+#endif
+        connect(this, &QFileDialog::directoryEntered, this, [this](const QString& path) {
+            if (isBundle(path))
+                choose(path);
+        });
+    }
+
+    std::optional<QUrl> chosen() const { return chosen_; }
+
+protected:
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (files.size() == 1 && isBundle(files.first()) && QFileInfo(files.first()).isDir())
+            choose(files.first());
+        else
+            QFileDialog::accept();
+    }
+
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && !chosen_ && !selectedUrls().isEmpty())
+            chosen_ = selectedUrls().first();
+        QFileDialog::done(result);
+    }
+
+private:
+    void choose(const QString& bundle)
+    {
+        chosen_ = QUrl::fromLocalFile(bundle);
+        QDialog::accept();
+    }
+
+    std::optional<QUrl> chosen_;
+};
+
+std::optional<QUrl> chooseWithDialog(QWidget* parent)
+{
+    LayoutFileDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosen();
+}
+
+// Screen readers meet the drop area as a button that opens the chooser; its value is the
+// hint, so the outcome of an install is read out with it.
+class AccessibleDropView : public QAccessibleWidget {
+public:
+    explicit AccessibleDropView(DropView* view)
+        : QAccessibleWidget(view, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return static_cast<DropView*>(widget())->hintText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            static_cast<DropView*>(widget())->chooseItem();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* accessibleDropView(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(DropView::staticMetaObject.className()))
+        return nullptr;
+    return new AccessibleDropView(static_cast<DropView*>(object));
+}
+
 }  // namespace
 
 DropView::DropView(QWidget* parent)
     : QWidget(parent)
     , titleLabel_(new QLabel(QStringLiteral("Keyboard layout to install:"), this))
     , hintLabel_(new QLabel(QStringLiteral("Drag keyboard layout here to install"), this))
+    , fileChooser_(chooseWithDialog)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleDropView), true);
+    Q_UNUSED(accessible);
     setAcceptDrops(true);
-    setAccessibleName(QStringLiteral("Drop area"));
-    setAccessibleDescription(
-        QStringLiteral("Drop a .keylayout file or keyboard .bundle folder here to install it"));
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(chooserTitle);
+    setAccessibleDescription(QStringLiteral(
+        "Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
+        "folder here to install it"));
 
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
     titleLabel_->setFont(systemFont(18, true));
@@ -107,9 +222,27 @@ void DropView::setScopeProvider(std::function<installer::InstallScope()> provide
     scopeProvider_ = std::move(provider);
 }
 
+void DropView::setFileChooser(FileChooser chooser)
+{
+    fileChooser_ = std::move(chooser);
+}
+
+void DropView::chooseItem()
+{
+    if (!fileChooser_)
+        return;
+    if (const std::optional<QUrl> chosen = fileChooser_(window()))
+        installItem(*chosen);
+}
+
+QString DropView::hintText() const
+{
+    return hintLabel_->text();
+}
+
 QColor DropView::borderColor() const
 {
-    return highlighted_ ? platform::controlAccentColor(palette()) : platform::clearColor();
+    return highlighted_ || hasFocus() ? platform::controlAccentColor(palette()) : platform::clearColor();
 }
 
 bool DropView::performDragOperation(const QMimeData* data)
@@ -200,6 +333,25 @@ void DropView::paintEvent(QPaintEvent* /*event*/)
     const qreal half = borderWidth / 2.0;
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half),
                             cornerRadius - half, cornerRadius - half);
+}
+
+void DropView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        chooseItem();
+}
+
+void DropView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chooseItem();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void DropView::changeEvent(QEvent* event)

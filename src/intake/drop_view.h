@@ -3,25 +3,37 @@
 #include "installer/install_scope.h"
 
 #include <QColor>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QMimeData;
-class QUrl;
 
 namespace intake {
 
 // The drop area: a dragged .keylayout file or keyboard .bundle folder is installed in the
-// scope that the scope provider gives at the moment of the drop.
+// scope that the scope provider gives at the moment of the drop. It is also a button: a
+// click, Space or Return opens a file chooser whose choice takes the same way as a drop.
 class DropView : public QWidget {
     Q_OBJECT
 
 public:
+    // Answers the chosen item's file URL, or nothing when the user cancels.
+    using FileChooser = std::function<std::optional<QUrl>(QWidget* parent)>;
+
     explicit DropView(QWidget* parent = nullptr);
 
     void setScopeProvider(std::function<installer::InstallScope()> provider);
+    void setFileChooser(FileChooser chooser);
+
+    // Asks the chooser for an item and installs it; a cancel does nothing.
+    void chooseItem();
+
+    // What the hint says, also what assistive technology reads as the view's value.
+    QString hintText() const;
 
     // The whole drop, alerts included; true exactly when a layout was installed.
     bool performDragOperation(const QMimeData* data);
@@ -29,7 +41,7 @@ public:
     // Everything a drop does once it has the item's local file URL; every way in comes here.
     bool installItem(const QUrl& url);
 
-    // Transparent at rest, the accent colour while a drag hovers.
+    // Transparent at rest, the accent colour while a drag hovers or the view has focus.
     QColor borderColor() const;
 
 protected:
@@ -37,6 +49,8 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -47,6 +61,7 @@ private:
     std::function<installer::InstallScope()> scopeProvider_;
     QLabel* titleLabel_;
     QLabel* hintLabel_;
+    FileChooser fileChooser_;
     bool highlighted_ = false;
     bool showsInstalled_ = false;
 };

@@ -4,7 +4,10 @@
 #include "app/scope_button.h"
 #include "intake/drop_view.h"
 #include "platform/colors.h"
+#include "ui_support.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -160,4 +163,58 @@ TEST_F(LaunchedDelegate, AdaptiveColoursFollowTheWindowIntoDarkAppearance)
               platform::systemBlueColor(dark));
     EXPECT_EQ(view<QWidget>("hintLabel")->palette().color(QPalette::WindowText),
               platform::secondaryLabelColor(dark));
+}
+
+TEST_F(LaunchedDelegate, InstallsWithTheKeyboardAloneInTheScopeChosenWithSpace)
+{
+    ui_testing::TemporaryHome home;
+    QWidget* window = delegate.window();
+    testing_support::writeFile(home.root() / "Keys.keylayout", "<keyboard/>", 0644);
+    view<intake::DropView>("dropView")->setFileChooser([&](QWidget*) {
+        return std::optional(QUrl::fromLocalFile(QString::fromStdString((home.root() / "Keys.keylayout").string())));
+    });
+    QStringList alert;  // the focused button, then what a screen reader gets of the alert
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* ok = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (!ok || ok->window() != QApplication::activeModalWidget())
+            return;
+        const QAccessibleInterface* box = QAccessible::queryAccessibleInterface(ok->window());
+        alert << ok->text() << box->text(QAccessible::Name) << box->text(QAccessible::Description).section(u'.', 0, 0);
+        QTest::keyClick(ok, Qt::Key_Return);
+        if (ok->window()->isVisible())
+            ok->window()->close(), alert << QStringLiteral("still open after Return");
+    });
+    answer.start(10);
+    const auto checked = [](QWidget* widget) {
+        const auto* button = QAccessible::queryAccessibleInterface(widget);
+        return button->role() == QAccessible::Button && button->state().checkable && button->state().checked;
+    };
+
+    const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; const char* focus; InstallScope scope; } steps[] = {
+        {Qt::Key_Tab, {}, "allButton", InstallScope::currentUser},
+        {Qt::Key_Space, {}, "allButton", InstallScope::allUsers},
+        {Qt::Key_Tab, Qt::ShiftModifier, "currentButton", InstallScope::allUsers},
+        {Qt::Key_Space, {}, "currentButton", InstallScope::currentUser},
+        {Qt::Key_Tab, {}, "allButton", InstallScope::currentUser},
+        {Qt::Key_Tab, {}, "dropView", InstallScope::currentUser},
+        {Qt::Key_Space, {}, "dropView", InstallScope::currentUser},
+        {Qt::Key_Tab, {}, "currentButton", InstallScope::currentUser},  // and round again
+    };
+    ASSERT_EQ(window->focusWidget(), current()) << "at start";
+    for (const auto& step : steps) {
+        QTest::keyClick(window->focusWidget(), step.key, step.modifiers);
+        window->activateWindow();  // offscreen hands activation back to no one after an alert
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        const std::string focused = window->focusWidget()->objectName().toStdString();
+        EXPECT_EQ(focused, step.focus);
+        EXPECT_EQ(delegate.selectedScope(), step.scope) << focused;
+        EXPECT_EQ(checked(all()), step.scope == InstallScope::allUsers) << focused;
+        EXPECT_EQ(checked(current()), step.scope == InstallScope::currentUser) << focused;
+        EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == platform::controlAccentColor().rgb(),
+                  focused == "dropView") << "focus ring, with focus on " << focused;
+    }
+    EXPECT_TRUE(std::filesystem::exists(home.home() / "Library/Keyboard Layouts/Keys.keylayout"));
+    EXPECT_EQ(alert, (QStringList{QStringLiteral("OK"), QStringLiteral("Keyboard Installed"),
+                                  QStringLiteral("Open Keyboard Settings and add the new input source")}));
 }

@@ -3,12 +3,14 @@
 #include "platform/colors.h"
 #include "ui_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -74,6 +76,7 @@ TEST_F(DropViewTest, StartsAtRestWithItsTwoCentredLabels)
               platform::systemBlueColor(view.palette()));
     EXPECT_EQ(label("hintLabel")->palette().color(QPalette::WindowText),
               platform::secondaryLabelColor(view.palette()));
+    view.clearFocus();  // alone in its window it takes focus, which the window never gives it
     EXPECT_EQ(view.borderColor().alpha(), 0);
     EXPECT_TRUE(view.acceptDrops());
     EXPECT_EQ(label("titleLabel")->y(), 8);
@@ -285,4 +288,38 @@ TEST_F(DropViewTest, AnItemThatCannotBeALayoutFailsBeforeTheScopeIsAskedAndCopie
     EXPECT_EQ(scopeCalls, 0);
     EXPECT_FALSE(fs::exists(layouts()));
     EXPECT_EQ(label("titleLabel")->text(), QStringLiteral("Keyboard layout to install:"));
+}
+
+TEST_F(DropViewTest, KeysAClickAndThePressActionInstallTheChosenItemWhileACancelDoesNothing)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_TRUE(accessible->text(QAccessible::Description).contains(QStringLiteral("drag")));
+    EXPECT_EQ(view.cursor().shape(), Qt::PointingHandCursor);
+    // An empty name: the chooser is cancelled.
+    const struct { std::string name; std::function<void()> trigger; int chooserCalls; } table[] = {
+        {"Return", [&] { QTest::keyClick(&view, Qt::Key_Return); }, 1},  // Space: the journey through the window
+        {"Clicked", [&] { QTest::mouseClick(&view, Qt::LeftButton); }, 1},
+        {"Pressed", [&] { accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }, 1},
+        {"", [&] { QTest::keyClick(&view, Qt::Key_Enter); }, 1},
+        {"Typed", [&] { QTest::keyClick(&view, Qt::Key_A); }, 0},
+    };
+    for (const auto& row : table) {
+        const std::string name = row.name + ".keylayout";
+        const QUrl item = urlOf(makeLayout(name));
+        int calls = 0;
+        view.setFileChooser([&](QWidget*) {
+            ++calls;
+            return row.name.empty() ? std::nullopt : std::optional(item);
+        });
+        const qsizetype alertsBefore = alerts.alerts().size();
+        row.trigger();
+        const bool installs = calls == 1 && !row.name.empty();
+        EXPECT_EQ(calls, row.chooserCalls) << name;
+        EXPECT_EQ(alerts.alerts().size(), alertsBefore + (installs ? 1 : 0)) << name;
+        EXPECT_EQ(fs::exists(layouts() / name), installs) << name;
+        if (installs) {
+            EXPECT_EQ(accessible->text(QAccessible::Value), QString::fromStdString("Installed " + name));
+        }
+    }
 }
