@@ -6,11 +6,15 @@
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFileOpenEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+
+#include <utility>
 
 namespace app {
 
@@ -29,6 +33,9 @@ AppDelegate::AppDelegate()
     , allButton_(std::make_unique<ScopeButton>(
           QStringLiteral("Install for all users\n(Sierra or earlier)")))
 {
+    // Finder's "Open With" and the Dock icon send their file to the application object.
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -77,6 +84,7 @@ void AppDelegate::applicationDidFinishLaunching()
     auto* dropView = new intake::DropView;
     dropView->setObjectName(QStringLiteral("dropView"));
     dropView->setScopeProvider(scopeProvider());
+    dropView_ = dropView;
 
     QWidget* content = window_.get();
     for (QWidget* view : {static_cast<QWidget*>(personView), static_cast<QWidget*>(groupView_),
@@ -116,6 +124,9 @@ void AppDelegate::applicationDidFinishLaunching()
     window_->show();
     window_->raise();
     window_->activateWindow();
+
+    for (const QUrl& url : std::exchange(pendingOpens_, {}))
+        dropView_->installItem(url);
 }
 
 void AppDelegate::selectCurrent()
@@ -152,6 +163,14 @@ std::function<installer::InstallScope()> AppDelegate::scopeProvider()
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::FileOpen) {
+        const QUrl url = static_cast<QFileOpenEvent*>(event)->url();
+        if (dropView_)
+            dropView_->installItem(url);
+        else
+            pendingOpens_.append(url);
+        return true;
+    }
     if (watched == groupView_ && event->type() == QEvent::PaletteChange)
         groupView_->setColor(platform::labelColor(groupView_->palette()));
     return QObject::eventFilter(watched, event);

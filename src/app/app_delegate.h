@@ -2,12 +2,19 @@
 
 #include "installer/install_scope.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
 
 class QWidget;
+
+namespace intake {
+class DropView;
+}
 
 namespace app {
 
@@ -15,7 +22,7 @@ class PersonView;
 class ScopeButton;
 
 // Holds the chosen install scope, keeps the two scope buttons in step with it and builds
-// the one window.
+// the one window. Files opened from Finder or the Dock install as a drop on the window would.
 class AppDelegate : public QObject {
     Q_OBJECT
 
@@ -47,6 +54,9 @@ private:
     std::unique_ptr<ScopeButton> currentButton_;
     std::unique_ptr<ScopeButton> allButton_;
     PersonView* groupView_ = nullptr;
+    QPointer<intake::DropView> dropView_;
+    // Files opened before the window exists, installed once it is up.
+    QList<QUrl> pendingOpens_;
 };
 
 }  // namespace app

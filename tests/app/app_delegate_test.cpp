@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QFileOpenEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -217,4 +218,31 @@ TEST_F(LaunchedDelegate, InstallsWithTheKeyboardAloneInTheScopeChosenWithSpace)
     EXPECT_TRUE(std::filesystem::exists(home.home() / "Library/Keyboard Layouts/Keys.keylayout"));
     EXPECT_EQ(alert, (QStringList{QStringLiteral("OK"), QStringLiteral("Keyboard Installed"),
                                   QStringLiteral("Open Keyboard Settings and add the new input source")}));
+}
+
+TEST(AppDelegate, InstallsFilesOpenedFromFinderOrTheDockLikeADropBeforeAndAfterLaunch)
+{
+    ui_testing::TemporaryHome home;
+    ui_testing::AlertCatcher alerts;
+    const auto open = [&](const std::string& name) {
+        testing_support::writeFile(home.root() / name, name, 0600);
+        QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root() / name)));
+        return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
+    };
+    const auto installed = [&](const char* name) {  // empty when missing
+        return testing_support::readFile(home.home() / "Library" / "Keyboard Layouts" / name);
+    };
+    app::AppDelegate delegate;
+
+    EXPECT_TRUE(open("Early.keylayout"));
+    EXPECT_EQ(installed("Early.keylayout"), "") << "waits for the window";
+    delegate.applicationDidFinishLaunching();
+    EXPECT_EQ(installed("Early.keylayout"), "Early.keylayout");
+    EXPECT_TRUE(open("Late.keylayout"));
+    EXPECT_EQ(installed("Late.keylayout"), "Late.keylayout");
+    EXPECT_TRUE(open("Notes.txt"));
+    QStringList texts;
+    for (const auto& alert : alerts.alerts())
+        texts << alert.text;
+    EXPECT_EQ(texts, QStringList({"Keyboard Installed", "Keyboard Installed", "Unsupported File"}));
 }

@@ -1,0 +1,57 @@
+# What makes keyboard-installer a macOS app: its bundle properties, its Info.plist, its icon,
+# and the install rules that deploy Qt into the bundle and sign it.
+
+# The oldest macOS the Qt we build against supports (Homebrew's current Qt 6 needs 13).
+set(KEYBOARD_INSTALLER_MACOS_MINIMUM 13.0)
+set(KEYBOARD_INSTALLER_INFO_PLIST ${PROJECT_SOURCE_DIR}/packaging/macos/Info.plist.in)
+set(KEYBOARD_INSTALLER_ICNS ${PROJECT_SOURCE_DIR}/packaging/macos/KeyboardInstaller.icns)
+
+function(keyboard_installer_bundle target)
+    set_target_properties(${target} PROPERTIES
+        MACOSX_BUNDLE_INFO_PLIST ${KEYBOARD_INSTALLER_INFO_PLIST}
+        MACOSX_BUNDLE_GUI_IDENTIFIER org.keyboard-installer.KeyboardInstaller
+        MACOSX_BUNDLE_BUNDLE_NAME "Keyboard Installer"
+        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION}
+        MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
+        MACOSX_BUNDLE_COPYRIGHT "Copyright the Keyboard Installer authors"
+        MACOSX_BUNDLE_ICON_FILE KeyboardInstaller.icns)
+    if(APPLE)
+        set_target_properties(${target} PROPERTIES
+            MACOSX_BUNDLE TRUE
+            OUTPUT_NAME "Keyboard Installer")
+        target_sources(${target} PRIVATE ${KEYBOARD_INSTALLER_ICNS})
+        set_source_files_properties(${KEYBOARD_INSTALLER_ICNS} PROPERTIES
+            MACOSX_PACKAGE_LOCATION Resources)
+    endif()
+endfunction()
+
+# Fills the template from the target's properties the way CMake does when it makes the bundle,
+# so the result can be checked on any platform.
+function(keyboard_installer_render_info_plist target output)
+    get_target_property(MACOSX_BUNDLE_EXECUTABLE_NAME ${target} OUTPUT_NAME)
+    if(NOT MACOSX_BUNDLE_EXECUTABLE_NAME)
+        set(MACOSX_BUNDLE_EXECUTABLE_NAME ${target})
+    endif()
+    foreach(property GUI_IDENTIFIER BUNDLE_NAME SHORT_VERSION_STRING BUNDLE_VERSION COPYRIGHT
+                     ICON_FILE)
+        get_target_property(MACOSX_BUNDLE_${property} ${target} MACOSX_BUNDLE_${property})
+    endforeach()
+    configure_file(${KEYBOARD_INSTALLER_INFO_PLIST} ${output})
+endfunction()
+
+function(keyboard_installer_install_bundle target)
+    install(TARGETS ${target} BUNDLE DESTINATION . RUNTIME DESTINATION bin)
+    if(NOT APPLE)
+        return()
+    endif()
+    # Copies Qt's frameworks and the cocoa platform plugin into the bundle (macdeployqt).
+    if(Qt6_VERSION VERSION_LESS 6.5)
+        qt_generate_deploy_app_script(TARGET ${target} FILENAME_VARIABLE deploy_script)
+    else()
+        qt_generate_deploy_app_script(TARGET ${target} OUTPUT_SCRIPT deploy_script)
+    endif()
+    install(SCRIPT ${deploy_script})
+    # Deployment rewrote the binaries after linking; Apple silicon runs only signed ones.
+    install(CODE "execute_process(COMMAND codesign --force --deep --sign -
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/Keyboard Installer.app\" COMMAND_ERROR_IS_FATAL ANY)")
+endfunction()
