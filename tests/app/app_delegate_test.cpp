@@ -225,7 +225,7 @@ TEST(AppDelegate, InstallsFilesOpenedFromFinderOrTheDockLikeADropBeforeAndAfterL
     ui_testing::TemporaryHome home;
     ui_testing::AlertCatcher alerts;
     const auto open = [&](const std::string& name) {
-        testing_support::writeFile(home.root() / name, name, 0600);
+        testing_support::writeFile(home.root() / name, "<keyboard name=\"" + name + "\"/>", 0600);
         QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root() / name)));
         return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
     };
@@ -237,9 +237,9 @@ TEST(AppDelegate, InstallsFilesOpenedFromFinderOrTheDockLikeADropBeforeAndAfterL
     EXPECT_TRUE(open("Early.keylayout"));
     EXPECT_EQ(installed("Early.keylayout"), "") << "waits for the window";
     delegate.applicationDidFinishLaunching();
-    EXPECT_EQ(installed("Early.keylayout"), "Early.keylayout");
+    EXPECT_EQ(installed("Early.keylayout"), "<keyboard name=\"Early.keylayout\"/>");
     EXPECT_TRUE(open("Late.keylayout"));
-    EXPECT_EQ(installed("Late.keylayout"), "Late.keylayout");
+    EXPECT_EQ(installed("Late.keylayout"), "<keyboard name=\"Late.keylayout\"/>");
     EXPECT_TRUE(open("Notes.txt"));
     QStringList texts;
     for (const auto& alert : alerts.alerts())
