@@ -18,9 +18,14 @@ void runProcess(const std::string& path, const std::vector<std::string>& argumen
 
 void refreshInputSources()
 {
+    refreshInputSources("/usr/bin/killall");
+}
+
+void refreshInputSources(const std::filesystem::path& killall)
+{
     static constexpr std::array services{"TextInputMenuAgent", "SystemUIServer", "cfprefsd"};
     for (const char* service : services)
-        runProcess("/usr/bin/killall", {service});
+        runProcess(killall.string(), {service});
 }
 
 }  // namespace installer

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,5 +11,6 @@ void runProcess(const std::string& path, const std::vector<std::string>& argumen
 
 // Restarts the services that list input sources, so newly installed layouts show up.
 void refreshInputSources();
+void refreshInputSources(const std::filesystem::path& killall);
 
 }  // namespace installer

@@ -11,83 +11,11 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-using installer::installForAllUsers;
-using testing_support::modeOf;
-using testing_support::readFile;
-using testing_support::ScopedEnvironment;
-using testing_support::TemporaryFolder;
-using testing_support::writeFile;
-using testing_support::writeScript;
+using namespace testing_support;
 
 namespace {
 
 const std::string defaultFailure = "Administrator installation was cancelled or failed.";
-
-// Stands in for osascript: records its arguments, copies the staging root aside while the
-// staged item is there, and ends as the test asks through STANDIN_* variables.
-constexpr const char* standInOsascript = R"(
-record="$STANDIN_RECORD"
-printf '%s' "$#" > "$record/argc"
-printf '%s' "$1" > "$record/arg1"
-printf '%s' "$2" > "$record/arg2"
-ls -ld "$TMPDIR"/morrowvane-keyboard-installer/* | cut -c1-10 > "$record/staging-mode"
-cp -R "$TMPDIR/morrowvane-keyboard-installer" "$record/staging-copy"
-printf "${STANDIN_STDOUT:-}"
-printf "${STANDIN_STDERR:-}" >&2
-[ -n "${STANDIN_SIGNAL:-}" ] && kill -"$STANDIN_SIGNAL" $$
-exit "${STANDIN_STATUS:-0}"
-)";
-
-class InstallForAllUsers : public testing::Test {
-protected:
-    TemporaryFolder folder;
-    const fs::path temporary = folder / "tmp";
-    const fs::path record = folder / "record";
-    const fs::path osascript = folder / "bin/osascript";
-    const fs::path downloads = folder / "Downloads";
-    // With a trailing slash, as the per-user temporary directory has it on macOS.
-    const ScopedEnvironment tmpdir{"TMPDIR", temporary.string() + "/"};
-    const ScopedEnvironment recordTo{"STANDIN_RECORD", record.string()};
-
-    void SetUp() override
-    {
-        fs::create_directories(temporary);
-        fs::create_directories(record);
-        writeScript(osascript, standInOsascript);
-    }
-
-    fs::path stagingRoot() const { return temporary / "morrowvane-keyboard-installer"; }
-    bool osascriptRan() const { return fs::exists(record / "argc"); }
-    std::string appleScript() const { return readFile(record / "arg2"); }
-
-    // The one staging folder osascript saw, by its UUID name.
-    std::string stagedUuid() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(record / "staging-copy"))
-            names.push_back(entry.path().filename().string());
-        EXPECT_EQ(names.size(), 1u);
-        return names.empty() ? "" : names.front();
-    }
-
-    platform::Error expectError(const fs::path& item)
-    {
-        try {
-            installForAllUsers(item, osascript);
-        } catch (const platform::Error& error) {
-            return error;
-        }
-        ADD_FAILURE() << "installForAllUsers should have thrown";
-        return platform::Error("", 0, "");
-    }
-
-    void expectNoStagingFolderLeft() const
-    {
-        if (fs::exists(stagingRoot())) {
-            EXPECT_TRUE(fs::is_empty(stagingRoot()));
-        }
-    }
-};
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
 {
@@ -96,294 +24,182 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+// Runs installForAllUsers with a stand-in osascript that records its arguments and a copy of
+// the staging root, then does what the test gives it.
+class InstallForAllUsers : public testing::Test {
+protected:
+    TemporaryFolder folder;
+    const fs::path temporary = folder / "tmp", record = folder / "record", osascript = folder / "osascript";
+    const fs::path downloads = folder / "Downloads", stagingRoot = temporary / "morrowvane-keyboard-installer";
+    // With a trailing slash, as the per-user temporary directory has it on macOS.
+    const ScopedEnvironment tmpdir{"TMPDIR", temporary.string() + "/"};
+
+    void SetUp() override
+    {
+        fs::create_directories(temporary);
+        writeFile(downloads / "A.keylayout", "<keyboard/>");
+        standIn("");
+    }
+    void standIn(const std::string& then)
+    {
+        writeScript(osascript, "printf '%s\\n' \"$@\" > '" + record.string() + "'\nls -ld \"$TMPDIR\"/*/* | cut -c1-10 >> '"
+                                   + record.string() + "'\ncp -R '" + stagingRoot.string() + "' '" + folder.path().string()
+                                   + "/staging'\n" + then);
+    }
+    // What osascript was given: "-e", the source; then the staging folder's mode.
+    std::vector<std::string> recorded() const
+    {
+        std::vector<std::string> lines{""};
+        for (const char c : readFile(record))
+            c == '\n' ? lines.push_back("") : lines.back().push_back(c);
+        return lines;
+    }
+    std::string stagedUuid() const { return fs::directory_iterator(folder / "staging")->path().filename(); }
+    std::string failure(const fs::path& item, const fs::path& program)
+    {
+        try {
+            installer::installForAllUsers(item, program);
+        } catch (const platform::Error& error) {
+            return error.domain() + " " + std::to_string(error.code()) + " " + error.localizedDescription();
+        }
+        return "no error";
+    }
+    void TearDown() override { EXPECT_TRUE(!fs::exists(stagingRoot) || fs::is_empty(stagingRoot)); }
+};
+
 }  // namespace
 
-TEST_F(InstallForAllUsers, PassesExactlyTheWorkedExampleToOsascript)
+TEST_F(InstallForAllUsers, PassesTheWorkedExampleToOsascriptFromAFreshPrivateStagingFolder)
 {
     writeFile(downloads / "My Layout.keylayout", "<keyboard/>");
-    installForAllUsers(downloads / "My Layout.keylayout", osascript);
+    installer::installForAllUsers(downloads / "My Layout.keylayout", osascript);
+    const std::string uuid = stagedUuid(), destination = "'/Library/Keyboard Layouts/My Layout.keylayout'";
+    EXPECT_TRUE(std::regex_match(uuid, std::regex("[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}")));
+    const std::vector<std::string> expected = {
+        "-e",
+        "do shell script \"/bin/mkdir -p '/Library/Keyboard Layouts'; /bin/rm -rf " + destination + "; /usr/bin/ditto '"
+            + temporary.string() + "/morrowvane-keyboard-installer/" + uuid + "/My Layout.keylayout' " + destination
+            + "; /usr/sbin/chown -R root:wheel " + destination + "; /usr/bin/find " + destination
+            + " -type d -exec /bin/chmod 755 {} \\\\;; /usr/bin/find " + destination
+            + " -type f -exec /bin/chmod 644 {} \\\\;; /usr/bin/xattr -cr " + destination
+            + " 2>/dev/null || true\" with administrator privileges",
+        "drwx------", ""};
+    EXPECT_EQ(recorded(), expected);
+    EXPECT_EQ(readFile(folder / "staging" / uuid / "My Layout.keylayout"), "<keyboard/>");
+    EXPECT_EQ(modeOf(stagingRoot), 0700u);
 
-    const std::string uuid = stagedUuid();
-    EXPECT_TRUE(std::regex_match(uuid, std::regex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}")));
-    const std::string staged = temporary.string() + "/morrowvane-keyboard-installer/" + uuid + "/My Layout.keylayout";
-    const std::string destination = "'/Library/Keyboard Layouts/My Layout.keylayout'";
-    EXPECT_EQ(readFile(record / "argc"), "2");
-    EXPECT_EQ(readFile(record / "arg1"), "-e");
-    EXPECT_EQ(appleScript(),
-              "do shell script \"/bin/mkdir -p '/Library/Keyboard Layouts'; /bin/rm -rf " + destination
-                  + "; /usr/bin/ditto '" + staged + "' " + destination + "; /usr/sbin/chown -R root:wheel "
-                  + destination + "; /usr/bin/find " + destination + " -type d -exec /bin/chmod 755 {} \\\\;; "
-                  + "/usr/bin/find " + destination + " -type f -exec /bin/chmod 644 {} \\\\;; /usr/bin/xattr -cr "
-                  + destination + " 2>/dev/null || true\" with administrator privileges");
-    EXPECT_EQ(readFile(record / "staging-copy" / uuid / "My Layout.keylayout"), "<keyboard/>");
+    fs::remove_all(folder / "staging");
+    installer::installForAllUsers(downloads / "My Layout.keylayout", osascript);
+    EXPECT_NE(stagedUuid(), uuid);
 }
 
-TEST_F(InstallForAllUsers, StagesInAPrivateFolderThatIsGoneAfterwards)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    installForAllUsers(downloads / "A.keylayout", osascript);
-    const std::string first = stagedUuid();
-    EXPECT_EQ(readFile(record / "staging-mode"), "drwx------\n");
-    EXPECT_EQ(modeOf(stagingRoot()), 0700u);
-    expectNoStagingFolderLeft();
-
-    fs::remove_all(record / "staging-copy");
-    installForAllUsers(downloads / "A.keylayout", osascript);
-    EXPECT_NE(stagedUuid(), first);
-    expectNoStagingFolderLeft();
-    EXPECT_EQ(readFile(downloads / "A.keylayout"), "a");
-}
-
-TEST_F(InstallForAllUsers, ACancelledPromptThrowsOsascriptsTrimmedError)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    const ScopedEnvironment status{"STANDIN_STATUS", "1"};
-    const ScopedEnvironment stderrText{"STANDIN_STDERR", "\\n  0:108: execution error: User canceled. (-128)\\n\\n"};
-    const platform::Error error = expectError(downloads / "A.keylayout");
-    EXPECT_EQ(error.domain(), "KeyboardInstaller");
-    EXPECT_EQ(error.code(), 1);
-    EXPECT_EQ(error.localizedDescription(), "0:108: execution error: User canceled. (-128)");
-    expectNoStagingFolderLeft();
-}
-
-TEST_F(InstallForAllUsers, FailureMessageFollowsTheOutputs)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    const ScopedEnvironment status{"STANDIN_STATUS", "5"};
-    struct Case {
-        const char* standardError;
-        const char* standardOutput;
-        std::string expected;
-    };
-    const std::vector<Case> cases = {
-        {"", "output is not looked at", defaultFailure},
-        {" \\t\\r\\n ", "output is not looked at", defaultFailure},
-        {"\\377\\376 not UTF-8", "  from standard output\\n", "from standard output"},
-        {"\\377", "\\377", defaultFailure},
-        {"\\377", "", defaultFailure},
-        {" first line\\nsecond line \\n", "", "first line\nsecond line"},
-    };
-    for (const Case& c : cases) {
-        const ScopedEnvironment stderrText{"STANDIN_STDERR", c.standardError};
-        const ScopedEnvironment stdoutText{"STANDIN_STDOUT", c.standardOutput};
-        const platform::Error error = expectError(downloads / "A.keylayout");
-        EXPECT_EQ(error.localizedDescription(), c.expected) << "standard error: " << c.standardError;
-        EXPECT_EQ(error.code(), 5);
-    }
-    expectNoStagingFolderLeft();
-}
-
-TEST_F(InstallForAllUsers, OsascriptKilledByASignalIsAFailure)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    const ScopedEnvironment signal{"STANDIN_SIGNAL", "KILL"};
-    const platform::Error error = expectError(downloads / "A.keylayout");
-    EXPECT_EQ(error.domain(), "KeyboardInstaller");
-    EXPECT_EQ(error.code(), 9);
-    EXPECT_EQ(error.localizedDescription(), defaultFailure);
-    expectNoStagingFolderLeft();
-}
-
-TEST_F(InstallForAllUsers, AChattyOsascriptCannotStallTheCall)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    writeScript(osascript, "head -c 3000000 /dev/zero | tr '\\0' o\nhead -c 3000000 /dev/zero | tr '\\0' e >&2\nexit 2\n");
-    const platform::Error error = expectError(downloads / "A.keylayout");
-    EXPECT_EQ(error.code(), 2);
-    EXPECT_EQ(error.localizedDescription(), std::string(3'000'000, 'e'));
-    expectNoStagingFolderLeft();
-}
-
-TEST_F(InstallForAllUsers, AMissingOsascriptThrowsTheLaunchError)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    try {
-        installForAllUsers(downloads / "A.keylayout", folder / "no/osascript");
-        FAIL() << "launch should have failed";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.domain(), "POSIX");
-        EXPECT_EQ(error.localizedDescription(),
-                  "Couldn't launch \"" + (folder / "no/osascript").string() + "\": No such file or directory.");
-    }
-    expectNoStagingFolderLeft();
-}
-
-TEST_F(InstallForAllUsers, AStagingRootOthersCouldTamperWithIsRefusedBeforeAnythingRuns)
-{
-    writeFile(downloads / "A.keylayout", "a");
-    fs::create_directories(folder / "elsewhere");
-    fs::create_directory_symlink(folder / "elsewhere", stagingRoot());
-    EXPECT_NE(expectError(downloads / "A.keylayout").localizedDescription().find("symbolic link"), std::string::npos);
-    EXPECT_TRUE(fs::is_empty(folder / "elsewhere"));
-
-    fs::remove(stagingRoot());
-    fs::create_directory(stagingRoot());
-    fs::permissions(stagingRoot(), static_cast<fs::perms>(0777));
-    EXPECT_NE(expectError(downloads / "A.keylayout").localizedDescription().find("other users may write"),
-              std::string::npos);
-    EXPECT_TRUE(fs::is_empty(stagingRoot()));
-    EXPECT_FALSE(osascriptRan());
-}
-
-TEST_F(InstallForAllUsers, AFailedStagingCopyThrowsAndCleansUp)
-{
-    writeFile(downloads / "Foo.bundle/Contents/Foo.keylayout", "secret", 0000);
-    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
-        installForAllUsers(downloads / "Foo.bundle", osascript);
-    });
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->domain, "POSIX");
-    EXPECT_NE(error->message.find("Permission denied"), std::string::npos) << error->message;
-    EXPECT_FALSE(osascriptRan());
-    expectNoStagingFolderLeft();
-}
-
-TEST_F(InstallForAllUsers, ReadOnlyFoldersOfABundleDoNotOutliveTheCall)
+TEST_F(InstallForAllUsers, ABundleWithReadOnlyFoldersAndATrailingSlashIsStagedUnderItsName)
 {
     writeFile(downloads / "Foo.bundle/Contents/Resources/Foo.keylayout", "x");
     fs::permissions(downloads / "Foo.bundle/Contents/Resources", static_cast<fs::perms>(0555));
     fs::permissions(downloads / "Foo.bundle/Contents", static_cast<fs::perms>(0555));
-    const auto error = testing_support::runAsOrdinaryUser(folder.path(), [&] {
-        installForAllUsers(downloads / "Foo.bundle", osascript);
+    const auto error = runAsOrdinaryUser(folder.path(), [&] {
+        installer::installForAllUsers(downloads.string() + "/Foo.bundle/", osascript);
     });
     EXPECT_FALSE(error.has_value()) << error->message;
-    EXPECT_TRUE(osascriptRan());
-    expectNoStagingFolderLeft();
+    EXPECT_NE(recorded().at(1).find("/bin/rm -rf '/Library/Keyboard Layouts/Foo.bundle';"), std::string::npos);
 }
 
-TEST_F(InstallForAllUsers, AMissingTemporaryFolderIsAReadableError)
+TEST_F(InstallForAllUsers, AFailedOsascriptThrowsItsStatusAndTheMessageItsOutputsGive)
 {
-    writeFile(downloads / "A.keylayout", "a");
-    const ScopedEnvironment missing{"TMPDIR", (folder / "gone").string()};
-    const platform::Error error = expectError(downloads / "A.keylayout");
-    EXPECT_EQ(error.domain(), "POSIX");
-    EXPECT_EQ(error.localizedDescription().rfind("Couldn't find the temporary folder: ", 0), 0u)
-        << error.localizedDescription();
-    EXPECT_FALSE(osascriptRan());
-}
-
-TEST_F(InstallForAllUsers, ABundlePathWithATrailingSlashNamesTheBundle)
-{
-    writeFile(downloads / "Foo.bundle/Contents/Foo.keylayout", "x");
-    installForAllUsers(downloads.string() + "/Foo.bundle/", osascript);
-    const auto command = testing_support::shellCommandOf(appleScript());
-    ASSERT_TRUE(command.has_value());
-    EXPECT_NE(command->find("/bin/rm -rf '/Library/Keyboard Layouts/Foo.bundle';"), std::string::npos);
-    EXPECT_EQ(command->find("'/Library/Keyboard Layouts/'"), std::string::npos);
-
-    fs::remove_all(record);
-    fs::create_directories(record);
-    for (const fs::path& nameless : {fs::path("/"), fs::path(""), downloads / "Foo.bundle/.."})
-        EXPECT_EQ(expectError(nameless).domain(), "POSIX");
-    EXPECT_FALSE(osascriptRan());
-}
-
-// Runs the privileged command that osascript received, with each system tool replaced by a
-// stand-in that logs its arguments and does the work inside a sandbox.
-class PrivilegedCommand : public InstallForAllUsers {
-protected:
-    const fs::path tools = folder / "tools";
-    const fs::path sandbox = folder / "sandbox";
-    const fs::path log = folder / "tools.log";
-
-    void SetUp() override
-    {
-        InstallForAllUsers::SetUp();
-        // Each call logs its name and arguments, NUL-separated, so any byte of a name survives.
-        const std::string logCall = "{ printf '%s\\0' \"$(basename \"$0\")\" \"$#\"; printf '%s\\0' \"$@\"; } >> \"" + log.string() + "\"\n";
-        writeScript(tools / "mkdir", logCall + "exec /bin/mkdir \"$@\"\n");
-        writeScript(tools / "rm", logCall + "exec /bin/rm \"$@\"\n");
-        writeScript(tools / "ditto", logCall + "exec cp -R \"$1\" \"$2\"\n");
-        writeScript(tools / "chown", logCall);  // root:wheel needs root on a Mac
-        writeScript(tools / "find", logCall + "exec find \"$@\"\n");
-        writeScript(tools / "chmod", logCall + "exec chmod \"$@\"\n");
-        writeScript(tools / "xattr", logCall + "echo 'no such option' >&2; exit 1\n");
-    }
-
-    // Installs `item` and runs the command osascript was given; returns the logged calls.
-    std::vector<std::vector<std::string>> installAndRun(const fs::path& item)
-    {
-        installForAllUsers(item, osascript);
-        const auto command = testing_support::shellCommandOf(appleScript());
-        EXPECT_TRUE(command.has_value()) << appleScript();
-        std::string runnable = command.value_or("");
-        const std::string stagingPrefix = temporary.string() + "/morrowvane-keyboard-installer/";
-        runnable = replaceAll(runnable, "'" + stagingPrefix, "'" + (record / "staging-copy").string() + "/");
-        runnable = replaceAll(runnable, "'/Library/Keyboard Layouts", "'" + (sandbox / "Library/Keyboard Layouts").string());
-        for (const char* tool : {"/bin/mkdir ", "/bin/rm ", "/usr/bin/ditto ", "/usr/sbin/chown ", "/usr/bin/find ",
-                                 "/bin/chmod ", "/usr/bin/xattr "})
-            runnable = replaceAll(runnable, tool, (tools / fs::path(tool).filename()).string() + " ");
-        const platform::ProcessResult result = platform::runToEnd("/bin/sh", {"-c", runnable});
-        EXPECT_TRUE(result.succeeded()) << result.standardError;
-        EXPECT_EQ(result.standardError, "");
-        return calls();
-    }
-
-    std::vector<std::vector<std::string>> calls() const
-    {
-        const std::string text = readFile(log);
-        std::vector<std::string> fields;
-        for (std::size_t start = 0, end; (end = text.find('\0', start)) != std::string::npos; start = end + 1)
-            fields.push_back(text.substr(start, end - start));
-        std::vector<std::vector<std::string>> result;
-        for (std::size_t at = 0; at + 1 < fields.size();) {
-            const std::size_t count = std::stoul(fields[at + 1]);
-            std::vector<std::string> call{fields[at]};
-            call.insert(call.end(), fields.begin() + static_cast<long>(at) + 2,
-                        fields.begin() + static_cast<long>(at + 2 + count));
-            result.push_back(call);
-            at += 2 + count;
-        }
-        return result;
-    }
-};
-
-TEST_F(PrivilegedCommand, EachPathArrivesAsOneIntactWord)
-{
-    const std::string name = "Bob's \"Layout\" $HOME `id` \\ ; & * \xE6\x97\xA5 e\xCC\x81\nline.bundle";
-    writeFile(downloads / name / "Contents/Info.plist", "<plist/>");
-    const auto logged = installAndRun(downloads / name);
-
-    const std::string system = (sandbox / "Library/Keyboard Layouts").string();
-    const std::string destination = system + "/" + name;
-    const std::string staged = (record / "staging-copy" / stagedUuid() / name).string();
-    const std::string chmod = (tools / "chmod").string();
-    const std::vector<std::vector<std::string>> expected = {
-        {"mkdir", "-p", system},
-        {"rm", "-rf", destination},
-        {"ditto", staged, destination},
-        {"chown", "-R", "root:wheel", destination},
-        {"find", destination, "-type", "d", "-exec", chmod, "755", "{}", ";"},
-        {"chmod", "755", destination},
-        {"chmod", "755", destination + "/Contents"},
-        {"find", destination, "-type", "f", "-exec", chmod, "644", "{}", ";"},
-        {"chmod", "644", destination + "/Contents/Info.plist"},
-        {"xattr", "-cr", destination},
+    const std::vector<std::pair<std::string, std::string>> rows = {  // what osascript does; the error
+        {"printf '\\n  0:108: execution error: User canceled. (-128)\\n\\n' >&2; exit 1",
+         "KeyboardInstaller 1 0:108: execution error: User canceled. (-128)"},
+        {"echo not looked at; exit 5", "KeyboardInstaller 5 " + defaultFailure},
+        {"printf ' \\t\\r\\n ' >&2; echo not looked at; exit 5", "KeyboardInstaller 5 " + defaultFailure},
+        {"printf ' first\\nsecond \\n' >&2; exit 5", "KeyboardInstaller 5 first\nsecond"},
+        {"printf '\\302\\240\\343\\200\\200text\\342\\200\\250' >&2; exit 5", "KeyboardInstaller 5 text"},
+        {"printf '\\364\\217\\277\\277 \\360\\237\\230\\200' >&2; exit 3", "KeyboardInstaller 3 \xF4\x8F\xBF\xBF \xF0\x9F\x98\x80"},
+        {"printf '\\377\\376' >&2; printf '  from output\\n'; exit 5", "KeyboardInstaller 5 from output"},
+        {"printf 'ok\\346\\227x' >&2; echo cut; exit 5", "KeyboardInstaller 5 cut"},
+        {"printf '\\300\\257' >&2; echo overlong; exit 5", "KeyboardInstaller 5 overlong"},
+        {"printf '\\355\\240\\200' >&2; echo surrogate; exit 5", "KeyboardInstaller 5 surrogate"},
+        {"printf '\\364\\220\\200\\200' >&2; echo beyond; exit 5", "KeyboardInstaller 5 beyond"},
+        {"printf '\\377' >&2; printf '\\377'; exit 5", "KeyboardInstaller 5 " + defaultFailure},
+        {"kill -KILL $$", "KeyboardInstaller 9 " + defaultFailure},
+        // Both pipes far beyond their buffers: reading one to its end first would stall.
+        {"head -c 3000000 /dev/zero | tr '\\0' o; head -c 3000000 /dev/zero | tr '\\0' e >&2; exit 2",
+         "KeyboardInstaller 2 " + std::string(3'000'000, 'e')},
     };
-    EXPECT_EQ(logged, expected);
+    for (const auto& [then, expected] : rows) {
+        standIn(then);
+        EXPECT_EQ(failure(downloads / "A.keylayout", osascript), expected) << then;
+    }
 }
 
-TEST_F(PrivilegedCommand, ReplacesTheOldItemWholeAndSetsModes755And644)
+TEST_F(InstallForAllUsers, WhatCannotBeStagedSafelyIsRefusedBeforeOsascriptRuns)
 {
-    writeFile(sandbox / "Library/Keyboard Layouts/Foo.bundle/Contents/old-only", "stale");
-    writeFile(downloads / "Foo.bundle/Contents/Resources/Foo.keylayout", "<keyboard/>", 0600);
-    writeFile(downloads / "Foo.bundle/Contents/Resources/script", "#!/bin/sh\n", 0755);
-    fs::permissions(downloads / "Foo.bundle/Contents", static_cast<fs::perms>(0700));
-    installAndRun(downloads / "Foo.bundle");
+    EXPECT_EQ(failure(downloads / "A.keylayout", folder / "no/osascript"),
+              "POSIX 2 Couldn't launch \"" + (folder / "no/osascript").string() + "\": No such file or directory.");
+    for (const fs::path& nameless : {fs::path("/"), fs::path(""), downloads / ".."})
+        EXPECT_NE(failure(nameless, osascript).find("does not name a keyboard layout"), std::string::npos);
 
-    const fs::path installed = sandbox / "Library/Keyboard Layouts/Foo.bundle";
-    EXPECT_FALSE(fs::exists(installed / "Contents/old-only"));
-    EXPECT_EQ(readFile(installed / "Contents/Resources/Foo.keylayout"), "<keyboard/>");
-    for (const fs::path& folder : {installed, installed / "Contents", installed / "Contents/Resources"})
-        EXPECT_EQ(modeOf(folder), 0755u) << folder;
-    for (const fs::path& file : {installed / "Contents/Resources/Foo.keylayout", installed / "Contents/Resources/script"})
-        EXPECT_EQ(modeOf(file), 0644u) << file;
+    writeFile(downloads / "Foo.bundle/Contents/Foo.keylayout", "secret", 0000);
+    const auto unreadable = runAsOrdinaryUser(folder.path(), [&] {
+        installer::installForAllUsers(downloads / "Foo.bundle", osascript);
+    });
+    EXPECT_NE(unreadable.value_or(ThrownError{}).message.find("Permission denied"), std::string::npos);
+
+    fs::remove_all(stagingRoot);
+    fs::create_directory_symlink(downloads, stagingRoot);
+    EXPECT_NE(failure(downloads / "A.keylayout", osascript).find("symbolic link"), std::string::npos);
+    fs::remove(stagingRoot);
+    fs::create_directory(stagingRoot);
+    fs::permissions(stagingRoot, static_cast<fs::perms>(0777));
+    EXPECT_NE(failure(downloads / "A.keylayout", osascript).find("other users may write"), std::string::npos);
+    const ScopedEnvironment missing{"TMPDIR", (folder / "gone").string()};
+    EXPECT_NE(failure(downloads / "A.keylayout", osascript).find("Couldn't find the temporary folder: "), std::string::npos);
+    EXPECT_FALSE(fs::exists(record));
 }
 
-TEST_F(PrivilegedCommand, ASingleFileLayoutGetsMode644)
+// Runs the command osascript received in a sandbox, each system tool replaced by one that
+// logs its arguments and does the work there.
+TEST_F(InstallForAllUsers, ThePrivilegedCommandReplacesTheItemWholeWithModes755And644)
 {
-    writeFile(downloads / "My Layout.keylayout", "<keyboard/>", 0600);
-    installAndRun(downloads / "My Layout.keylayout");
-    EXPECT_EQ(modeOf(sandbox / "Library/Keyboard Layouts/My Layout.keylayout"), 0644u);
-    EXPECT_EQ(readFile(sandbox / "Library/Keyboard Layouts/My Layout.keylayout"), "<keyboard/>");
+    const fs::path tools = folder / "tools", log = folder / "tools.log", system = folder / "Library/Keyboard Layouts";
+    const std::string logCall = "{ basename \"$0\"; printf '[%s]' \"$@\"; echo; } >> '" + log.string() + "'\n";
+    for (const auto& [tool, work] : std::vector<std::pair<std::string, std::string>>{
+             {"mkdir", "exec mkdir \"$@\""}, {"rm", "exec rm \"$@\""}, {"ditto", "exec cp -R \"$1\" \"$2\""},
+             {"chown", ""}, {"find", "exec find \"$@\""}, {"chmod", "exec chmod \"$@\""}, {"xattr", "echo no >&2; exit 1"}})
+        writeScript(tools / tool, logCall + work + "\n");
+    const auto installAndRun = [&](const fs::path& item) {
+        fs::remove_all(folder / "staging");
+        installer::installForAllUsers(item, osascript);
+        std::string command = recorded().at(1);
+        ASSERT_TRUE(command.starts_with("do shell script ") && command.ends_with(" with administrator privileges"));
+        command = decodeAppleScriptString(command.substr(16, command.size() - 16 - 30)).value_or("");
+        command = replaceAll(command, "'" + stagingRoot.string(), "'" + (folder / "staging").string());
+        command = replaceAll(command, "'/Library/Keyboard Layouts", "'" + system.string());
+        for (const char* tool : {"/bin/mkdir", "/bin/rm", "/usr/bin/ditto", "/usr/sbin/chown", "/usr/bin/find",
+                                 "/bin/chmod", "/usr/bin/xattr"})
+            command = replaceAll(command, std::string(tool) + " ", (tools / fs::path(tool).filename()).string() + " ");
+        const platform::ProcessResult result = platform::runToEnd("/bin/sh", {"-c", command});
+        EXPECT_TRUE(result.succeeded() && result.standardError.empty()) << result.standardError;
+    };
+
+    const std::string name = "Bob's \"Layout\" $HOME `id` \\ ; & * \xE6\x97\xA5 e\xCC\x81\nline.bundle";
+    writeFile(system / name / "Contents/old-only", "stale");
+    writeFile(downloads / name / "Contents/Foo.keylayout", "<keyboard/>", 0600);
+    fs::permissions(downloads / name / "Contents", static_cast<fs::perms>(0700));
+    installAndRun(downloads / name);
+    const std::string to = (system / name).string(), staged = (folder / "staging" / stagedUuid() / name).string();
+    const std::string chmod = (tools / "chmod").string();
+    EXPECT_EQ(readFile(log), "mkdir\n[-p][" + system.string() + "]\nrm\n[-rf][" + to + "]\nditto\n[" + staged + "]["
+                                 + to + "]\nchown\n[-R][root:wheel][" + to + "]\nfind\n[" + to + "][-type][d][-exec]["
+                                 + chmod + "][755][{}][;]\nchmod\n[755][" + to + "]\nchmod\n[755][" + to
+                                 + "/Contents]\nfind\n[" + to + "][-type][f][-exec][" + chmod + "][644][{}][;]\nchmod\n[644]["
+                                 + to + "/Contents/Foo.keylayout]\nxattr\n[-cr][" + to + "]\n");
+    EXPECT_FALSE(fs::exists(system / name / "Contents/old-only"));
+    EXPECT_EQ(readFile(system / name / "Contents/Foo.keylayout"), "<keyboard/>");
+    EXPECT_EQ(std::vector<mode_t>({modeOf(to), modeOf(to + "/Contents"), modeOf(to + "/Contents/Foo.keylayout")}),
+              std::vector<mode_t>({0755, 0755, 0644}));
+
+    writeFile(downloads / "B.keylayout", "<keyboard/>", 0600);
+    installAndRun(downloads / "B.keylayout");
+    EXPECT_EQ(modeOf(system / "B.keylayout"), 0644u);
 }

@@ -37,13 +37,14 @@ private:
     std::optional<std::string> previous_;
 };
 
+// Creates missing parents; a script gets "#!/bin/sh" and mode 0755.
 void writeFile(const std::filesystem::path& path, const std::string& content, mode_t mode = 0644);
-std::string readFile(const std::filesystem::path& path);
 void writeScript(const std::filesystem::path& path, const std::string& body);
+std::string readFile(const std::filesystem::path& path);
 mode_t modeOf(const std::filesystem::path& path);
 
-// Waits until the file exists, up to `seconds`; for children that run on their own.
-bool waitForFile(const std::filesystem::path& path, int seconds = 20);
+// Polls until the condition holds, for children that run on their own; false after 20 s.
+bool eventually(const std::function<bool()>& condition);
 
 struct ThrownError {
     std::string domain;
@@ -51,9 +52,8 @@ struct ThrownError {
     std::string message;
 };
 
-// Runs `action` with the rights of an ordinary user: directly when not root, otherwise in a
-// child process that has dropped to "nobody" (who is given `ownedFolder`). Returns the
-// platform::Error it threw, if any.
+// Runs `action` with the rights of an ordinary user: as is when not root, otherwise as
+// "nobody", who is given `ownedFolder`. Returns the platform::Error it threw, if any.
 std::optional<ThrownError> runAsOrdinaryUser(const std::filesystem::path& ownedFolder,
                                              const std::function<void()>& action);
 
