@@ -1,8 +1,8 @@
-// Runs the interface tests inside one QApplication, headless unless a platform is chosen.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
+// One QApplication for all interface tests, headless unless a platform is chosen.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,56 +1,70 @@
 #pragma once
 
-#include <QImage>
-#include <QList>
-#include <QMessageBox>
-#include <QObject>
-#include <QStringList>
-#include <QTimer>
-
-#include <filesystem>
-#include <optional>
-
 #include "support/temporary_folder.h"
 
-class QWidget;
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace ui_testing {
 
 struct AlertRecord {
-    QString text;
-    QString informativeText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text, informativeText;
+    QMessageBox::Icon icon;
     QStringList buttons;
 };
 
 // While it lives, answers every modal alert: records what it says, then clicks its OK button.
-class AlertCatcher : public QObject {
+class AlertCatcher {
 public:
-    AlertCatcher();
-    const QList<AlertRecord>& alerts() const { return alerts_; }
+    AlertCatcher()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            alerts.append({box->text(), box->informativeText(), box->icon(), {}});
+            for (QAbstractButton* button : box->buttons())
+                alerts.back().buttons << button->text();
+            box->reject();  // what OK would do; the keyboard journey presses OK itself
+        });
+        timer_.start(10);
+    }
+    QList<AlertRecord> alerts;
 
 private:
-    void answer();
-
     QTimer timer_;
-    QList<AlertRecord> alerts_;
 };
 
 // The widget and its children drawn over white, one image pixel per logical pixel.
-QImage render(QWidget& widget);
+inline QImage render(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
 
 // A private HOME and TMPDIR for one test, so nothing touches the real ones.
-class TemporaryHome {
-public:
-    TemporaryHome();
-    std::filesystem::path home() const { return root_ / "home"; }
-    std::filesystem::path tmp() const { return root_ / "tmp"; }
-    std::filesystem::path root() const { return root_.path(); }
-
-private:
-    testing_support::TemporaryFolder root_;
-    std::optional<testing_support::ScopedEnvironment> home_;
-    std::optional<testing_support::ScopedEnvironment> tmp_;
+struct TemporaryHome {
+    TemporaryHome()
+    {
+        std::filesystem::create_directories(root / "home");
+        std::filesystem::create_directories(root / "tmp");
+    }
+    testing_support::TemporaryFolder root;
+    testing_support::ScopedEnvironment home{"HOME", (root / "home").string()};
+    testing_support::ScopedEnvironment tmp{"TMPDIR", (root / "tmp").string()};
+    std::filesystem::path layouts() const { return root / "home/Library/Keyboard Layouts"; }
 };
 
 }  // namespace ui_testing

@@ -227,6 +227,11 @@ void DropView::setFileChooser(FileChooser chooser)
     fileChooser_ = std::move(chooser);
 }
 
+void DropView::setSystemTools(SystemTools tools)
+{
+    tools_ = std::move(tools);
+}
+
 void DropView::chooseItem()
 {
     if (!fileChooser_)
@@ -274,7 +279,7 @@ bool DropView::installItem(const QUrl& dropped)
         installer::requireKeyboardLayout(item);
         const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
         if (scope == installer::InstallScope::allUsers)
-            installer::installForAllUsers(item);
+            installer::installForAllUsers(item, tools_.osascript);
         else
             installer::copyLayout(item, userLayoutsFolder());
     } catch (const platform::Error& error) {
@@ -288,7 +293,7 @@ bool DropView::installItem(const QUrl& dropped)
         return false;
     }
 
-    installer::refreshInputSources();
+    installer::refreshInputSources(tools_.killall);
     showInstalled(name);
     showAlert(QStringLiteral("Keyboard Installed"),
               QStringLiteral("Open Keyboard Settings and add the new input source. "

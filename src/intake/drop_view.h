@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -24,10 +25,17 @@ public:
     // Answers the chosen item's file URL, or nothing when the user cancels.
     using FileChooser = std::function<std::optional<QUrl>(QWidget* parent)>;
 
+    // The system programs an install runs; a test puts stand-ins in their place.
+    struct SystemTools {
+        std::filesystem::path osascript = "/usr/bin/osascript";
+        std::filesystem::path killall = "/usr/bin/killall";
+    };
+
     explicit DropView(QWidget* parent = nullptr);
 
     void setScopeProvider(std::function<installer::InstallScope()> provider);
     void setFileChooser(FileChooser chooser);
+    void setSystemTools(SystemTools tools);
 
     // Asks the chooser for an item and installs it; a cancel does nothing.
     void chooseItem();
@@ -62,6 +70,7 @@ private:
     QLabel* titleLabel_;
     QLabel* hintLabel_;
     FileChooser fileChooser_;
+    SystemTools tools_;
     bool highlighted_ = false;
     bool showsInstalled_ = false;
 };

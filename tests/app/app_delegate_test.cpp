@@ -6,15 +6,13 @@
 #include "platform/colors.h"
 #include "ui_support.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QFileOpenEvent>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 using installer::InstallScope;
+using namespace testing_support;
 
 namespace {
 
@@ -23,6 +21,7 @@ protected:
     LaunchedDelegate()
     {
         delegate.applicationDidFinishLaunching();
+        view<intake::DropView>("dropView")->setSystemTools({home.root / "osascript", home.root / "killall"});
         QApplication::processEvents();
     }
 
@@ -35,144 +34,111 @@ protected:
     app::ScopeButton* current() { return view<app::ScopeButton>("currentButton"); }
     app::ScopeButton* all() { return view<app::ScopeButton>("allButton"); }
 
-    void expectSelection(InstallScope scope)
-    {
-        EXPECT_EQ(delegate.selectedScope(), scope);
-        EXPECT_EQ(current()->isChecked(), scope == InstallScope::currentUser);
-        EXPECT_EQ(all()->isChecked(), scope == InstallScope::allUsers);
-    }
-
+    ui_testing::TemporaryHome home;
     app::AppDelegate delegate;
 };
 
 }  // namespace
 
-TEST(AppDelegate, HasNoWindowBeforeLaunchAndEndsTheProgramWithItsLastWindow)
+TEST(AppDelegate, BeforeLaunchHasNoWindowAndInstallsFilesOpenedFromFinderOrTheDockOnceItHasOne)
 {
+    ui_testing::TemporaryHome home;
+    ui_testing::AlertCatcher alerts;
+    const auto open = [&](const std::string& name) {
+        writeFile(home.root / name, "<keyboard name=\"" + name + "\"/>", 0600);
+        QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root / name)));
+        return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
+    };
+    const auto installed = [&](const char* name) {  // empty when missing
+        return readFile(home.layouts() / name);
+    };
     app::AppDelegate delegate;
     EXPECT_EQ(delegate.window(), nullptr);
     EXPECT_EQ(delegate.selectedScope(), InstallScope::currentUser);
     EXPECT_TRUE(delegate.applicationShouldTerminateAfterLastWindowClosed());
+
+    EXPECT_TRUE(open("Early.keylayout"));
+    EXPECT_EQ(installed("Early.keylayout"), "") << "waits for the window";
+    delegate.applicationDidFinishLaunching();
+    EXPECT_EQ(installed("Early.keylayout"), "<keyboard name=\"Early.keylayout\"/>");
+    EXPECT_TRUE(open("Late.keylayout"));
+    EXPECT_EQ(installed("Late.keylayout"), "<keyboard name=\"Late.keylayout\"/>");
+    EXPECT_TRUE(open("Notes.txt"));
+    QStringList texts;
+    for (const auto& alert : alerts.alerts)
+        texts << alert.text;
+    EXPECT_EQ(texts, QStringList({"Keyboard Installed", "Keyboard Installed", "Unsupported File"}));
 }
 
-TEST_F(LaunchedDelegate, BuildsTheFixedSizeWindowWithTheFiveViewsAtTheirFrames)
+TEST_F(LaunchedDelegate, BuildsTheFixedSizeWindowWithItsFiveViewsInAdaptiveColours)
 {
     QWidget* window = delegate.window();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isWindow());
-    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(window && window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keyboard Installer"));
     EXPECT_EQ(window->size(), QSize(760, 500));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "cannot be resized";
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint));
 
-    const struct {
-        const char* name;
-        QRect frame;
-    } table[] = {
-        {"personView", QRect(70, 55, 260, 210)},
-        {"groupView", QRect(400, 72, 300, 190)},
-        {"currentButton", QRect(70, 283, 260, 62)},
-        {"allButton", QRect(420, 282, 260, 62)},
+    const std::pair<const char*, QRect> frames[] = {
+        {"personView", QRect(70, 55, 260, 210)},    {"groupView", QRect(400, 72, 300, 190)},
+        {"currentButton", QRect(70, 283, 260, 62)}, {"allButton", QRect(420, 282, 260, 62)},
         {"dropView", QRect(120, 390, 520, 82)},
     };
-    for (const auto& row : table) {
-        QWidget* widget = view<QWidget>(row.name);
-        ASSERT_NE(widget, nullptr) << row.name;
-        EXPECT_EQ(widget->parentWidget(), window) << row.name;
-        EXPECT_EQ(widget->geometry(), row.frame) << row.name;
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << row.name;
-        EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << row.name;
+    for (const auto& [name, frame] : frames) {
+        QWidget* widget = view<QWidget>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->parentWidget(), window) << name;
+        EXPECT_EQ(widget->geometry(), frame) << name;
+        EXPECT_FALSE(widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty()) << name;
     }
-    // Later views lie above earlier ones.
-    const QObjectList children = window->children();
-    EXPECT_LT(children.indexOf(view<QWidget>("personView")), children.indexOf(view<QWidget>("dropView")));
-
-    EXPECT_FALSE(view<app::PersonView>("personView")->group());
-    EXPECT_EQ(view<app::PersonView>("personView")->color(), QColor(Qt::black));
-    EXPECT_TRUE(view<app::PersonView>("groupView")->group());
-    EXPECT_EQ(view<app::PersonView>("groupView")->color(), platform::labelColor(window->palette()));
     EXPECT_EQ(current()->text(), QStringLiteral("Install for current user\n(recommended)"));
     EXPECT_EQ(all()->text(), QStringLiteral("Install for all users\n(Sierra or earlier)"));
     EXPECT_EQ(current()->font().pixelSize(), 18);
-    EXPECT_TRUE(current()->isCheckable());
-    EXPECT_TRUE(all()->isCheckable());
+    EXPECT_FALSE(view<app::PersonView>("personView")->group());
+    EXPECT_TRUE(view<app::PersonView>("groupView")->group());
+
+    for (const QColor& windowColor : {QColor(236, 236, 236), QColor(30, 30, 30)}) {
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, windowColor);
+        window->setPalette(palette);
+        EXPECT_EQ(view<app::PersonView>("groupView")->color(), platform::labelColor(palette));
+        EXPECT_EQ(view<app::PersonView>("personView")->color(), QColor(Qt::black)) << "not adaptive";
+        EXPECT_EQ(view<QWidget>("titleLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(palette));
+        EXPECT_EQ(view<QWidget>("hintLabel")->palette().color(QPalette::WindowText),
+                  platform::secondaryLabelColor(palette));
+    }
 }
 
-TEST_F(LaunchedDelegate, ClicksKeepExactlyOneScopeSelected)
-{
-    expectSelection(InstallScope::currentUser);
-
-    QTest::mouseClick(all(), Qt::LeftButton);
-    expectSelection(InstallScope::allUsers);
-    QTest::mouseClick(all(), Qt::LeftButton);
-    expectSelection(InstallScope::allUsers);
-
-    QTest::mouseClick(current(), Qt::LeftButton);
-    expectSelection(InstallScope::currentUser);
-    QTest::mouseClick(current(), Qt::LeftButton);
-    expectSelection(InstallScope::currentUser);
-
-    delegate.selectAll();
-    expectSelection(InstallScope::allUsers);
-    delegate.selectCurrent();
-    expectSelection(InstallScope::currentUser);
-}
-
-TEST_F(LaunchedDelegate, ScopeProviderReadsTheSelectionAtEachCallAndOnlyItsOwnDelegate)
+TEST_F(LaunchedDelegate, TheScopeProviderReadsTheSelectionAtEachCallAndOutlivesItsDelegate)
 {
     const auto provider = delegate.scopeProvider();
     auto other = std::make_unique<app::AppDelegate>();
+    other->applicationDidFinishLaunching();
     other->selectAll();
     const auto otherProvider = other->scopeProvider();
-
     EXPECT_EQ(provider(), InstallScope::currentUser);
     EXPECT_EQ(otherProvider(), InstallScope::allUsers);
-    QTest::mouseClick(all(), Qt::LeftButton);
-    EXPECT_EQ(provider(), InstallScope::allUsers);
 
-    other.reset();
-    EXPECT_EQ(otherProvider(), InstallScope::currentUser) << "its delegate is gone";
-    EXPECT_EQ(provider(), InstallScope::allUsers);
-}
-
-TEST(AppDelegate, ScopeProviderOutlivesALaunchedDelegateAndItsWindow)
-{
-    std::function<InstallScope()> provider;
-    {
-        app::AppDelegate delegate;
-        delegate.applicationDidFinishLaunching();
-        delegate.selectAll();
-        provider = delegate.scopeProvider();
-        ASSERT_EQ(provider(), InstallScope::allUsers);
+    // A click on the button that is on leaves it on.
+    for (app::ScopeButton* button : {all(), all(), current(), current(), all()}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        const InstallScope expected = button == all() ? InstallScope::allUsers : InstallScope::currentUser;
+        EXPECT_EQ(provider(), expected);
+        EXPECT_EQ(all()->isChecked(), expected == InstallScope::allUsers);
+        EXPECT_EQ(current()->isChecked(), expected == InstallScope::currentUser);
     }
-    EXPECT_EQ(provider(), InstallScope::currentUser);
-}
-
-TEST_F(LaunchedDelegate, AdaptiveColoursFollowTheWindowIntoDarkAppearance)
-{
-    QPalette dark = delegate.window()->palette();
-    dark.setColor(QPalette::Window, QColor(30, 30, 30));
-    delegate.window()->setPalette(dark);
-    ASSERT_TRUE(platform::isDarkAppearance(view<QWidget>("dropView")->palette()));
-
-    EXPECT_EQ(view<app::PersonView>("groupView")->color(), platform::labelColor(dark));
-    EXPECT_EQ(view<app::PersonView>("personView")->color(), QColor(Qt::black)) << "not adaptive";
-    EXPECT_EQ(view<QWidget>("titleLabel")->palette().color(QPalette::WindowText),
-              platform::systemBlueColor(dark));
-    EXPECT_EQ(view<QWidget>("hintLabel")->palette().color(QPalette::WindowText),
-              platform::secondaryLabelColor(dark));
+    EXPECT_EQ(otherProvider(), InstallScope::allUsers) << "only its own delegate";
+    other.reset();
+    EXPECT_EQ(otherProvider(), InstallScope::currentUser) << "its delegate and window are gone";
 }
 
 TEST_F(LaunchedDelegate, InstallsWithTheKeyboardAloneInTheScopeChosenWithSpace)
 {
-    ui_testing::TemporaryHome home;
     QWidget* window = delegate.window();
-    testing_support::writeFile(home.root() / "Keys.keylayout", "<keyboard/>", 0644);
+    writeFile(home.root / "Keys.keylayout", "<keyboard/>", 0644);
     view<intake::DropView>("dropView")->setFileChooser([&](QWidget*) {
-        return std::optional(QUrl::fromLocalFile(QString::fromStdString((home.root() / "Keys.keylayout").string())));
+        return std::optional(QUrl::fromLocalFile(QString::fromStdString((home.root / "Keys.keylayout").string())));
     });
     QStringList alert;  // the focused button, then what a screen reader gets of the alert
     QTimer answer;
@@ -193,6 +159,7 @@ TEST_F(LaunchedDelegate, InstallsWithTheKeyboardAloneInTheScopeChosenWithSpace)
     };
 
     const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; const char* focus; InstallScope scope; } steps[] = {
+        {Qt::Key_Space, {}, "currentButton", InstallScope::currentUser},
         {Qt::Key_Tab, {}, "allButton", InstallScope::currentUser},
         {Qt::Key_Space, {}, "allButton", InstallScope::allUsers},
         {Qt::Key_Tab, Qt::ShiftModifier, "currentButton", InstallScope::allUsers},
@@ -215,34 +182,7 @@ TEST_F(LaunchedDelegate, InstallsWithTheKeyboardAloneInTheScopeChosenWithSpace)
         EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == platform::controlAccentColor().rgb(),
                   focused == "dropView") << "focus ring, with focus on " << focused;
     }
-    EXPECT_TRUE(std::filesystem::exists(home.home() / "Library/Keyboard Layouts/Keys.keylayout"));
+    EXPECT_TRUE(std::filesystem::exists(home.layouts() / "Keys.keylayout"));
     EXPECT_EQ(alert, (QStringList{QStringLiteral("OK"), QStringLiteral("Keyboard Installed"),
                                   QStringLiteral("Open Keyboard Settings and add the new input source")}));
-}
-
-TEST(AppDelegate, InstallsFilesOpenedFromFinderOrTheDockLikeADropBeforeAndAfterLaunch)
-{
-    ui_testing::TemporaryHome home;
-    ui_testing::AlertCatcher alerts;
-    const auto open = [&](const std::string& name) {
-        testing_support::writeFile(home.root() / name, "<keyboard name=\"" + name + "\"/>", 0600);
-        QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root() / name)));
-        return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
-    };
-    const auto installed = [&](const char* name) {  // empty when missing
-        return testing_support::readFile(home.home() / "Library" / "Keyboard Layouts" / name);
-    };
-    app::AppDelegate delegate;
-
-    EXPECT_TRUE(open("Early.keylayout"));
-    EXPECT_EQ(installed("Early.keylayout"), "") << "waits for the window";
-    delegate.applicationDidFinishLaunching();
-    EXPECT_EQ(installed("Early.keylayout"), "<keyboard name=\"Early.keylayout\"/>");
-    EXPECT_TRUE(open("Late.keylayout"));
-    EXPECT_EQ(installed("Late.keylayout"), "<keyboard name=\"Late.keylayout\"/>");
-    EXPECT_TRUE(open("Notes.txt"));
-    QStringList texts;
-    for (const auto& alert : alerts.alerts())
-        texts << alert.text;
-    EXPECT_EQ(texts, QStringList({"Keyboard Installed", "Keyboard Installed", "Unsupported File"}));
 }

@@ -5,38 +5,33 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-void expectHighlight(const QSize& size)
+TEST(ScopeButton, ACheckedButtonIsHighlightedTwoPointsInsideItsBoundsOverTheStandardDrawing)
 {
-    app::ScopeButton button(QStringLiteral("Install for current user\n(recommended)"));
-    button.setCheckable(true);
-    button.resize(size);
-    const QRgb accent = platform::controlAccentColor(button.palette()).rgb();
-    const int w = size.width(), h = size.height(), midX = w / 2, midY = h / 2;
+    for (const QSize size : {QSize(260, 62), QSize(120, 40)}) {
+        const QString title = QStringLiteral("Install for current user\n(recommended)");
+        app::ScopeButton button(title);
+        QPushButton standard(title);  // what the platform draws without our highlight
+        for (QPushButton* each : {static_cast<QPushButton*>(&button), &standard}) {
+            each->setCheckable(true);
+            each->resize(size);
+        }
+        EXPECT_EQ(ui_testing::render(button), ui_testing::render(standard)) << "off: the standard drawing only";
+        button.setChecked(true);
+        standard.setChecked(true);
+        const QImage on = ui_testing::render(button), below = ui_testing::render(standard);
+        const QColor accent = platform::controlAccentColor(button.palette());
+        const int w = size.width(), h = size.height();
 
-    const QImage off = ui_testing::render(button);
-    button.setChecked(true);
-    const QImage on = ui_testing::render(button);
-
-    // The 3-wide outline covers 0.5 to 3.5 inside every edge.
-    for (const QPoint edge : {QPoint(2, midY), QPoint(w - 3, midY), QPoint(midX, 2), QPoint(midX, h - 3)}) {
-        EXPECT_EQ(on.pixel(edge), accent) << size.width() << "x" << size.height() << " at "
-                                          << edge.x() << "," << edge.y();
-        EXPECT_NE(off.pixel(edge), accent);
+        // The 3-point outline covers 0.5 to 3.5 inside every edge, the corners round by 6.
+        for (const QPoint edge : {QPoint(2, h / 2), QPoint(w - 3, h / 2), QPoint(w / 2, 2), QPoint(w / 2, h - 3)})
+            EXPECT_EQ(on.pixel(edge), accent.rgb()) << w << " at " << edge.x() << "," << edge.y();
+        EXPECT_NE(on.pixel(2, 2), accent.rgb());
+        // Inside, the accent at alpha 0.22 tints the standard drawing.
+        for (const QPoint inside : {QPoint(6, h / 2), QPoint(w / 2, 6)}) {
+            const QColor under = below.pixelColor(inside), seen = on.pixelColor(inside);
+            EXPECT_NEAR(seen.red(), under.red() * 0.78 + accent.red() * 0.22, 2) << w;
+            EXPECT_NEAR(seen.green(), under.green() * 0.78 + accent.green() * 0.22, 2) << w;
+            EXPECT_NEAR(seen.blue(), under.blue() * 0.78 + accent.blue() * 0.22, 2) << w;
+        }
     }
-    // Inside, the faint fill tints the standard drawing without hiding it.
-    const QPoint inside(6, midY);
-    EXPECT_NE(on.pixel(inside), off.pixel(inside));
-    EXPECT_NE(on.pixel(inside), accent);
-    // The corners stay outside the rounded highlight.
-    EXPECT_NE(on.pixel(2, 2), accent);
-}
-
-}  // namespace
-
-TEST(ScopeButton, CheckedButtonsShowTheHighlightTwoPointsInsideTheirBounds)
-{
-    expectHighlight(QSize(260, 62));
-    expectHighlight(QSize(120, 40));
 }
