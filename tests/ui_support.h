@@ -3,6 +3,7 @@
 #include "support/temporary_folder.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -21,21 +22,30 @@ struct AlertRecord {
     QString text, informativeText;
     QMessageBox::Icon icon;
     QStringList buttons;
+    QString focused, spoken;  // the focused button, and the alert's accessible name and description
 };
 
-// While it lives, answers every modal alert: records what it says, then clicks its OK button.
+// While it lives, answers every modal alert as a keyboard user would: records what it shows and
+// tells a screen reader, then presses Return on the focused button.
 class AlertCatcher {
 public:
     AlertCatcher()
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            alerts.append({box->text(), box->informativeText(), box->icon(), {}});
+            QWidget* focus = QApplication::focusWidget();
+            if (!box || !box->isVisible() || ((!focus || focus->window() != box) && ++waited_ < 100))
+                return;  // a second at most for the alert to take focus
+            waited_ = 0;
+            const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
+            alerts.append({box->text(), box->informativeText(), box->icon(), {},
+                           focus && focus->window() == box ? focus->property("text").toString() : QString(),
+                           spoken->text(QAccessible::Name) + u'|' + spoken->text(QAccessible::Description)});
             for (QAbstractButton* button : box->buttons())
                 alerts.back().buttons << button->text();
-            box->reject();  // what OK would do; the keyboard journey presses OK itself
+            QTest::keyClick(box, Qt::Key_Return);
+            if (box->isVisible())
+                box->reject(), alerts.back().focused += QStringLiteral(" (Return left it open)");
         });
         timer_.start(10);
     }
@@ -43,6 +53,7 @@ public:
 
 private:
     QTimer timer_;
+    int waited_ = 0;
 };
 
 // The widget and its children drawn over white, one image pixel per logical pixel.

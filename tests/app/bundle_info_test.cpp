@@ -52,9 +52,8 @@ TEST(BundleInfo, TheRenderedInfoPlistIsAPropertyListWithTheAppsKeys)
     QStringList types;  // extensions, role, rank and whether a folder, one per document type
     for (const QVariant& type : info.value("CFBundleDocumentTypes").toList()) {
         QVariantMap entry = type.toMap();
-        types << entry["CFBundleTypeExtensions"].toStringList().join(u',') + u' '
-                     + entry["CFBundleTypeRole"].toString() + u' ' + entry["LSHandlerRank"].toString()
-                     + (entry["LSTypeIsPackage"].toBool() ? " package" : "");
+        types << QStringList{entry["CFBundleTypeExtensions"].toStringList().join(u','), entry["CFBundleTypeRole"].toString(),
+                             entry["LSHandlerRank"].toString(), entry["LSTypeIsPackage"].toBool() ? "package" : "file"}.join(u' ');
     }
-    EXPECT_EQ(types, QStringList({"keylayout Viewer Alternate", "bundle Viewer Alternate package"}));
+    EXPECT_EQ(types, QStringList({"keylayout Viewer Alternate file", "bundle Viewer Alternate package"}));
 }
