@@ -22,10 +22,12 @@ TEST(ScopeButton, ACheckedButtonIsHighlightedTwoPointsInsideItsBoundsOverTheStan
         const QColor accent = platform::controlAccentColor(button.palette());
         const int w = size.width(), h = size.height();
 
-        // The 3-point outline covers 0.5 to 3.5 inside every edge, the corners round by 6.
+        // The 3-point outline covers 0.5 to 3.5 inside every edge; the corners are round.
         for (const QPoint edge : {QPoint(2, h / 2), QPoint(w - 3, h / 2), QPoint(w / 2, 2), QPoint(w / 2, h - 3)})
             EXPECT_EQ(on.pixel(edge), accent.rgb()) << w << " at " << edge.x() << "," << edge.y();
         EXPECT_NE(on.pixel(2, 2), accent.rgb());
+        const QRgb outerHalf = on.pixel(0, h / 2);  // the outline covers half of the outermost pixel
+        EXPECT_TRUE(outerHalf != accent.rgb() && outerHalf != below.pixel(0, h / 2)) << w;
         // Inside, the accent at alpha 0.22 tints the standard drawing.
         for (const QPoint inside : {QPoint(6, h / 2), QPoint(w / 2, 6)}) {
             const QColor under = below.pixelColor(inside), seen = on.pixelColor(inside);
