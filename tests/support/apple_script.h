@@ -10,21 +10,18 @@ namespace testing_support {
 // not exactly one well-formed literal.
 inline std::optional<std::string> decodeAppleScriptString(std::string_view literal)
 {
-    if (literal.size() < 2 || literal.front() != '"' || literal.back() != '"')
+    if (literal.size() < 2 || !literal.starts_with('"') || !literal.ends_with('"'))
         return std::nullopt;
+    constexpr std::string_view escaped = "\\\"nrt", meant = "\\\"\n\r\t";
     std::string text;
     for (std::size_t i = 1; i + 1 < literal.size(); ++i) {
-        if (literal[i] == '"' || (literal[i] == '\\' && i + 2 >= literal.size()))
+        const char c = literal[i];
+        if (c == '"' || (c == '\\' && i + 2 == literal.size()))
             return std::nullopt;  // the literal would end early, or its closing quote be escaped
-        if (literal[i] != '\\') {
-            text += literal[i];
-            continue;
-        }
-        constexpr std::string_view escaped = "\\\"nrt", meant = "\\\"\n\r\t";
-        const std::size_t which = escaped.find(literal[++i]);
-        if (which == std::string_view::npos)
+        const std::size_t which = c == '\\' ? escaped.find(literal[++i]) : meant.size();
+        if (which == escaped.npos)
             return std::nullopt;
-        text += meant[which];
+        text += which < meant.size() ? meant[which] : c;
     }
     return text;
 }

@@ -46,15 +46,8 @@ mode_t modeOf(const std::filesystem::path& path);
 // Polls until the condition holds, for children that run on their own; false after 20 s.
 bool eventually(const std::function<bool()>& condition);
 
-struct ThrownError {
-    std::string domain;
-    long code = 0;
-    std::string message;
-};
-
-// Runs `action` with the rights of an ordinary user: as is when not root, otherwise as
-// "nobody", who is given `ownedFolder`. Returns the platform::Error it threw, if any.
-std::optional<ThrownError> runAsOrdinaryUser(const std::filesystem::path& ownedFolder,
-                                             const std::function<void()>& action);
+// Runs `action` with the rights of an ordinary user ("nobody", given `ownedFolder`, when the
+// tests run as root). Returns the platform::Error it threw as "domain code message", or "".
+std::string failureAsOrdinaryUser(const std::filesystem::path& ownedFolder, const std::function<void()>& action);
 
 }  // namespace testing_support
