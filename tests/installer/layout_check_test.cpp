@@ -7,24 +7,11 @@
 #include <map>
 #include <string>
 
-using testing_support::TemporaryFolder;
-
-namespace {
-
-std::string utf16WithByteOrderMark(const std::string& ascii)
-{
-    std::string bytes = "\xFF\xFE";
-    for (const char c : ascii)
-        bytes += {c, '\0'};
-    return bytes;
-}
-
-const std::string webPage = "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"></head><body>";
-
-}  // namespace
-
 TEST(RequireKeyboardLayout, AcceptsWhatTheSystemLoadsAndRefusesWhatItCannot)
 {
+    const std::string webPage = "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"></head><body>";
+    // The byte-order mark comes out in the machine's own order, as the text does.
+    const std::u16string utf16 = u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<keyboard/>";
     const struct {
         const char* item;
         std::map<std::string, std::string> files;  // path inside the item ("" for itself), content
@@ -34,7 +21,7 @@ TEST(RequireKeyboardLayout, AcceptsWhatTheSystemLoadsAndRefusesWhatItCannot)
         {"A.keylayout", {{"", "<keyboard><key output=\"&#x0008;\"/></keyboard>"}}, ""},
         {"A.keylayout", {{"", "<!-- a -->\n\n<?xml version=\"1.1\"?><keyboard/>"}}, ""},
         {"A.keylayout", {{"", "<?xml version=\"1.0\"?>\n<!DOCTYPE keyboard SYSTEM \"no/such/Layout.dtd\">\n<keyboard/>"}}, ""},
-        {"A.KEYLAYOUT", {{"", utf16WithByteOrderMark("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<keyboard/>")}}, ""},
+        {"A.KEYLAYOUT", {{"", std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2)}}, ""},
         {"B.bundle", {{"Contents/Resources/Bad.keylayout", webPage}, {"Contents/Resources/Notes.txt", "x"},
                       {"Contents/Resources/Good.keylayout", "<keyboard/>"}}, ""},
 
@@ -55,7 +42,7 @@ TEST(RequireKeyboardLayout, AcceptsWhatTheSystemLoadsAndRefusesWhatItCannot)
         {"D.keylayout", {{"x", "<keyboard/>"}}, "\"D.keylayout\" is not a keyboard layout: it is a folder"},
     };
     for (const auto& row : rows) {
-        const TemporaryFolder folder;
+        const testing_support::TemporaryFolder folder;
         for (const auto& [inside, content] : row.files)
             testing_support::writeFile(inside.empty() ? folder / row.item : folder / row.item / inside, content);
         std::string refusal;

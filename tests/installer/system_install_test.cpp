@@ -5,19 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
-#include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 using namespace testing_support;
 
 namespace {
 
-const std::string defaultFailure = "KeyboardInstaller 5 Administrator installation was cancelled or failed.";
-
-// Runs installForAllUsers as an ordinary user with a stand-in osascript that keeps its
-// arguments, the staging folder's mode and a copy of the staging root, then does what the test gives it.
+// Runs installForAllUsers as an ordinary user with a stand-in osascript that keeps its arguments,
+// the staging folder's mode and a copy of the staging root, then does what the test gives it.
 class InstallForAllUsers : public testing::Test {
 protected:
     TemporaryFolder folder;
@@ -34,9 +31,9 @@ protected:
     }
     void standIn(const std::string& then)
     {
+        const std::string root = "'" + stagingRoot.string() + "'";
         writeScript(osascript, "cd '" + folder.path().string() + "'\nprintf '%s ' \"$#\" \"$1\" > arguments; printf '%s' \"$2\" > source\n"
-                               "ls -ld '" + stagingRoot.string() + "'/* | cut -c1-10 > staging-mode\nrm -rf staging; cp -R '"
-                               + stagingRoot.string() + "' staging\n" + then);
+                               "ls -ld " + root + "/* | cut -c1-10 > staging-mode; rm -rf staging; cp -R " + root + " staging\n" + then);
     }
     std::string failure(const fs::path& item, const fs::path& program)
     {
@@ -52,7 +49,7 @@ protected:
 TEST_F(InstallForAllUsers, ThePrivilegedCommandReplacesTheItemWholeWithModes755And644)
 {
     const fs::path root = folder / "root", log = folder / "tools.log", system = root / "Library/Keyboard Layouts";
-    for (const auto& [tool, work] : std::vector<std::pair<std::string, std::string>>{
+    for (const auto& [tool, work] : std::map<std::string, std::string>{
              {"bin/mkdir", "exec mkdir \"$@\""}, {"bin/rm", "exec rm \"$@\""}, {"usr/bin/ditto", "exec cp -R \"$1\" \"$2\""},
              {"usr/sbin/chown", ""}, {"usr/bin/find", "exec find \"$@\""}, {"bin/chmod", "exec chmod \"$@\""},
              {"usr/bin/xattr", "echo no >&2; exit 1"}})
@@ -85,10 +82,9 @@ TEST_F(InstallForAllUsers, ThePrivilegedCommandReplacesTheItemWholeWithModes755A
                                  + "]\nchmod\n[755][" + to + "/Contents]\nchmod\n[755][" + to + "/Contents/Resources]\nfind\n["
                                  + to + "][-type][f][-exec][" + chmod + "][644][{}][;]\nchmod\n[644][" + to
                                  + "/Contents/Resources/Foo.keylayout]\nxattr\n[-cr][" + to + "]\n");
-    EXPECT_FALSE(fs::exists(system / name / "Contents/old-only"));
-    EXPECT_EQ(readFile(system / name / "Contents/Resources/Foo.keylayout"), "<keyboard/>");
     EXPECT_EQ(std::vector({modeOf(to), modeOf(to + "/Contents"), modeOf(to + "/Contents/Resources"),
                            modeOf(to + "/Contents/Resources/Foo.keylayout")}), std::vector<mode_t>({0755, 0755, 0755, 0644}));
+    EXPECT_EQ(readFile(to + "/Contents/Resources/Foo.keylayout") + readFile(to + "/Contents/old-only"), "<keyboard/>");
 
     writeFile(downloads / "B.keylayout", "<keyboard/>", 0600);
     EXPECT_NE(installAndRun((downloads / "B.keylayout").string()), uuid);
@@ -97,21 +93,20 @@ TEST_F(InstallForAllUsers, ThePrivilegedCommandReplacesTheItemWholeWithModes755A
 
 TEST_F(InstallForAllUsers, AFailedOsascriptThrowsItsStatusAndTheMessageItsOutputsGive)
 {
-    const std::vector<std::pair<std::string, std::string>> rows = {  // what osascript does; the error
+    const std::string cancelled = "Administrator installation was cancelled or failed.";
+    const std::pair<std::string, std::string> rows[] = {  // what osascript does; the error
         {"printf '\\n  0:108: execution error: User canceled. (-128)\\n\\n' >&2; exit 1",
          "KeyboardInstaller 1 0:108: execution error: User canceled. (-128)"},
-        {"echo not looked at; exit 5", defaultFailure},
-        {"printf ' \\t\\r\\n ' >&2; echo not looked at; exit 5", defaultFailure},
-        {"printf ' first\\nsecond \\n' >&2; exit 5", "KeyboardInstaller 5 first\nsecond"},
-        {"printf '\\302\\240\\343\\200\\200text\\342\\200\\250' >&2; exit 5", "KeyboardInstaller 5 text"},
+        {"printf ' \\t\\r\\n ' >&2; echo not looked at; exit 5", "KeyboardInstaller 5 " + cancelled},
+        {"printf '\\302\\240\\343\\200\\200first\\nsecond\\342\\200\\250' >&2; exit 5", "KeyboardInstaller 5 first\nsecond"},
         {"printf '\\364\\217\\277\\277 \\360\\237\\230\\200' >&2; exit 3", "KeyboardInstaller 3 \xF4\x8F\xBF\xBF \xF0\x9F\x98\x80"},
         {"printf '\\377\\376' >&2; printf '  from output\\n'; exit 5", "KeyboardInstaller 5 from output"},
         {"printf 'ok\\346\\227x' >&2; echo cut; exit 5", "KeyboardInstaller 5 cut"},
         {"printf '\\300\\257' >&2; echo overlong; exit 5", "KeyboardInstaller 5 overlong"},
         {"printf '\\355\\240\\200' >&2; echo surrogate; exit 5", "KeyboardInstaller 5 surrogate"},
         {"printf '\\364\\220\\200\\200' >&2; echo beyond; exit 5", "KeyboardInstaller 5 beyond"},
-        {"printf '\\377' >&2; printf '\\377'; exit 5", defaultFailure},
-        {"kill -KILL $$", "KeyboardInstaller 9 Administrator installation was cancelled or failed."},
+        {"printf '\\377' >&2; printf '\\377'; exit 5", "KeyboardInstaller 5 " + cancelled},
+        {"kill -KILL $$", "KeyboardInstaller 9 " + cancelled},
         // Both pipes far beyond their buffers: reading one to its end first would stall.
         {"head -c 3000000 /dev/zero | tr '\\0' o; head -c 3000000 /dev/zero | tr '\\0' e >&2; exit 2",
          "KeyboardInstaller 2 " + std::string(3'000'000, 'e')},
@@ -128,8 +123,6 @@ TEST_F(InstallForAllUsers, WhatCannotBeStagedSafelyIsRefusedBeforeOsascriptRuns)
               "POSIX 2 Couldn't launch \"" + (folder / "no/osascript").string() + "\": No such file or directory.");
     writeFile(downloads / "Foo.bundle/Contents/Foo.keylayout", "secret", 0000);
     const struct { fs::path item; std::function<void()> prepare; std::string error; } rows[] = {
-        {"/", [] {}, "does not name a keyboard layout"},
-        {"", [] {}, "does not name a keyboard layout"},
         {downloads / "..", [] {}, "does not name a keyboard layout"},
         {downloads / "Foo.bundle", [] {}, "Permission denied"},
         {downloads / "A.keylayout", [&] { fs::create_directory_symlink(downloads, stagingRoot); }, "symbolic link"},

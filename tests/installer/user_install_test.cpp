@@ -6,27 +6,18 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <map>
 #include <system_error>
 
 namespace fs = std::filesystem;
 using namespace testing_support;
-using Entries = std::map<std::string, std::string>;  // relative path -> content; "->x" is a link to x
+// Relative path -> content: "->x" makes a link to x, a path ending in "/" an empty folder.
+using Entries = std::map<std::string, std::string>;
 
 namespace {
 
-void create(const fs::path& base, const Entries& entries)
-{
-    for (const auto& [path, content] : entries) {
-        fs::create_directories((base / path).parent_path());
-        content.starts_with("->") ? fs::create_symlink(content.substr(2), base / path) : writeFile(base / path, content, 0600);
-    }
-}
-
-// Every item under `root` with its mode and, for a file, its content.
+// Every item under `root` with its mode and its content or link target.
 Entries tree(const fs::path& root)
 {
     if (!fs::is_directory(fs::symlink_status(root)))
@@ -34,7 +25,7 @@ Entries tree(const fs::path& root)
     Entries entries;
     for (const auto& entry : fs::recursive_directory_iterator(root))
         entries[fs::relative(entry.path(), root).string()] = std::to_string(modeOf(entry.path()))
-            + (entry.is_directory() ? "/" : " " + readFile(entry.path()));
+            + (entry.is_symlink() ? "->" + fs::read_symlink(entry).string() : entry.is_directory() ? "/" : " " + readFile(entry));
     return entries;
 }
 
@@ -42,14 +33,23 @@ class CopyLayout : public testing::Test {
 protected:
     TemporaryFolder folder;
     const fs::path layouts = folder / "home/Library/Keyboard Layouts", downloads = folder / "Downloads";
+    void create(const fs::path& base, const Entries& entries)
+    {
+        for (const auto& [path, content] : entries) {
+            fs::create_directories((base / path).parent_path());
+            if (content.starts_with("->"))
+                fs::create_symlink(content.substr(2), base / path);
+            else if (!path.ends_with('/'))
+                writeFile(base / path, content, 0600);
+        }
+    }
     void start(const Entries& installed, const Entries& dropped)
     {
-        for (const fs::path& base : {layouts, downloads})
-            fs::remove_all(base), create(base, base == layouts ? installed : dropped);
+        fs::remove_all(layouts), fs::remove_all(downloads), create(layouts, installed), create(downloads, dropped);
     }
-    std::string install(const fs::path& from, const fs::path& to)
+    std::string install(const fs::path& from, const fs::path& to = {})
     {
-        return failureAsOrdinaryUser(folder.path(), [&] { installer::copyLayout(from, to); });
+        return failureAsOrdinaryUser(folder.path(), [&] { installer::copyLayout(from, to.empty() ? layouts : to); });
     }
 };
 
@@ -59,10 +59,12 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
     const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
         {"a file into a missing folder", {}, {{"My Layout.keylayout", "<keyboard/>"}}},
-        {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", "new"}}},
+        {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", std::string(300'000, 'k')}}},
         {"a file over a folder", {{"Foo.bundle/stale", "old"}}, {{"Foo.bundle", "now a file"}}},
         {"a folder over a file", {{"Foo.bundle", "old"}}, {{"Foo.bundle/Contents/new", "now a folder"}}},
-        {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}}, {{"Foo.bundle/Contents/b", "second"}}},
+        {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
+         {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"},
+          {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
         {"a file over a dangling link", {{"Bar.keylayout", "->/nonexistent"}}, {{"Bar.keylayout", "bar"}}},
         {"a name beyond ASCII", {}, {{"\xE6\x97\xA5\xE6\x9C\xAC e\xCC\x81.bundle/Contents/x", "x"}}},
         {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
@@ -75,7 +77,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         const std::string readOnly = " && find 'home/Library/Keyboard Layouts' Downloads -mindepth 2 -type d -exec chmod 555 {} +";
         ASSERT_EQ(std::system(("cd '" + folder.path().string() + "' && chmod 700 Downloads/*" + (row.readOnlyFolders ? readOnly : "")).c_str()), 0);
         // A trailing slash, as a dropped folder's path may have, still names the item.
-        EXPECT_EQ(install(downloads / (name + "/"), layouts), "");
+        EXPECT_EQ(install(downloads / (name + "/")), "");
         EXPECT_EQ(tree(layouts / name), tree(downloads / name));
         EXPECT_EQ(modeOf(layouts / name), fs::is_directory(downloads / name) ? 0755u : 0644u);
         EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 1);
@@ -102,7 +104,7 @@ TEST_F(CopyLayout, AFailedCopyLeavesTheInstalledLayoutAndNothingElse)
         const Entries before = tree(layouts);
         const rlimit limit{row.fileSizeLimit, unlimited.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string error = install(dropped, layouts);
+        const std::string error = install(dropped);
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
         EXPECT_EQ(error, "POSIX " + std::to_string(row.code) + " Couldn't copy \"Foo.bundle\": "
                              + std::generic_category().message(row.code) + ". The installed \"Foo.bundle\" is unchanged.");
@@ -130,14 +132,13 @@ TEST_F(CopyLayout, TouchesNothingButTheItemAndItsOwnLeftovers)
 
     // The installed item itself, reached directly or through a link, only has its modes set.
     fs::create_directory_symlink(layouts, folder / "alias");
-    for (const fs::path& same : {layouts / "Bar.keylayout/", folder / "alias/Foo.bundle/"})
-        EXPECT_EQ(install(same, layouts), "");
+    EXPECT_EQ(install(layouts / "Bar.keylayout/") + install(folder / "alias/Foo.bundle/"), "");
     EXPECT_EQ(tree(layouts)["Bar.keylayout"], "420 only");
 
     // A real install removes what an interrupted one left, and nothing else.
     Entries expected = tree(layouts);
     std::erase_if(expected, [](const auto& entry) { return entry.first.starts_with(".keyboard-installer-1F2E"); });
-    EXPECT_EQ(install(downloads / "Big.bundle", layouts), "");
+    EXPECT_EQ(install(downloads / "Big.bundle"), "");
     expected.merge(tree(downloads));
     EXPECT_EQ(tree(layouts), expected);
 }
