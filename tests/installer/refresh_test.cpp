@@ -6,9 +6,8 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <map>
-#include <sstream>
 
 using namespace testing_support;
 
@@ -21,17 +20,11 @@ TEST(RefreshInputSources, KillsTheThreeServicesInOrderWithoutWaitingAndLeavesNoC
     installer::refreshInputSources(folder / "killall");
     EXPECT_FALSE(std::filesystem::exists(folder / "calls"));
     writeFile(folder / "gate", "");
-    std::map<long, std::string> calls;
-    ASSERT_TRUE(eventually([&] {
-        std::istringstream lines(readFile(folder / "calls"));
-        for (std::pair<long, std::string> call; lines >> call.first && std::getline(lines >> std::ws, call.second);)
-            calls.insert(call);
-        return calls.size() >= 3;
-    }));
-    std::string order;
-    for (const auto& call : calls)
-        order += call.second + ", ";
-    EXPECT_EQ(order, "1:TextInputMenuAgent, 1:SystemUIServer, 1:cfprefsd, ");
+    const auto calls = [&] {
+        return platform::runToEnd("/bin/sh", {"-c", "sort -n '" + (folder / "calls").string() + "' | cut -d' ' -f2- | tr '\\n' ,"});
+    };
+    ASSERT_TRUE(eventually([&] { return std::ranges::count(calls().standardOutput, ',') >= 3; }));
+    EXPECT_EQ(calls().standardOutput, "1:TextInputMenuAgent,1:SystemUIServer,1:cfprefsd,");
 
     // Where killall can't be started, nothing stops or shows: the layout is in place anyway.
     EXPECT_NO_THROW(installer::refreshInputSources(folder / "missing/killall"));

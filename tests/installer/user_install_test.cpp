@@ -15,8 +15,6 @@ using namespace testing_support;
 // Relative path -> content: "->x" makes a link to x, a path ending in "/" an empty folder.
 using Entries = std::map<std::string, std::string>;
 
-namespace {
-
 // Every item under `root` with its mode and its content or link target.
 Entries tree(const fs::path& root)
 {
@@ -53,8 +51,6 @@ protected:
     }
 };
 
-}  // namespace
-
 TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
     const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
@@ -87,23 +83,24 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 TEST_F(CopyLayout, AFailedCopyLeavesTheInstalledLayoutAndNothingElse)
 {
     const fs::path dropped = downloads / "Foo.bundle";
-    const struct { const char* what; int code; std::function<void()> prepare; rlim_t fileSizeLimit = RLIM_INFINITY; } rows[] = {
+    rlimit unlimited{};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited{65536, unlimited.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const struct { const char* what; int code; std::function<void()> prepare; } rows[] = {
         {"a FIFO inside the bundle", ENOTSUP, [&] { ASSERT_EQ(::mkfifo((dropped / "Contents/pipe").c_str(), 0644), 0); }},
         // Writes past the limit fail with EFBIG, as they fail with ENOSPC on a disk that fills up.
-        {"a disk filling up", EFBIG, [&] { create(dropped, {{"Contents/Big.keylayout", std::string(1 << 20, 'x')}}); }, 65536},
+        {"a disk filling up", EFBIG, [&] {
+             create(dropped, {{"Contents/Big.keylayout", std::string(1 << 20, 'x')}}), ::setrlimit(RLIMIT_FSIZE, &limited);
+         }},
         {"a file that cannot be read", EACCES, [&] { fs::permissions(dropped / "Contents/Foo.keylayout", fs::perms::none); }},
         {"a read-only layouts folder", EACCES, [&] { fs::permissions(layouts, static_cast<fs::perms>(0555)); }},
     };
-    rlimit unlimited{};
-    ::getrlimit(RLIMIT_FSIZE, &unlimited);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         start({{"Foo.bundle/Contents/Foo.keylayout", "installed"}}, {{"Foo.bundle/Contents/Foo.keylayout", "newer"}});
         row.prepare();
         const Entries before = tree(layouts);
-        const rlimit limit{row.fileSizeLimit, unlimited.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
         const std::string error = install(dropped);
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
         EXPECT_EQ(error, "POSIX " + std::to_string(row.code) + " Couldn't copy \"Foo.bundle\": "

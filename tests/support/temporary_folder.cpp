@@ -29,15 +29,11 @@ TemporaryFolder::~TemporaryFolder()
 
 std::string failureAsOrdinaryUser(const fs::path& ownedFolder, const std::function<void()>& action)
 {
-    constexpr uid_t nobody = 65534;
+    // Only the effective ids change, so root can be taken back afterwards.
     const bool root = ::geteuid() == 0;
-    if (root) {
-        for (const auto& entry : fs::recursive_directory_iterator(ownedFolder))
-            ::lchown(entry.path().c_str(), nobody, nobody);
-        // Only the effective ids change, so root can be taken back afterwards.
-        if (::lchown(ownedFolder.c_str(), nobody, nobody) != 0 || ::setegid(nobody) != 0 || ::seteuid(nobody) != 0)
-            throw std::runtime_error("cannot act as nobody");
-    }
+    if (root && (std::system(("chown -hR 65534:65534 '" + ownedFolder.string() + "'").c_str()) != 0 || ::setegid(65534) != 0
+                 || ::seteuid(65534) != 0))
+        throw std::runtime_error("cannot act as nobody");
     std::string failure;
     try {
         action();
