@@ -75,7 +75,7 @@ TEST_F(InstallForAllUsers, ThePrivilegedCommandReplacesTheItemWholeWithModes755A
     EXPECT_EQ(readFile(to + "/Contents/Resources/Foo.keylayout") + readFile(to + "/Contents/old-only"), "<keyboard/>");
 
     writeFile(downloads / "B.keylayout", "<keyboard/>", 0600);
-    EXPECT_NE(installAndRun((downloads / "B.keylayout").string()), uuid);
+    EXPECT_NE(installAndRun((downloads / "B.keylayout/").string()), uuid);
     EXPECT_EQ(modeOf(system / "B.keylayout"), 0644u);
 }
 

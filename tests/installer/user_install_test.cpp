@@ -84,7 +84,9 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
     // The installed item itself, reached directly or through a link, only has its modes set.
     start({{"Bar.keylayout", "only"}, {"Foo.bundle/Contents/x", "x"}}, {});
     fs::create_directory_symlink(layouts, folder / "alias");
+    fs::create_hard_link(layouts / "Bar.keylayout", folder / "same file");  // a copy put in its place would break the link
     EXPECT_EQ(install(layouts / "Bar.keylayout/") + install(folder / "alias/Foo.bundle/"), "");
+    EXPECT_TRUE(fs::equivalent(layouts / "Bar.keylayout", folder / "same file"));
     EXPECT_EQ(tree(layouts), Entries({{"Bar.keylayout", "420 only"}, {"Foo.bundle", "493/"}, {"Foo.bundle/Contents", "493/"},
                                       {"Foo.bundle/Contents/x", "384 x"}}));
 }
