@@ -1,4 +1,5 @@
 #include "installer/refresh.h"
+#include "platform/process.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -7,33 +8,29 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <sstream>
 
 using namespace testing_support;
 
-TEST(RefreshInputSources, KillsTheThreeServicesInOrderAndLeavesNoChildren)
+TEST(RefreshInputSources, KillsTheThreeServicesInOrderWithoutWaitingAndLeavesNoChildren)
 {
     const TemporaryFolder folder;
-    // Each call records its process id, which gives the order the detached calls were started in.
-    writeScript(folder / "killall", "echo \"$$ $# $*\" >> \"$(dirname \"$0\")/calls\"\n");
+    // Each call waits for the test to open the gate, then records its process id, which gives
+    // the order the detached calls were started in.
+    writeScript(folder / "killall", "cd \"$(dirname \"$0\")\"; until [ -e gate ]; do sleep 0.01; done; echo \"$$ $#:$*\" >> calls\n");
     installer::refreshInputSources(folder / "killall");
-    std::vector<std::pair<long, std::string>> calls;
-    ASSERT_TRUE(eventually([&] {
-        std::istringstream lines(readFile(folder / "calls"));
-        calls.clear();
-        for (std::pair<long, std::string> call; lines >> call.first && std::getline(lines, call.second);)
-            calls.push_back(call);
-        return calls.size() >= 3;
-    }));
-    std::sort(calls.begin(), calls.end());
-    const std::vector<std::pair<long, std::string>> expected = {
-        {calls[0].first, " 1 TextInputMenuAgent"}, {calls[1].first, " 1 SystemUIServer"}, {calls[2].first, " 1 cfprefsd"}};
-    EXPECT_EQ(calls, expected);
+    EXPECT_FALSE(std::filesystem::exists(folder / "calls"));
+    writeFile(folder / "gate", "");
+    const auto calls = [&] {
+        return platform::runToEnd("/bin/sh", {"-c", "sort -n '" + (folder / "calls").string() + "' | cut -d' ' -f2- | tr '\\n' ,"});
+    };
+    ASSERT_TRUE(eventually([&] { return std::ranges::count(calls().standardOutput, ',') >= 3; }));
+    EXPECT_EQ(calls().standardOutput, "1:TextInputMenuAgent,1:SystemUIServer,1:cfprefsd,");
 
     // Where killall can't be started, nothing stops or shows: the layout is in place anyway.
     EXPECT_NO_THROW(installer::refreshInputSources(folder / "missing/killall"));
     EXPECT_NO_THROW(installer::refreshInputSources());
-    errno = 0;
-    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
-    EXPECT_EQ(errno, ECHILD);
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG) == -1 ? errno : 0, ECHILD);
+    for (const auto& [program, code] : {std::pair{folder / "missing", ENOENT}, {folder / "calls", EACCES}})
+        EXPECT_TRUE(failureAsOrdinaryUser(folder.path(), [&] { platform::launchDetached(program, {}); })
+                        .starts_with("POSIX " + std::to_string(code) + " Couldn't launch \"" + program.string() + "\": "));
 }

@@ -1,150 +1,129 @@
 #include "installer/user_install.h"
-#include "platform/error.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <map>
-#include <memory>
 #include <system_error>
 
 namespace fs = std::filesystem;
-using installer::copyLayout;
-using testing_support::modeOf;
-using testing_support::runAsOrdinaryUser;
-using Entries = std::map<std::string, std::string>;  // relative path -> content; "->x" is a link to x
+using namespace testing_support;
+// Relative path -> content: "->x" makes a link to x, a path ending in "/" an empty folder.
+using Entries = std::map<std::string, std::string>;
 
-namespace {
-
-void create(const fs::path& base, const Entries& entries)
-{
-    for (const auto& [path, content] : entries) {
-        fs::create_directories((base / path).parent_path());
-        content.starts_with("->") ? fs::create_symlink(content.substr(2), base / path)
-                                  : testing_support::writeFile(base / path, content, 0600);
-    }
-}
-
-// Every item under `root` with its mode and content; for a file, its content.
+// Every item under `root` with its mode and its content or link target.
 Entries tree(const fs::path& root)
 {
     if (!fs::is_directory(fs::symlink_status(root)))
-        return {{"", testing_support::readFile(root)}};
+        return {{"", readFile(root)}};
     Entries entries;
     for (const auto& entry : fs::recursive_directory_iterator(root))
         entries[fs::relative(entry.path(), root).string()] = std::to_string(modeOf(entry.path()))
-            + (entry.is_directory() ? "/" : " " + testing_support::readFile(entry.path()));
+            + (entry.is_symlink() ? "->" + fs::read_symlink(entry).string()
+               : entry.is_regular_file() ? " " + readFile(entry) : entry.is_directory() ? "/" : " special");
     return entries;
-}
-
-// Writes past `bytes` fail with EFBIG, as they fail with ENOSPC on a disk that fills up.
-void withFileSizeLimit(rlim_t bytes, const std::function<void()>& action)
-{
-    rlimit previous{};
-    ::getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit limit{bytes, previous.rlim_max};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::setrlimit(RLIMIT_FSIZE, &previous), std::signal(SIGXFSZ, handler); });
-    action();
 }
 
 class CopyLayout : public testing::Test {
 protected:
-    testing_support::TemporaryFolder folder;
-    const fs::path layouts = folder / "home/Library/Keyboard Layouts";
-    const fs::path downloads = folder / "Downloads";
+    TemporaryFolder folder;
+    const fs::path layouts = folder / "home/Library/Keyboard Layouts", downloads = folder / "Downloads";
+    // Every file made owner-only, so that the install has to set the modes.
     void start(const Entries& installed, const Entries& dropped)
     {
-        for (const fs::path& base : {layouts, downloads})
-            fs::remove_all(base), create(base, base == layouts ? installed : dropped);
+        fs::remove_all(layouts), fs::remove_all(downloads);
+        for (const auto& [base, entries] : {std::pair{layouts, installed}, {downloads, dropped}})
+            for (const auto& [path, content] : entries) {
+                fs::create_directories((base / path).parent_path());
+                if (content.starts_with("->"))
+                    fs::create_symlink(content.substr(2), base / path);
+                else if (!path.ends_with('/'))
+                    writeFile(base / path, content, 0600);
+            }
+    }
+    std::string install(const fs::path& from, const fs::path& to = {})
+    {
+        return failureAsOrdinaryUser(folder.path(), [&] { installer::copyLayout(from, to.empty() ? layouts : to); });
     }
 };
 
-}  // namespace
-
+// What an interrupted install left is removed; anything else in the folder is kept.
 TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
+    const Entries others = {{".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"}, {".keyboard-installer-notes", "kept"}};
     const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
-        {"a file into a missing folder", {}, {{"My Layout.keylayout", "<keyboard/>"}}},
-        {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", "new"}}},
+        {"a file into a missing folder", {}, {{"\xE6\x97\xA5\xE6\x9C\xAC e\xCC\x81.keylayout", "<keyboard/>"}}},
+        {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", std::string(300'000, 'k')}}},
         {"a file over a folder", {{"Foo.bundle/stale", "old"}}, {{"Foo.bundle", "now a file"}}},
         {"a folder over a file", {{"Foo.bundle", "old"}}, {{"Foo.bundle/Contents/new", "now a folder"}}},
-        {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}}, {{"Foo.bundle/Contents/b", "second"}}},
+        {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
+         {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"},
+          {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
         {"a file over a dangling link", {{"Bar.keylayout", "->/nonexistent"}}, {{"Bar.keylayout", "bar"}}},
         {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
          {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
     };
-    for (const auto& row : rows) {
+    for (auto row : rows) {
         SCOPED_TRACE(row.what);
+        row.installed.insert(others.begin(), others.end());
         start(row.installed, row.dropped);
         const std::string name = fs::path(row.dropped.begin()->first).begin()->string();
         const std::string readOnly = " && find 'home/Library/Keyboard Layouts' Downloads -mindepth 2 -type d -exec chmod 555 {} +";
         ASSERT_EQ(std::system(("cd '" + folder.path().string() + "' && chmod 700 Downloads/*" + (row.readOnlyFolders ? readOnly : "")).c_str()), 0);
-        const auto error = runAsOrdinaryUser(folder.path(), [&] { copyLayout(downloads / name, layouts); });
-        EXPECT_FALSE(error.has_value()) << error->message;
+        // A trailing slash, as a dropped folder's path may have, still names the item.
+        EXPECT_EQ(install(downloads / (name + "/")), "");
         EXPECT_EQ(tree(layouts / name), tree(downloads / name));
         EXPECT_EQ(modeOf(layouts / name), fs::is_directory(downloads / name) ? 0755u : 0644u);
-        EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 1);
+        EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 2);
+        EXPECT_EQ(readFile(layouts / ".keyboard-installer-notes"), "kept");
     }
+
+    // The installed item itself, reached directly or through a link, only has its modes set.
+    start({{"Bar.keylayout", "only"}, {"Foo.bundle/Contents/x", "x"}}, {});
+    fs::create_directory_symlink(layouts, folder / "alias");
+    fs::create_hard_link(layouts / "Bar.keylayout", folder / "same file");  // a copy put in its place would break the link
+    EXPECT_EQ(install(layouts / "Bar.keylayout/") + install(folder / "alias/Foo.bundle/"), "");
+    EXPECT_TRUE(fs::equivalent(layouts / "Bar.keylayout", folder / "same file"));
+    EXPECT_EQ(tree(layouts), Entries({{"Bar.keylayout", "420 only"}, {"Foo.bundle", "493/"}, {"Foo.bundle/Contents", "493/"},
+                                      {"Foo.bundle/Contents/x", "384 x"}}));
 }
 
+// Refused or failed part-way, an install leaves everything as it was and names the item.
 TEST_F(CopyLayout, AFailedCopyLeavesTheInstalledLayoutAndNothingElse)
 {
     const fs::path dropped = downloads / "Foo.bundle";
-    const struct { const char* what; int code; std::function<void()> prepare; rlim_t fileSizeLimit = RLIM_INFINITY; } rows[] = {
-        {"a FIFO inside the bundle", ENOTSUP, [&] { ASSERT_EQ(::mkfifo((dropped / "Contents/pipe").c_str(), 0644), 0); }},
-        {"a disk filling up", EFBIG, [&] { create(dropped, {{"Contents/Big.keylayout", std::string(1 << 20, 'x')}}); }, 65536},
-        {"a file that cannot be read", EACCES, [&] { fs::permissions(dropped / "Contents/Foo.keylayout", fs::perms::none); }},
-        {"a read-only layouts folder", EACCES, [&] { fs::permissions(layouts, static_cast<fs::perms>(0555)); }},
+    rlimit unlimited{};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited{65536, unlimited.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const auto unchanged = [](int code) {
+        return "POSIX " + std::to_string(code) + " Couldn't copy \"Foo.bundle\": " + std::generic_category().message(code)
+            + ". The installed \"Foo.bundle\" is unchanged.";
+    };
+    const struct { std::string error; std::function<void()> prepare; fs::path from, to = {}; } rows[] = {
+        {unchanged(ENOTSUP), [&] { ASSERT_EQ(::mkfifo((dropped / "Contents/pipe").c_str(), 0644), 0); }, dropped},
+        // Writes past the limit fail with EFBIG, as they fail with ENOSPC on a disk that fills up.
+        {unchanged(EFBIG), [&] { writeFile(dropped / "Contents/Big.keylayout", std::string(1 << 20, 'x')), ::setrlimit(RLIMIT_FSIZE, &limited); },
+         dropped},
+        {unchanged(EACCES), [&] { fs::permissions(dropped / "Contents/Foo.keylayout", fs::perms::none); }, dropped},
+        {unchanged(EACCES), [&] { fs::permissions(layouts, static_cast<fs::perms>(0555)); }, dropped},
+        {"lies inside", [] {}, layouts / "Foo.bundle/Contents/Foo.bundle"},
+        {"into a folder inside itself", [] {}, dropped, dropped / "Contents"},
+        {"Couldn't create the folder \"" + (downloads / "Other").string(), [] {}, dropped, downloads / "Other/Layouts"},
+        {"does not name", [] {}, "/"}, {"does not name", [] {}, downloads / "."}, {"does not name", [] {}, ""},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        start({{"Foo.bundle/Contents/Foo.keylayout", "installed"}}, {{"Foo.bundle/Contents/Foo.keylayout", "newer"}});
+        start({{"Foo.bundle/Contents/Foo.keylayout", "installed"}, {"Foo.bundle/Contents/Foo.bundle/Contents/x", "nested"}},
+              {{"Foo.bundle/Contents/Foo.keylayout", "newer"}, {"Other", "not a folder"}});
         row.prepare();
-        const Entries before = tree(layouts);
-        const auto install = [&] { copyLayout(dropped, layouts); };
-        const auto error = runAsOrdinaryUser(folder.path(), [&] { withFileSizeLimit(row.fileSizeLimit, install); });
-        EXPECT_EQ(error.value_or(testing_support::ThrownError{}).message, "Couldn't copy \"Foo.bundle\": " + std::generic_category().message(row.code)
-                                      + ". The installed \"Foo.bundle\" is unchanged.");
-        EXPECT_EQ(tree(layouts), before);
+        const Entries before = tree(folder.path());
+        const std::string error = install(row.from, row.to);
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_NE(error.find(row.error), std::string::npos) << error;
+        EXPECT_EQ(tree(folder.path()), before) << row.error;
     }
-}
-
-TEST_F(CopyLayout, TouchesNothingButTheItemAndItsOwnLeftovers)
-{
-    create(layouts, {{"Foo.bundle/Contents/Foo.bundle/Contents/Foo.keylayout", "nested"}, {"Bar.keylayout", "only"},
-                     {".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"}, {".keyboard-installer-notes", "kept"}});
-    create(folder.path(), {{"Downloads/Big.bundle/Contents/x", "x"}, {"home/Other", "not a folder"}});
-    const Entries before = tree(folder.path());
-    // The guards run before anything is removed, leftovers included.
-    const struct { fs::path from, to; std::string error; } rows[] = {
-        {layouts / "Foo.bundle/Contents/Foo.bundle", layouts, "lies inside"},
-        {downloads / "Big.bundle", downloads / "Big.bundle/Contents", "into a folder inside itself"},
-        {downloads / "Big.bundle", folder / "home/Other/Layouts", "Couldn't create the folder \"" + folder.path().string()},
-        {"/", layouts, "does not name"}, {downloads / ".", layouts, "does not name"}, {"", layouts, "does not name"},
-    };
-    for (const auto& row : rows)
-        EXPECT_NE(runAsOrdinaryUser(folder.path(), [&] { copyLayout(row.from, row.to); })
-                      .value_or(testing_support::ThrownError{}).message.find(row.error), std::string::npos) << row.from;
-    EXPECT_EQ(tree(folder.path()), before);
-
-    // The installed item itself, reached directly or through a link, only has its modes set.
-    fs::create_directory_symlink(layouts, folder / "alias");
-    for (const fs::path& same : {layouts / "Bar.keylayout/", folder / "alias/Foo.bundle/"})
-        copyLayout(same, layouts);
-    EXPECT_EQ(tree(layouts)["Bar.keylayout"], "420 only");
-
-    // A real install removes what an interrupted one left, and nothing else.
-    Entries expected = tree(layouts);
-    std::erase_if(expected, [](const auto& entry) { return entry.first.starts_with(".keyboard-installer-1F2E"); });
-    copyLayout(downloads / "Big.bundle", layouts);
-    expected.merge(tree(downloads));
-    EXPECT_EQ(tree(layouts), expected);
+    std::signal(SIGXFSZ, handler);
 }

@@ -1,16 +1,11 @@
 #include "support/temporary_folder.h"
 
 #include "platform/error.h"
+#include "platform/files.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -26,88 +21,28 @@ TemporaryFolder::TemporaryFolder()
 
 TemporaryFolder::~TemporaryFolder()
 {
-    std::error_code ignored;
-    // Tests leave read-only folders behind on purpose; an ordinary user must open them first.
-    for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
-         it.increment(ignored)) {
-        if (it->is_directory(ignored) && !it->is_symlink(ignored))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    try {
+        platform::removeItem(path_);  // read-only folders included, which tests leave on purpose
+    } catch (const platform::Error&) {
     }
-    fs::remove_all(path_, ignored);
 }
 
-ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value) : name_(std::move(name))
+std::string failureAsOrdinaryUser(const fs::path& ownedFolder, const std::function<void()>& action)
 {
-    if (const char* old = std::getenv(name_.c_str()))
-        previous_ = old;
-    ::setenv(name_.c_str(), value.c_str(), 1);
-}
-
-ScopedEnvironment::~ScopedEnvironment()
-{
-    if (previous_)
-        ::setenv(name_.c_str(), previous_->c_str(), 1);
-    else
-        ::unsetenv(name_.c_str());
-}
-
-void writeFile(const fs::path& path, const std::string& content, mode_t mode)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-    fs::permissions(path, static_cast<fs::perms>(mode));
-}
-
-void writeScript(const fs::path& path, const std::string& body)
-{
-    writeFile(path, "#!/bin/sh\n" + body, 0755);
-}
-
-std::string readFile(const fs::path& path)
-{
-    std::ostringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
-}
-
-mode_t modeOf(const fs::path& path)
-{
-    struct stat status{};
-    return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
-}
-
-bool eventually(const std::function<bool()>& condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-std::optional<ThrownError> runAsOrdinaryUser(const fs::path& ownedFolder, const std::function<void()>& action)
-{
-    constexpr uid_t nobody = 65534;
+    // Only the effective ids change, so root can be taken back afterwards.
     const bool root = ::geteuid() == 0;
-    if (root) {
-        for (const auto& entry : fs::recursive_directory_iterator(ownedFolder))
-            ::lchown(entry.path().c_str(), nobody, nobody);
-        ::lchown(ownedFolder.c_str(), nobody, nobody);
-        // Only the effective ids change, so root can be taken back afterwards.
-        if (::setegid(nobody) != 0 || ::seteuid(nobody) != 0)
-            throw std::runtime_error("seteuid failed");
-    }
-    std::optional<ThrownError> thrown;
+    if (root && (std::system(("chown -hR 65534:65534 '" + ownedFolder.string() + "'").c_str()) != 0 || ::setegid(65534) != 0
+                 || ::seteuid(65534) != 0))
+        throw std::runtime_error("cannot act as nobody");
+    std::string failure;
     try {
         action();
     } catch (const platform::Error& error) {
-        thrown = ThrownError{error.domain(), error.code(), error.localizedDescription()};
+        failure = error.domain() + " " + std::to_string(error.code()) + " " + error.localizedDescription();
     }
     if (root && (::seteuid(0) != 0 || ::setegid(0) != 0))
         std::abort();  // the rest of the suite would run as nobody
-    return thrown;
+    return failure;
 }
 
 }  // namespace testing_support

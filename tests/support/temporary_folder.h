@@ -1,11 +1,16 @@
 #pragma once
 
-#include <sys/types.h>
+#include <sys/stat.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <thread>
 
 namespace testing_support {
 
@@ -27,10 +32,15 @@ private:
 // Sets an environment variable for the lifetime of the object, then restores it.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(std::string name, const std::string& value);
+    ScopedEnvironment(std::string name, const std::string& value) : name_(std::move(name))
+    {
+        if (const char* old = std::getenv(name_.c_str()))
+            previous_ = old;
+        ::setenv(name_.c_str(), value.c_str(), 1);
+    }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-    ~ScopedEnvironment();
+    ~ScopedEnvironment() { previous_ ? ::setenv(name_.c_str(), previous_->c_str(), 1) : ::unsetenv(name_.c_str()); }
 
 private:
     std::string name_;
@@ -38,23 +48,42 @@ private:
 };
 
 // Creates missing parents; a script gets "#!/bin/sh" and mode 0755.
-void writeFile(const std::filesystem::path& path, const std::string& content, mode_t mode = 0644);
-void writeScript(const std::filesystem::path& path, const std::string& body);
-std::string readFile(const std::filesystem::path& path);
-mode_t modeOf(const std::filesystem::path& path);
+inline void writeFile(const std::filesystem::path& path, const std::string& content, mode_t mode = 0644)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+    std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode));
+}
+
+inline void writeScript(const std::filesystem::path& path, const std::string& body)
+{
+    writeFile(path, "#!/bin/sh\n" + body, 0755);
+}
+
+inline std::string readFile(const std::filesystem::path& path)
+{
+    std::ostringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
+}
+
+inline mode_t modeOf(const std::filesystem::path& path)
+{
+    struct stat status{};
+    return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
 
 // Polls until the condition holds, for children that run on their own; false after 20 s.
-bool eventually(const std::function<bool()>& condition);
+inline bool eventually(const std::function<bool()>& condition)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!condition() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return condition();
+}
 
-struct ThrownError {
-    std::string domain;
-    long code = 0;
-    std::string message;
-};
-
-// Runs `action` with the rights of an ordinary user: as is when not root, otherwise as
-// "nobody", who is given `ownedFolder`. Returns the platform::Error it threw, if any.
-std::optional<ThrownError> runAsOrdinaryUser(const std::filesystem::path& ownedFolder,
-                                             const std::function<void()>& action);
+// Runs `action` with the rights of an ordinary user ("nobody", given `ownedFolder`, when the
+// tests run as root). Returns the platform::Error it threw as "domain code message", or "".
+std::string failureAsOrdinaryUser(const std::filesystem::path& ownedFolder, const std::function<void()>& action);
 
 }  // namespace testing_support
