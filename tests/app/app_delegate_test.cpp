@@ -40,7 +40,7 @@ protected:
 
 }  // namespace
 
-TEST(AppDelegate, BeforeLaunchHasNoWindowAndInstallsFilesOpenedFromFinderOrTheDockOnceItHasOne)
+TEST(AppDelegate, InstallsFilesOpenedFromFinderOrTheDockOnceItsWindowIsUpAndLendsItsScopeNoLonger)
 {
     ui_testing::TemporaryHome home;
     ui_testing::AlertCatcher alerts;
@@ -49,14 +49,12 @@ TEST(AppDelegate, BeforeLaunchHasNoWindowAndInstallsFilesOpenedFromFinderOrTheDo
         QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root / name)));
         return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
     };
-    app::AppDelegate delegate;
-    EXPECT_EQ(delegate.window(), nullptr);
-    EXPECT_EQ(delegate.selectedScope(), InstallScope::currentUser);
-    EXPECT_TRUE(delegate.applicationShouldTerminateAfterLastWindowClosed());
-
+    auto delegate = std::make_unique<app::AppDelegate>();
+    EXPECT_EQ(delegate->window(), nullptr);
+    EXPECT_TRUE(delegate->applicationShouldTerminateAfterLastWindowClosed());
     EXPECT_TRUE(open("Early.keylayout"));
     EXPECT_FALSE(std::filesystem::exists(home.layouts())) << "waits for the window";
-    delegate.applicationDidFinishLaunching();
+    delegate->applicationDidFinishLaunching();
     EXPECT_EQ(readFile(home.layouts() / "Early.keylayout"), "<keyboard name=\"Early.keylayout\"/>");
     EXPECT_TRUE(open("Late.keylayout") && open("Notes.txt"));
     EXPECT_EQ(readFile(home.layouts() / "Late.keylayout"), "<keyboard name=\"Late.keylayout\"/>");
@@ -64,6 +62,12 @@ TEST(AppDelegate, BeforeLaunchHasNoWindowAndInstallsFilesOpenedFromFinderOrTheDo
     for (const auto& alert : alerts.alerts)
         texts << alert.text;
     EXPECT_EQ(texts, QStringList({"Keyboard Installed", "Keyboard Installed", "Unsupported File"}));
+
+    const auto provider = delegate->scopeProvider();
+    delegate->selectAll();
+    EXPECT_EQ(provider(), InstallScope::allUsers);
+    delegate.reset();
+    EXPECT_EQ(provider(), InstallScope::currentUser) << "its delegate and window are gone";
 }
 
 TEST_F(LaunchedDelegate, BuildsTheFixedSizeWindowWithItsFiveViewsInAdaptiveColours)
@@ -101,18 +105,6 @@ TEST_F(LaunchedDelegate, BuildsTheFixedSizeWindowWithItsFiveViewsInAdaptiveColou
     EXPECT_EQ(view<app::PersonView>("personView")->color(), QColor(Qt::black)) << "not adaptive";
     EXPECT_EQ(view<QWidget>("titleLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(dark));
     EXPECT_EQ(view<QWidget>("hintLabel")->palette().color(QPalette::WindowText), platform::secondaryLabelColor(dark));
-}
-
-TEST(AppDelegate, TheScopeProviderFollowsOnlyItsOwnDelegateAndOutlivesIt)
-{
-    auto first = std::make_unique<app::AppDelegate>(), second = std::make_unique<app::AppDelegate>();
-    first->applicationDidFinishLaunching();
-    const auto provider = first->scopeProvider(), otherProvider = second->scopeProvider();
-    first->selectAll();
-    EXPECT_EQ(provider(), InstallScope::allUsers);
-    EXPECT_EQ(otherProvider(), InstallScope::currentUser);
-    first.reset();
-    EXPECT_EQ(provider(), InstallScope::currentUser) << "its delegate and window are gone";
 }
 
 TEST_F(LaunchedDelegate, InstallsWithTheKeyboardAloneInTheScopeChosenWithSpace)
