@@ -21,12 +21,11 @@ namespace ui_testing {
 struct AlertRecord {
     QString text, informativeText;
     QMessageBox::Icon icon;
-    QStringList buttons;
-    QString focused, spoken;  // the focused button, and the alert's accessible name and description
+    QString missed;  // what a keyboard or screen-reader user would miss; empty when nothing
 };
 
-// While it lives, answers every modal alert as a keyboard user would: records what it shows and
-// tells a screen reader, then presses Return on the focused button.
+// While it lives, answers every modal alert as a keyboard user would: records what it shows,
+// then presses Return.
 class AlertCatcher {
 public:
     AlertCatcher()
@@ -37,15 +36,15 @@ public:
             if (!box || !box->isVisible() || ((!focus || focus->window() != box) && ++waited_ < 100))
                 return;  // a second at most for the alert to take focus
             waited_ = 0;
-            const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
-            alerts.append({box->text(), box->informativeText(), box->icon(), {},
-                           focus && focus->window() == box ? focus->property("text").toString() : QString(),
-                           spoken->text(QAccessible::Name) + u'|' + spoken->text(QAccessible::Description)});
-            for (QAbstractButton* button : box->buttons())
-                alerts.back().buttons << button->text();
+            const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+            alerts.append({box->text(), box->informativeText(), box->icon(), {}});
+            if (box->buttons().size() != 1 || box->buttons().front() != focus || box->buttons().front()->text() != u"OK")
+                alerts.back().missed += QStringLiteral("a focused OK button alone; ");
+            if (reader->text(QAccessible::Name) != box->text() || reader->text(QAccessible::Description) != box->informativeText())
+                alerts.back().missed += QStringLiteral("title and message read out; ");
             QTest::keyClick(box, Qt::Key_Return);
             if (box->isVisible())
-                box->reject(), alerts.back().focused += QStringLiteral(" (Return left it open)");
+                box->reject(), alerts.back().missed += QStringLiteral("closed by Return");
         });
         timer_.start(10);
     }
@@ -67,15 +66,9 @@ inline QImage render(QWidget& widget)
 
 // A private HOME and TMPDIR for one test, so nothing touches the real ones.
 struct TemporaryHome {
-    TemporaryHome()
-    {
-        std::filesystem::create_directories(root / "home");
-        std::filesystem::create_directories(root / "tmp");
-    }
     testing_support::TemporaryFolder root;
-    testing_support::ScopedEnvironment home{"HOME", (root / "home").string()};
-    testing_support::ScopedEnvironment tmp{"TMPDIR", (root / "tmp").string()};
-    std::filesystem::path layouts() const { return root / "home/Library/Keyboard Layouts"; }
+    testing_support::ScopedEnvironment home{"HOME", root.path()}, tmp{"TMPDIR", root.path()};
+    std::filesystem::path layouts() const { return root / "Library/Keyboard Layouts"; }
 };
 
 }  // namespace ui_testing

@@ -30,7 +30,4 @@ TEST(RefreshInputSources, KillsTheThreeServicesInOrderWithoutWaitingAndLeavesNoC
     EXPECT_NO_THROW(installer::refreshInputSources(folder / "missing/killall"));
     EXPECT_NO_THROW(installer::refreshInputSources());
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG) == -1 ? errno : 0, ECHILD);
-    for (const auto& [program, code] : {std::pair{folder / "missing", ENOENT}, {folder / "calls", EACCES}})
-        EXPECT_TRUE(failureAsOrdinaryUser(folder.path(), [&] { platform::launchDetached(program, {}); })
-                        .starts_with("POSIX " + std::to_string(code) + " Couldn't launch \"" + program.string() + "\": "));
 }
