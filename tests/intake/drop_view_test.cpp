@@ -3,7 +3,6 @@
 #include "platform/colors.h"
 #include "ui_support.h"
 
-#include <QAccessible>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QLabel>
@@ -11,8 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
+#include <set>
+#include <sstream>
 
 namespace fs = std::filesystem;
 using installer::InstallScope;
@@ -29,30 +29,33 @@ std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
     return data;
 }
 
-bool sendDrop(QWidget& view, const QMimeData* data)
-{
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
-    QApplication::sendEvent(&view, &enter);
-    EXPECT_EQ(ui_testing::render(view).pixel(1, 41), platform::controlAccentColor(view.palette()).rgb()) << "lit";
-    // Even when the source proposes a move, the original must stay where it is.
-    QDropEvent drop(QPointF(10, 10), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, {});
-    QApplication::sendEvent(&view, &drop);
-    EXPECT_TRUE(enter.isAccepted());
-    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
-    EXPECT_NE(ui_testing::render(view).pixel(1, 41), platform::controlAccentColor(view.palette()).rgb()) << "unlit";
-    return drop.isAccepted();
-}
-
 class DropViewTest : public ::testing::Test {
 protected:
     DropViewTest()
     {
-        // Each stand-in notes the row whose drop launched it.
-        writeScript(home.root / "killall", "echo \"$ROW $*\" >> \"$0.calls\"\n");
+        writeScript(home.root / "killall", "echo \"$ROW $*\" >> \"$0.calls\"\n");  // ROW: the drop that launched it
         view.setSystemTools({home.root / "osascript", home.root / "killall"});
         view.setScopeProvider([this] { ++scopeCalls; return scope; });
         view.resize(520, 82);
         view.show();
+    }
+
+    bool lit() { return ui_testing::render(view).pixel(1, 41) == platform::controlAccentColor(view.palette()).rgb(); }
+
+    // A drag that enters, lighting the border if taken, then drops or leaves; whether each was taken.
+    std::pair<bool, bool> drag(const QMimeData* data, bool drops = true)
+    {
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(&view, &enter);
+        EXPECT_EQ(lit(), enter.isAccepted());
+        // Even when the source proposes a move, the original must stay where it is.
+        QDropEvent drop(QPointF(10, 10), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, {});
+        drop.setDropAction(Qt::MoveAction);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(&view, drops ? static_cast<QEvent*>(&drop) : &leave);
+        EXPECT_FALSE(lit());
+        EXPECT_TRUE(!drop.isAccepted() || drop.dropAction() == Qt::CopyAction);
+        return {enter.isAccepted(), drops && drop.isAccepted()};
     }
 
     // A name ending in "/" is a bundle folder, dropped with the slash its URL has.
@@ -88,8 +91,7 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         {"click", [&] { QTest::mouseClick(&view, Qt::LeftButton); }},
         {"press", [&] { accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }},
     };
-    // A name ending in "/" is a bundle folder; osascript is the stand-in's answer; the alert's
-    // message starts with `message`.
+    // osascript is the stand-in's answer; the alert's message starts with `message`.
     const struct { std::vector<std::string> items; std::string way; InstallScope scope; std::string osascript; QString title, message; int scopeCalls; } table[] = {
         {{"Layout.keylayout.zip"}, "drop", current, "exit 0", "Unsupported File", unsupported, 0},
         {{"Layout", "Good.keylayout"}, "drop", current, "exit 0", "Unsupported File", unsupported, 0},
@@ -101,11 +103,9 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         {{"Colemak.keylayout"}, "press", all, "exit 0", "Install Failed", "\"Colemak.keylayout\" is not a keyboard layout: it is a web page.", 0},
     };
     std::string lastInstalled;
-    std::vector<std::string> expectedRefreshes;
+    std::multiset<std::string> expectedRefreshes;
     for (const auto& row : table) {
-        std::string name = row.items.front();
-        if (name.ends_with('/'))
-            name.pop_back();
+        const std::string name = row.items.front().substr(0, row.items.front().find_last_not_of('/') + 1);
         SCOPED_TRACE(name);
         QList<QUrl> urls;
         for (const std::string& item : row.items)
@@ -116,10 +116,10 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         scopeCalls = 0;
 
         const bool succeeded = row.title == u"Keyboard Installed";
+        view.setFileChooser([&](QWidget*) { return std::optional(urls.front()); });
         if (row.way == "drop") {
-            EXPECT_EQ(sendDrop(view, dragOf(urls).get()), succeeded);
+            EXPECT_EQ(drag(dragOf(urls).get()), std::pair(true, succeeded));
         } else {
-            view.setFileChooser([&](QWidget*) { return std::optional(urls.front()); });
             chooserWays.at(row.way)();
         }
         EXPECT_TRUE(fs::exists(home.root / "source" / name));
@@ -132,45 +132,42 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
         EXPECT_EQ(alert.missed, QString());
 
-        const bool perUser = succeeded && row.scope == InstallScope::currentUser;
         for (const std::string& item : row.items)
-            EXPECT_EQ(fs::exists(home.layouts() / item), perUser) << item;
-        const bool asked = row.scope == InstallScope::allUsers && row.scopeCalls == 1;
+            EXPECT_EQ(fs::exists(home.layouts() / item), succeeded && row.scope == current) << item;
+        const bool asked = row.scope == all && row.scopeCalls == 1;
         EXPECT_EQ(readFile(home.root / "osascript.calls").find(name) != std::string::npos, asked);
         for (const char* service : {"TextInputMenuAgent", "SystemUIServer", "cfprefsd"})
-            expectedRefreshes.insert(expectedRefreshes.end(), succeeded, name + " " + service);
+            if (succeeded)
+                expectedRefreshes.insert(name + " " + service);
 
         lastInstalled = succeeded ? name : lastInstalled;
+        const bool rest = lastInstalled.empty();
         QApplication::processEvents();
+        EXPECT_EQ(label("titleLabel")->text(), rest ? "Keyboard layout to install:" : "Installed:");
+        EXPECT_EQ(label("titleLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(view.palette()));
         QLabel* hint = label("hintLabel");
-        EXPECT_EQ(label("titleLabel")->text(), lastInstalled.empty() ? "Keyboard layout to install:" : "Installed:");
-        EXPECT_EQ(hint->text(), lastInstalled.empty() ? QStringLiteral("Drag keyboard layout here to install")
-                                                      : QString::fromStdString("Installed " + lastInstalled));
+        EXPECT_EQ(hint->text(), rest ? QStringLiteral("Drag keyboard layout here to install")
+                                     : QString::fromStdString("Installed " + lastInstalled));
         EXPECT_EQ(hint->palette().color(QPalette::WindowText),
-                  lastInstalled.empty() ? platform::secondaryLabelColor(view.palette()) : platform::systemBlueColor(view.palette()));
-        EXPECT_EQ(std::pair(hint->font().pixelSize(), hint->font().bold()), std::pair(17, !lastInstalled.empty()));
+                  rest ? platform::secondaryLabelColor(view.palette()) : platform::systemBlueColor(view.palette()));
+        EXPECT_EQ(std::pair(hint->font().pixelSize(), hint->font().bold()), std::pair(17, !rest));
         EXPECT_NEAR(hint->geometry().center().x(), 260, 1) << "centred in its natural size";
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
-    // The refresh runs on its own after each install; what it launched is known once all have written.
-    std::vector<std::string> refreshes;
+    // The refresh runs on its own after each install, and only then.
     EXPECT_TRUE(eventually([&] {
+        std::multiset<std::string> refreshes;
         std::istringstream lines(readFile(home.root / "killall.calls"));
-        refreshes.clear();
         for (std::string line; std::getline(lines, line);)
-            refreshes.push_back(line);
-        return refreshes.size() >= expectedRefreshes.size();
-    }));
-    std::sort(refreshes.begin(), refreshes.end());
-    std::sort(expectedRefreshes.begin(), expectedRefreshes.end());
-    EXPECT_EQ(refreshes, expectedRefreshes);
+            refreshes.insert(line);
+        return refreshes == expectedRefreshes;
+    })) << readFile(home.root / "killall.calls");
 }
 
-TEST_F(DropViewTest, RestsUnlitAndIgnoresWhatIsNotALocalFileACancelAndOtherKeys)
+TEST_F(DropViewTest, RestsUnlitIgnoresWhatIsNotALocalFileAndOpensTheChooserOnlyForItsKeys)
 {
     QLabel* title = label("titleLabel");
     EXPECT_EQ(std::pair(title->font().pixelSize(), title->font().bold()), std::pair(18, true));
-    EXPECT_EQ(title->palette().color(QPalette::WindowText), platform::systemBlueColor(view.palette()));
     EXPECT_EQ(title->y(), 8);
     EXPECT_EQ(label("hintLabel")->y(), title->geometry().bottom() + 1 + 14);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
@@ -178,31 +175,20 @@ TEST_F(DropViewTest, RestsUnlitAndIgnoresWhatIsNotALocalFileACancelAndOtherKeys)
     EXPECT_TRUE(accessible->text(QAccessible::Description).contains(QStringLiteral("drag")));
     EXPECT_EQ(view.cursor().shape(), Qt::PointingHandCursor);
 
-    QMimeData text;
-    text.setText(QStringLiteral("Layout.keylayout"));
-    const auto web = dragOf({QUrl(QStringLiteral("https://example.com/Layout.keylayout"))});
-    const auto none = dragOf({});
-    const QRgb accent = platform::controlAccentColor(view.palette()).rgb();
     view.clearFocus();  // alone in its window it takes focus, which the window never gives it
-    for (const QMimeData* data : {&text, web.get(), none.get(), static_cast<QMimeData*>(nullptr)}) {
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, {});
-        if (data)
-            QApplication::sendEvent(&view, &enter);
-        EXPECT_FALSE(data && enter.isAccepted());
-        EXPECT_NE(ui_testing::render(view).pixel(1, 41), accent);
-        EXPECT_FALSE(view.performDragOperation(data));
-    }
-    const auto file = dragOf({makeItem("Layout.keylayout")});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, file.get(), Qt::LeftButton, {});
-    QDragLeaveEvent leave;
-    QApplication::sendEvent(&view, &enter);
-    QApplication::sendEvent(&view, &leave);
-    EXPECT_NE(ui_testing::render(view).pixel(1, 41), accent) << "a drag that left";
+    const std::unique_ptr<QMimeData> ignored[] = {
+        dragOf({QUrl(QStringLiteral("https://example.com/Layout.keylayout"))}), dragOf({}), std::make_unique<QMimeData>()};
+    ignored[2]->setText(QStringLiteral("Layout.keylayout"));
+    for (const auto& data : ignored)
+        EXPECT_EQ(drag(data.get()), std::pair(false, false));
+    EXPECT_EQ(drag(dragOf({makeItem("Left.keylayout")}).get(), false), std::pair(true, false)) << "a drag that left";
+    EXPECT_FALSE(view.performDragOperation(nullptr));
+
     int chooserCalls = 0;
     view.setFileChooser([&](QWidget*) { return ++chooserCalls, std::optional<QUrl>(); });
     QTest::keyClick(&view, Qt::Key_A);
     QTest::keyClick(&view, Qt::Key_Enter);
     EXPECT_EQ(chooserCalls, 1) << "Enter opens it; a letter does not";
-    EXPECT_TRUE(alerts.alerts.isEmpty());
+    EXPECT_TRUE(alerts.alerts.isEmpty()) << "a cancel does nothing";
     EXPECT_EQ(scopeCalls, 0);
 }
