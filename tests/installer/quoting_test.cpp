@@ -17,14 +17,11 @@ TEST(Quoting, EveryTextSurvivesTheShellAndAppleScriptUnchanged)
 {
     const struct { std::string text, shell, appleScript; } known[] = {
         {"", "''", R"("")"},
-        {"''", R"(''\'''\''')", R"("''")"},
         {"Bob's Layout", R"('Bob'\''s Layout')", R"("Bob's Layout")"},
         {R"(/Users/a b/$HOME/\x"`)", R"('/Users/a b/$HOME/\x"`')", R"("/Users/a b/$HOME/\\x\"`")"},
-        {"\\", R"('\')", R"("\\")"},
         {"\r\n\t", "'\r\n\t'", "\"\\r\\n\t\""},
         // A mark combining with the quote or backslash doesn't shield it from escaping.
         {"\"\xCC\x81\\\xCC\x81", "'\"\xCC\x81\\\xCC\x81'", "\"\\\"\xCC\x81\\\\\xCC\x81\""},
-        {"日本 é", "'日本 é'", "\"日本 é\""},
     };
     const std::vector<std::string> pieces = {"'", "\\", "\"", "$", "`", " ", "\t", "\n", "\r", "$(id)", "*", ";",
                                              "&", "|", "!", "a", "é", "\"\xCC\x81", "'\xCC\x88", "日本", "\xF0\x9F\x98\x80"};

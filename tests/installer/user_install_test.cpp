@@ -62,7 +62,6 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
          {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"},
           {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
-        {"a file over a dangling link", {{"Bar.keylayout", "->/nonexistent"}}, {{"Bar.keylayout", "bar"}}},
         {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
          {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
     };

@@ -1,5 +1,6 @@
 #include "intake/drop_view.h"
 
+#include "installer/refresh.h"
 #include "platform/colors.h"
 #include "ui_support.h"
 
@@ -10,8 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <map>
-#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -33,7 +35,9 @@ class DropViewTest : public ::testing::Test {
 protected:
     DropViewTest()
     {
-        writeScript(home.root / "killall", "echo \"$ROW $*\" >> \"$0.calls\"\n");  // ROW: the drop that launched it
+        // Each launch waits a while for the test to open the gate, then notes its process id and its drop.
+        writeScript(home.root / "killall", "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
+                                           "echo \"$$ $* $ROW\" >> \"$0.calls\"\n");
         view.setSystemTools({home.root / "osascript", home.root / "killall"});
         view.setScopeProvider([this] { ++scopeCalls; return scope; });
         view.resize(520, 82);
@@ -103,7 +107,7 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         {{"Colemak.keylayout"}, "press", all, "exit 0", "Install Failed", "\"Colemak.keylayout\" is not a keyboard layout: it is a web page.", 0},
     };
     std::string lastInstalled;
-    std::multiset<std::string> expectedRefreshes;
+    std::map<std::string, std::vector<std::string>> expectedRefreshes, refreshes;  // drop: services in launch order
     for (const auto& row : table) {
         const std::string name = row.items.front().substr(0, row.items.front().find_last_not_of('/') + 1);
         SCOPED_TRACE(name);
@@ -136,9 +140,8 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
             EXPECT_EQ(fs::exists(home.layouts() / item), succeeded && row.scope == current) << item;
         const bool asked = row.scope == all && row.scopeCalls == 1;
         EXPECT_EQ(readFile(home.root / "osascript.calls").find(name) != std::string::npos, asked);
-        for (const char* service : {"TextInputMenuAgent", "SystemUIServer", "cfprefsd"})
-            if (succeeded)
-                expectedRefreshes.insert(name + " " + service);
+        if (succeeded)
+            expectedRefreshes[name] = {"TextInputMenuAgent", "SystemUIServer", "cfprefsd"};
 
         lastInstalled = succeeded ? name : lastInstalled;
         const bool rest = lastInstalled.empty();
@@ -154,14 +157,21 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_NEAR(hint->geometry().center().x(), 260, 1) << "centred in its natural size";
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
-    // The refresh runs on its own after each install, and only then.
+    // The refresh runs on its own after each install, and only then: no drop waited for it.
+    writeFile(home.root / "killall.gate", "");
     EXPECT_TRUE(eventually([&] {
-        std::multiset<std::string> refreshes;
+        std::map<std::string, std::map<long, std::string>> launches;
         std::istringstream lines(readFile(home.root / "killall.calls"));
-        for (std::string line; std::getline(lines, line);)
-            refreshes.insert(line);
+        std::string service, row;
+        for (long pid = 0; lines >> pid >> service && std::getline(lines >> std::ws, row);)
+            launches[row][pid] = service;
+        refreshes.clear();
+        for (const auto& [drop, services] : launches)
+            for (const auto& [pid, service] : services)
+                refreshes[drop].push_back(service);
         return refreshes == expectedRefreshes;
     })) << readFile(home.root / "killall.calls");
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG) == -1 ? errno : 0, ECHILD) << "no child left to reap";
 }
 
 TEST_F(DropViewTest, RestsUnlitIgnoresWhatIsNotALocalFileAndOpensTheChooserOnlyForItsKeys)
@@ -183,6 +193,7 @@ TEST_F(DropViewTest, RestsUnlitIgnoresWhatIsNotALocalFileAndOpensTheChooserOnlyF
         EXPECT_EQ(drag(data.get()), std::pair(false, false));
     EXPECT_EQ(drag(dragOf({makeItem("Left.keylayout")}).get(), false), std::pair(true, false)) << "a drag that left";
     EXPECT_FALSE(view.performDragOperation(nullptr));
+    EXPECT_NO_THROW(installer::refreshInputSources(home.root / "missing/killall")) << "nothing to show for it";
 
     int chooserCalls = 0;
     view.setFileChooser([&](QWidget*) { return ++chooserCalls, std::optional<QUrl>(); });

@@ -19,9 +19,7 @@ class TemporaryFolder {
 public:
     TemporaryFolder();
     TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
     ~TemporaryFolder();
-
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::filesystem::path& relative) const { return path_ / relative; }
 
@@ -39,7 +37,6 @@ public:
         ::setenv(name_.c_str(), value.c_str(), 1);
     }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
     ~ScopedEnvironment() { previous_ ? ::setenv(name_.c_str(), previous_->c_str(), 1) : ::unsetenv(name_.c_str()); }
 
 private:
@@ -55,10 +52,7 @@ inline void writeFile(const std::filesystem::path& path, const std::string& cont
     std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode));
 }
 
-inline void writeScript(const std::filesystem::path& path, const std::string& body)
-{
-    writeFile(path, "#!/bin/sh\n" + body, 0755);
-}
+inline void writeScript(const std::filesystem::path& path, const std::string& body) { writeFile(path, "#!/bin/sh\n" + body, 0755); }
 
 inline std::string readFile(const std::filesystem::path& path)
 {
