@@ -9,13 +9,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace ui_testing {
 
 struct AlertRecord {

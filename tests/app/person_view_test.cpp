@@ -25,12 +25,11 @@ TEST(PersonView, FiguresLieAboutTheMiddleOfTheViewAndTheFrontOneIsPaintedOverThe
         // Side heads 39.44 wide from y 111.24 to 156.48; side bodies of radius 51.04 on y 47.44.
         {&group, 50.28, 133.86, -1, 0, grey, white}, {&group, 249.72, 133.86, 1, 0, grey, white},
         {&group, 70, 111.24, 0, -1, grey, white}, {&group, 230, 98.48, 0, 1, grey, white},
-        {&group, 18.96, 49.5, -1, 0, grey, white}, {&group, 281.04, 49.5, 1, 0, grey, white},
-        {&group, 40, 47.44, 0, -1, grey, white},
+        {&group, 18.96, 49.5, -1, 0, grey, white}, {&group, 40, 47.44, 0, -1, grey, white},
         // The front head from x 123.48 to 176.52, y 116.84 to 177.68; its body of radius 68.64 about (150, 31.04).
         {&group, 123.48, 147.26, -1, 0, red, white}, {&group, 176.52, 147.26, 1, 0, red, white},
-        {&group, 150, 116.84, 0, -1, red, white}, {&group, 150, 177.68, 0, 1, red, white},
-        {&group, 150, 99.68, 0, 1, red, white}, {&group, 150, 31.04, 0, -1, red, white},
+        {&group, 150, 177.68, 0, 1, red, white}, {&group, 150, 99.68, 0, 1, red, white},
+        {&group, 150, 31.04, 0, -1, red, white},
         {&group, 83.89, 49.5, -1, 0, red, grey}, {&group, 216.11, 49.5, 1, 0, red, grey},
     };
     for (const auto& edge : edges) {

@@ -31,9 +31,8 @@ TEST(ScopeButton, ACheckedButtonIsHighlightedTwoPointsInsideItsBoundsOverTheStan
         // Inside, the accent at alpha 0.22 tints the standard drawing.
         for (const QPoint inside : {QPoint(6, h / 2), QPoint(w / 2, 6)}) {
             const QColor under = below.pixelColor(inside), seen = on.pixelColor(inside);
-            EXPECT_NEAR(seen.red(), under.red() * 0.78 + accent.red() * 0.22, 2) << w;
-            EXPECT_NEAR(seen.green(), under.green() * 0.78 + accent.green() * 0.22, 2) << w;
-            EXPECT_NEAR(seen.blue(), under.blue() * 0.78 + accent.blue() * 0.22, 2) << w;
+            for (const auto channel : {&QColor::red, &QColor::green, &QColor::blue})
+                EXPECT_NEAR((seen.*channel)(), (under.*channel)() * 0.78 + (accent.*channel)() * 0.22, 2) << w;
         }
     }
 }
