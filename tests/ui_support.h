@@ -19,8 +19,7 @@ struct AlertRecord {
 
 // While it lives, answers every modal alert as a keyboard user would: records what it shows,
 // then presses Return.
-class AlertCatcher {
-public:
+struct AlertCatcher {
     AlertCatcher()
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -42,8 +41,6 @@ public:
         timer_.start(10);
     }
     QList<AlertRecord> alerts;
-
-private:
     QTimer timer_;
     int waited_ = 0;
 };

@@ -13,9 +13,7 @@
 using installer::InstallScope;
 using namespace testing_support;
 
-// Files opened from Finder or the Dock, before the window is up and after; the window; then a
-// person who only has the keyboard: Tab and Shift-Tab between the three controls, Space on a
-// scope button and on the drop area.
+// Files opened from Finder or the Dock, the window, then a person who only has the keyboard.
 TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAlone)
 {
     ui_testing::TemporaryHome home;
@@ -42,8 +40,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     QWidget* window = delegate->window();
     const auto view = [&](const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); };
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keyboard Installer"));
-    EXPECT_EQ(window->size(), QSize(760, 500));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "cannot be resized";
+    EXPECT_TRUE(window->minimumSize() == QSize(760, 500) && window->maximumSize() == QSize(760, 500)) << "fixed";
     const auto buttons = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     EXPECT_EQ(window->windowFlags() & buttons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     const std::pair<const char*, QRect> frames[] = {

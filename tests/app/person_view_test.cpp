@@ -14,8 +14,7 @@ TEST(PersonView, FiguresLieAboutTheMiddleOfTheViewAndTheFrontOneIsPaintedOverThe
     group.resize(300, 190);  // middle (150, 95)
     group.setGroup(true);
     group.setColor(QColor(200, 0, 0));
-    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), red = qRgb(200, 0, 0);
-    const QRgb grey = platform::systemGrayColor(group.palette()).rgb();
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), red = qRgb(200, 0, 0), grey = platform::systemGrayColor(group.palette()).rgb();
     const struct { app::PersonView* view; qreal x, y, outX, outY; QRgb inside, outside; } edges[] = {
         // The head from x 96 to 164 and from y 133 past the top; the body from y 23 to 111, x 42 to 218.
         {&one, 96, 172, -1, 0, black, white}, {&one, 164, 172, 1, 0, black, white},

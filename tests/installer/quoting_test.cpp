@@ -10,9 +10,8 @@ using installer::appleScriptString;
 using installer::shellQuote;
 using testing_support::decodeAppleScriptString;
 
-// Known texts quote exactly; they and random texts of the characters that matter to either
-// quoting, mixed with ordinary and multi-byte ones, come back unchanged by AppleScript's rules
-// and by a real shell, alone and stacked.
+// Known texts quote exactly; they and random mixes of the characters that matter come back
+// unchanged by AppleScript's rules and by a real shell, alone and stacked.
 TEST(Quoting, EveryTextSurvivesTheShellAndAppleScriptUnchanged)
 {
     const struct { std::string text, shell, appleScript; } known[] = {

@@ -21,7 +21,7 @@ Entries tree(const fs::path& root)
         return {{"", readFile(root)}};
     Entries entries;
     for (const auto& entry : fs::recursive_directory_iterator(root))
-        entries[fs::relative(entry.path(), root).string()] = std::to_string(modeOf(entry.path()))
+        entries[fs::relative(entry.path(), root).string()] = std::to_string(unsigned(entry.symlink_status().permissions()))
             + (entry.is_symlink() ? "->" + fs::read_symlink(entry).string()
                : entry.is_regular_file() ? " " + readFile(entry) : entry.is_directory() ? "/" : " special");
     return entries;
@@ -75,7 +75,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         // A trailing slash, as a dropped folder's path may have, still names the item.
         EXPECT_EQ(install(downloads / (name + "/")), "");
         EXPECT_EQ(tree(layouts / name), tree(downloads / name));
-        EXPECT_EQ(modeOf(layouts / name), fs::is_directory(downloads / name) ? 0755u : 0644u);
+        EXPECT_EQ(fs::status(layouts / name).permissions(), fs::perms(fs::is_directory(downloads / name) ? 0755 : 0644));
         EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 2);
         EXPECT_EQ(readFile(layouts / ".keyboard-installer-notes"), "kept");
     }

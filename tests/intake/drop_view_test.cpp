@@ -87,8 +87,7 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
     const QString installed = QStringLiteral("Open Keyboard Settings and add the new input source. "
                                              "If it does not appear immediately, sign out and sign back in.");
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
-    // Dropped, or chosen in the chooser; osascript is the stand-in's answer; the alert's message
-    // starts with `message`.
+    // Dropped or chosen; osascript: the stand-in's answer; message: how the alert's message starts.
     const struct { std::vector<std::string> items; bool chosen; InstallScope scope; std::string osascript; QString title, message; int scopeCalls; } table[] = {
         {{"Layout.keylayout.zip"}, false, current, "exit 0", "Unsupported File", unsupported, 0},
         {{"Layout", "Good.keylayout"}, false, current, "exit 0", "Unsupported File", unsupported, 0},
@@ -123,9 +122,8 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_EQ(scopeCalls, row.scopeCalls);
         ASSERT_EQ(alerts.alerts.size(), 1);
         const auto alert = alerts.alerts.takeFirst();
-        EXPECT_EQ(alert.text, row.title);
-        EXPECT_EQ(alert.icon, succeeded ? QMessageBox::Information
-                              : row.message == unsupported ? QMessageBox::Warning : QMessageBox::Critical);
+        EXPECT_EQ(std::pair(alert.text, alert.icon), std::pair(row.title, succeeded ? QMessageBox::Information
+                              : row.message == unsupported ? QMessageBox::Warning : QMessageBox::Critical));
         EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
         EXPECT_EQ(alert.missed, QString());
 
@@ -139,13 +137,12 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         lastInstalled = succeeded ? name : lastInstalled;
         const bool rest = lastInstalled.empty();
         QApplication::processEvents();
-        EXPECT_EQ(label("titleLabel")->text(), rest ? "Keyboard layout to install:" : "Installed:");
-        EXPECT_EQ(label("titleLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(view.palette()));
-        QLabel* hint = label("hintLabel");
-        EXPECT_EQ(hint->text(), rest ? QStringLiteral("Drag keyboard layout here to install")
-                                     : QString::fromStdString("Installed " + lastInstalled));
-        EXPECT_EQ(hint->palette().color(QPalette::WindowText),
-                  rest ? platform::secondaryLabelColor(view.palette()) : platform::systemBlueColor(view.palette()));
+        const QColor blue = platform::systemBlueColor(view.palette()), grey = platform::secondaryLabelColor(view.palette());
+        QLabel *title = label("titleLabel"), *hint = label("hintLabel");
+        EXPECT_EQ(std::pair(title->text(), title->palette().color(QPalette::WindowText)),
+                  std::pair(QString(rest ? "Keyboard layout to install:" : "Installed:"), blue));
+        EXPECT_EQ(std::pair(hint->text(), hint->palette().color(QPalette::WindowText)),
+                  std::pair(QString::fromStdString(rest ? "Drag keyboard layout here to install" : "Installed " + lastInstalled), rest ? grey : blue));
         EXPECT_EQ(std::pair(hint->font().pixelSize(), hint->font().bold()), std::pair(17, !rest));
         EXPECT_NEAR(hint->geometry().center().x(), 260, 1) << "centred in its natural size";
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -18,7 +18,6 @@ namespace testing_support {
 class TemporaryFolder {
 public:
     TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
     ~TemporaryFolder();
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::filesystem::path& relative) const { return path_ / relative; }
@@ -36,7 +35,6 @@ public:
             previous_ = old;
         ::setenv(name_.c_str(), value.c_str(), 1);
     }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
     ~ScopedEnvironment() { previous_ ? ::setenv(name_.c_str(), previous_->c_str(), 1) : ::unsetenv(name_.c_str()); }
 
 private:
@@ -59,12 +57,6 @@ inline std::string readFile(const std::filesystem::path& path)
     std::ostringstream content;
     content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
-}
-
-inline mode_t modeOf(const std::filesystem::path& path)
-{
-    struct stat status{};
-    return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
 // Polls until the condition holds, for children that run on their own; false after 20 s.
