@@ -62,7 +62,6 @@ bool looksBinary(std::string_view bytes)
     });
 }
 
-
 // Why the bytes cannot be a keyboard layout, or nothing when they can.
 std::optional<std::string> layoutProblem(std::string_view bytes)
 {

@@ -16,11 +16,6 @@ void runProcess(const std::string& path, const std::vector<std::string>& argumen
     }
 }
 
-void refreshInputSources()
-{
-    refreshInputSources("/usr/bin/killall");
-}
-
 void refreshInputSources(const std::filesystem::path& killall)
 {
     static constexpr std::array services{"TextInputMenuAgent", "SystemUIServer", "cfprefsd"};

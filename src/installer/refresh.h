@@ -10,7 +10,7 @@ namespace installer {
 void runProcess(const std::string& path, const std::vector<std::string>& arguments);
 
 // Restarts the services that list input sources, so newly installed layouts show up.
-void refreshInputSources();
-void refreshInputSources(const std::filesystem::path& killall);
+inline constexpr const char* systemKillall = "/usr/bin/killall";
+void refreshInputSources(const std::filesystem::path& killall = systemKillall);
 
 }  // namespace installer

@@ -78,11 +78,6 @@ fs::path stagingRoot()
 
 }  // namespace
 
-void installForAllUsers(const fs::path& item)
-{
-    installForAllUsers(item, "/usr/bin/osascript");
-}
-
 void installForAllUsers(const fs::path& item, const fs::path& osascript)
 {
     const std::string name = installableName(item);

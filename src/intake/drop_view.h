@@ -1,6 +1,8 @@
 #pragma once
 
 #include "installer/install_scope.h"
+#include "installer/refresh.h"
+#include "installer/system_install.h"
 
 #include <QColor>
 #include <QUrl>
@@ -27,8 +29,8 @@ public:
 
     // The system programs an install runs; a test puts stand-ins in their place.
     struct SystemTools {
-        std::filesystem::path osascript = "/usr/bin/osascript";
-        std::filesystem::path killall = "/usr/bin/killall";
+        std::filesystem::path osascript = installer::systemOsascript;
+        std::filesystem::path killall = installer::systemKillall;
     };
 
     explicit DropView(QWidget* parent = nullptr);

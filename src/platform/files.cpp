@@ -8,10 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <system_error>
 #include <utility>
