@@ -293,7 +293,7 @@ TimedRun installForAllUsersWith(const fs::path& item, const fs::path& standIn)
 {
     return [item, standIn] {
         const auto start = Clock::now();
-        installer::installForAllUsers(item, standIn);
+        installer::installForAllUsers(item, {.osascript = standIn});
         return millisecondsSince(start);
     };
 }

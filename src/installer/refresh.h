@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer/system_tools.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,7 +12,6 @@ namespace installer {
 void runProcess(const std::string& path, const std::vector<std::string>& arguments);
 
 // Restarts the services that list input sources, so newly installed layouts show up.
-inline constexpr const char* systemKillall = "/usr/bin/killall";
-void refreshInputSources(const std::filesystem::path& killall = systemKillall);
+void refreshInputSources(const std::filesystem::path& killall = SystemTools().killall);
 
 }  // namespace installer

@@ -78,7 +78,7 @@ fs::path stagingRoot()
 
 }  // namespace
 
-void installForAllUsers(const fs::path& item, const fs::path& osascript)
+void installForAllUsers(const fs::path& item, const SystemTools& tools)
 {
     const std::string name = installableName(item);
     const StagingFolder staging(stagingRoot() / platform::newUuidString());
@@ -89,7 +89,7 @@ void installForAllUsers(const fs::path& item, const fs::path& osascript)
 
     const std::string command = privilegedCommand(staged.string(), std::string(systemFolder) + "/" + name);
     const std::string source = "do shell script " + appleScriptString(command) + " with administrator privileges";
-    const platform::ProcessResult result = platform::runToEnd(osascript.string(), {"-e", source});
+    const platform::ProcessResult result = platform::runToEnd(tools.osascript.string(), {"-e", source});
     if (!result.succeeded())
         throw platform::Error("KeyboardInstaller", result.terminationStatus, failureMessage(result));
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "installer/system_tools.h"
+
 #include <filesystem>
 
 namespace installer {
 
 // Installs the layout into /Library/Keyboard Layouts through one privileged shell command
 // that an administrator approves. Blocks until osascript has ended. Throws platform::Error.
-inline constexpr const char* systemOsascript = "/usr/bin/osascript";
-void installForAllUsers(const std::filesystem::path& item, const std::filesystem::path& osascript = systemOsascript);
+void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {});
 
 }  // namespace installer

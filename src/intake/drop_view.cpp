@@ -279,7 +279,7 @@ bool DropView::installItem(const QUrl& dropped)
         installer::requireKeyboardLayout(item);
         const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
         if (scope == installer::InstallScope::allUsers)
-            installer::installForAllUsers(item, tools_.osascript);
+            installer::installForAllUsers(item, tools_);
         else
             installer::copyLayout(item, userLayoutsFolder());
     } catch (const platform::Error& error) {

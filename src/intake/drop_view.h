@@ -1,8 +1,7 @@
 #pragma once
 
 #include "installer/install_scope.h"
-#include "installer/refresh.h"
-#include "installer/system_install.h"
+#include "installer/system_tools.h"
 
 #include <QColor>
 #include <QUrl>
@@ -28,10 +27,7 @@ public:
     using FileChooser = std::function<std::optional<QUrl>(QWidget* parent)>;
 
     // The system programs an install runs; a test puts stand-ins in their place.
-    struct SystemTools {
-        std::filesystem::path osascript = installer::systemOsascript;
-        std::filesystem::path killall = installer::systemKillall;
-    };
+    using SystemTools = installer::SystemTools;
 
     explicit DropView(QWidget* parent = nullptr);
 

@@ -30,7 +30,7 @@ protected:
     }
     std::string failure(const fs::path& item)
     {
-        return failureAsOrdinaryUser(folder.path(), [&] { installer::installForAllUsers(item, osascript); });
+        return failureAsOrdinaryUser(folder.path(), [&] { installer::installForAllUsers(item, {.osascript = osascript}); });
     }
     void TearDown() override { EXPECT_TRUE(!fs::exists(stagingRoot) || fs::is_empty(stagingRoot)); }
 };

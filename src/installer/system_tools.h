@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+
+namespace installer {
+
+// The system programs and the all-users folder that installing relies on. Every way in takes
+// them from here; tests put stand-ins and temporary folders in their place.
+struct SystemTools {
+    std::filesystem::path osascript = "/usr/bin/osascript";
+    std::filesystem::path killall = "/usr/bin/killall";
+    // Runs the privileged command itself for a caller that is root already.
+    std::filesystem::path shell = "/bin/sh";
+    std::filesystem::path systemLayouts = "/Library/Keyboard Layouts";
+};
+
+}  // namespace installer
