@@ -1,6 +1,7 @@
 // Measures the installation core against plain tools, side by side in one run: the two sides
 // of each comparison alternate round by round, warm-up rounds are dropped, medians are shown.
 
+#include "installer/installed_layouts.h"
 #include "installer/layout_check.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
@@ -343,7 +344,9 @@ void reportInstallForAllUsers(const std::string& label, const fs::path& item, co
 std::string wellFormedLayout(int id)
 {
     std::string text = "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\""
-                     + std::to_string(id) + "\" name=\"Bench\">\n<keyMapSet id=\"set\">\n";
+                     + std::to_string(id) + "\" name=\"Bench " + std::to_string(id)
+                     + "\">\n<layouts><layout first=\"0\" last=\"17\" mapSet=\"set\" modifiers=\"m\"/></layouts>\n"
+                       "<modifierMap id=\"m\" defaultIndex=\"0\"/>\n<keyMapSet id=\"set\">\n";
     for (int map = 0; text.size() < 200 * 1024; ++map) {
         text += "<keyMap index=\"" + std::to_string(map) + "\">\n";
         for (int code = 0; code < 128; ++code)
@@ -358,12 +361,7 @@ TimedRun checkLayout(const fs::path& item, bool accepted)
 {
     return [item, accepted] {
         const auto start = Clock::now();
-        bool passed = true;
-        try {
-            installer::requireKeyboardLayout(item);
-        } catch (const platform::Error&) {
-            passed = false;
-        }
+        const bool passed = installer::inspectLayoutItem(item).installable();
         const double ms = millisecondsSince(start);
         if (passed != accepted)
             throw std::runtime_error("The layout check judged " + item.string() + " wrongly");
@@ -385,10 +383,61 @@ void reportLayoutCheck(const fs::path& work, int rounds)
                   text.substr(0, text.size() - 12));
     }
 
-    std::printf("requireKeyboardLayout 200 KB keylayout: %.3f ms (goal <= 1 ms)  [median of %d]\n",
+    std::printf("inspectLayoutItem 200 KB keylayout: %.3f ms (goal <= 1 ms)  [median of %d]\n",
                 median(measureRepeatedly(rounds, checkLayout(keylayout, true))), rounds);
-    std::printf("requireKeyboardLayout bundle of 12 200 KB layouts, all parsed: %.3f ms (goal <= 10 ms)  "
+    std::printf("inspectLayoutItem bundle of 12 200 KB layouts, all parsed: %.3f ms (goal <= 10 ms)  "
                 "[median of %d]\n", median(measureRepeatedly(rounds, checkLayout(bundle, false))), rounds);
+}
+
+// A drop's whole check: the item alone, then against every installed layout.
+TimedRun checkAgainstInstalled(const fs::path& item, const installer::SystemTools& tools, std::size_t installed)
+{
+    return [item, tools, installed] {
+        const auto start = Clock::now();
+        const installer::LayoutReport report = installer::inspectLayoutItem(item);
+        const auto items = installer::installedItems(tools);
+        const auto clashes = installer::clashWarnings(tools.systemLayouts / item.filename(), report.layouts, items);
+        const double ms = millisecondsSince(start);
+        if (!report.installable() || items.size() != installed || clashes.size() != 1)
+            throw std::runtime_error("The check against installed layouts found the wrong things");
+        return ms;
+    };
+}
+
+TimedRun listInstalled(const installer::SystemTools& tools, std::size_t installed)
+{
+    return [tools, installed] {
+        const auto start = Clock::now();
+        const auto items = installer::listInstalled(tools);
+        const double ms = millisecondsSince(start);
+        if (items.size() != installed)
+            throw std::runtime_error("The listing missed installed layouts");
+        return ms;
+    };
+}
+
+// Installed layouts of 200 KB with ids of their own, split between the two folders; the checked
+// layout shares its id with one of them.
+void reportInstalledLayouts(const fs::path& work, int rounds)
+{
+    const fs::path home = work / "home";
+    ::setenv("HOME", home.c_str(), 1);
+    const installer::SystemTools tools{.systemLayouts = work / "system"};
+    const fs::path folders[] = {installer::userLayoutsFolder(), tools.systemLayouts};
+    const auto install = [&](int from, int to) {
+        for (int layout = from; layout < to; ++layout) {
+            fs::create_directories(folders[layout % 2]);
+            writeFile(folders[layout % 2] / ("Installed-" + std::to_string(layout) + ".keylayout"), wellFormedLayout(100 + layout));
+        }
+    };
+    const fs::path item = work / "Dropped.keylayout";
+    writeFile(item, wellFormedLayout(100));
+    install(0, 50);
+    std::printf("inspectLayoutItem + clashWarnings 200 KB keylayout against 50 installed of 200 KB: %.2f ms "
+                "(goal <= 25 ms)  [median of %d]\n", median(measureRepeatedly(rounds, checkAgainstInstalled(item, tools, 50))), rounds);
+    install(50, 100);
+    std::printf("listInstalled 100 installed of 200 KB: %.2f ms (goal <= 50 ms)  [median of %d]\n",
+                median(measureRepeatedly(rounds, listInstalled(tools, 100))), rounds);
 }
 
 int runBenchmark(const Options& options)
@@ -424,6 +473,8 @@ int runBenchmark(const Options& options)
     reportInstallForAllUsers("2000-file bundle", bundle, temporary, options.rounds);
     std::fflush(stdout);
     reportLayoutCheck(work.path(), smallRounds);
+    std::fflush(stdout);
+    reportInstalledLayouts(work.path(), options.rounds);
     return 0;
 }
 

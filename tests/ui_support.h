@@ -1,11 +1,13 @@
 #pragma once
 
+#include "installer/system_tools.h"
 #include "support/temporary_folder.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -14,11 +16,12 @@ namespace ui_testing {
 struct AlertRecord {
     QString text, informativeText;
     QMessageBox::Icon icon;
+    QStringList buttons;
     QString missed;  // what a keyboard or screen-reader user would miss; empty when nothing
 };
 
-// While it lives, answers every modal alert as a keyboard user would: records what it shows,
-// then presses Return.
+// While it lives, answers every modal alert as a keyboard user would: records what it shows, then
+// presses Return, or for an alert that asks, gives the next of `answers`: "Escape" or a button's title.
 struct AlertCatcher {
     AlertCatcher()
     {
@@ -29,18 +32,31 @@ struct AlertCatcher {
                 return;  // a second at most for the alert to take focus
             waited_ = 0;
             const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
-            alerts.append({box->text(), box->informativeText(), box->icon(), {}});
-            if (box->buttons().size() != 1 || box->buttons().front() != focus || box->buttons().front()->text() != u"OK")
-                alerts.back().missed += QStringLiteral("a focused OK button alone; ");
+            QStringList buttons;
+            for (const QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            alerts.append({box->text(), box->informativeText(), box->icon(), buttons, {}});
+            // The safe choice has focus and answers Return: OK, or Cancel where the alert asks.
+            const QString safe = QString::fromLatin1(buttons.size() == 1 ? "OK" : "Cancel");
+            if (!focus || focus != box->defaultButton() || static_cast<QAbstractButton*>(focus)->text() != safe)
+                alerts.back().missed += QStringLiteral("a focused default %1; ").arg(safe);
             if (reader->text(QAccessible::Name) != box->text() || reader->text(QAccessible::Description) != box->informativeText())
                 alerts.back().missed += QStringLiteral("title and message read out; ");
-            QTest::keyClick(box, Qt::Key_Return);
+            const QString answer = buttons.size() > 1 && !answers.isEmpty() ? answers.takeFirst() : QString();
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* button : box->buttons())
+                chosen = button->text() == answer ? button : chosen;
+            if (chosen)
+                chosen->setFocus(), QTest::keyClick(chosen, Qt::Key_Space);
+            else
+                QTest::keyClick(box, answer == u"Escape" ? Qt::Key_Escape : Qt::Key_Return);
             if (box->isVisible())
-                box->reject(), alerts.back().missed += QStringLiteral("closed by Return");
+                box->reject(), alerts.back().missed += QStringLiteral("closed by the keyboard");
         });
         timer_.start(10);
     }
     QList<AlertRecord> alerts;
+    QStringList answers;
     QTimer timer_;
     int waited_ = 0;
 };
@@ -54,11 +70,20 @@ inline QImage render(QWidget& widget)
     return image;
 }
 
-// A private HOME and TMPDIR for one test, so nothing touches the real ones.
+// A private HOME, TMPDIR and all-users folder for one test, so nothing touches the real ones;
+// the stand-in osascript and killall are the test's to write.
 struct TemporaryHome {
     testing_support::TemporaryFolder root;
     testing_support::ScopedEnvironment home{"HOME", root.path()}, tmp{"TMPDIR", root.path()};
     std::filesystem::path layouts() const { return root / "Library/Keyboard Layouts"; }
+    installer::SystemTools tools() const { return {root / "osascript", root / "killall", "/bin/sh", root / "System Layouts"}; }
 };
+
+// A layout that the checks accept, with a name and id of its own.
+inline std::string validLayout(const std::string& name, int id)
+{
+    return "<?xml version=\"1.1\"?>\n<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name
+        + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>\n";
+}
 
 }  // namespace ui_testing

@@ -1,5 +1,6 @@
 #include "installer/layout_check.h"
 
+#include "installer/file_names.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -7,12 +8,10 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <charconv>
+#include <map>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -20,32 +19,6 @@ namespace installer {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lowered(std::string_view text)
-{
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
-
-bool hasExtension(const fs::path& path, std::string_view extension)
-{
-    return lowered(path.extension().string()) == extension;
-}
-
-[[noreturn]] void refuse(int code, const std::string& message)
-{
-    throw platform::Error(platform::posixDomain, code, message);
-}
-
-std::string readAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        refuse(EIO, "Couldn't read " + platform::inQuotes(platform::lastPathComponent(file)) + ".");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 bool looksLikeWebPage(std::string_view bytes)
 {
@@ -62,15 +35,9 @@ bool looksBinary(std::string_view bytes)
     });
 }
 
-// Why the bytes cannot be a keyboard layout, or nothing when they can.
-std::optional<std::string> layoutProblem(std::string_view bytes)
+// Why bytes that are no XML document with a <keyboard> root cannot be a layout.
+std::string notKeyboardDocument(std::string_view bytes, const pugi::xml_parse_result& parsed, const std::string& root)
 {
-    pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_buffer(bytes.data(), bytes.size());
-    const std::string root = parsed ? document.document_element().name() : "";
-    if (root == "keyboard")
-        return std::nullopt;
-
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return "the file is empty.";
     if (bytes.starts_with("PK\x03\x04"))
@@ -92,50 +59,185 @@ std::optional<std::string> layoutProblem(std::string_view bytes)
     return "its text is damaged at line " + line + ".";
 }
 
-std::string notALayout(const std::string& quotedName, const std::string& problem)
+std::optional<long> wholeNumber(std::string_view text)
 {
-    return quotedName + " is not a keyboard layout: " + problem;
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
 }
 
-std::optional<std::string> fileProblem(const fs::path& file)
+// The layout the file holds, or the sentences saying why macOS cannot load it.
+struct Reading {
+    KeyboardLayout layout;
+    std::vector<std::string> problems;
+};
+
+Reading readLayout(const fs::path& file)
 {
+    Reading reading{{file.filename().string(), "", 0, 0}, {}};
+    const std::string quoted = platform::inQuotes(reading.layout.file);
+    const auto notALayout = [&](const std::string& why) { reading.problems.push_back(quoted + " is not a keyboard layout: " + why); };
+
+    std::string bytes;
+    try {
+        bytes = platform::readRegularFile(file, maximumLayoutSize);
+    } catch (const platform::Error& error) {
+        switch (error.code()) {
+        case EISDIR: notALayout("it is a folder."); break;
+        case EINVAL: notALayout("it is not a regular file."); break;
+        case EFBIG: notALayout("it is larger than " + std::to_string(maximumLayoutSize >> 20) + " MB, far more than any keyboard layout."); break;
+        default: reading.problems.push_back("Couldn't read " + quoted + ": " + std::generic_category().message(static_cast<int>(error.code())) + ".");
+        }
+        return reading;
+    }
+
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_buffer(bytes.data(), bytes.size());
+    const pugi::xml_node keyboard = document.document_element();
+    const std::string root = parsed ? keyboard.name() : "";
+    if (root != "keyboard") {
+        notALayout(notKeyboardDocument(bytes, parsed, root));
+        return reading;
+    }
+
+    const auto cannotLoad = [&](const std::string& why) {
+        reading.problems.push_back(quoted + " is not a keyboard layout macOS can load: " + why);
+    };
+    reading.layout.name = keyboard.attribute("name").value();
+    for (const auto& [attribute, value] : {std::pair{"group", &reading.layout.group}, {"id", &reading.layout.id}}) {
+        const pugi::xml_attribute found = keyboard.attribute(attribute);
+        if (!found)
+            cannotLoad(std::string("its <keyboard> has no ") + attribute + ".");
+        else if (const auto number = wholeNumber(found.value()))
+            *value = *number;
+        else
+            cannotLoad(std::string("its ") + attribute + ", " + platform::inQuotes(found.value()) + ", is not a whole number.");
+    }
+    if (!keyboard.attribute("name"))
+        cannotLoad("its <keyboard> has no name.");
+    for (const char* element : {"layouts", "modifierMap", "keyMapSet"})
+        if (!keyboard.child(element))
+            cannotLoad(std::string("it has no <") + element + ">.");
+    return reading;
+}
+
+std::vector<fs::path> layoutFilesIn(const fs::path& folder)
+{
+    std::vector<fs::path> files;
     std::error_code error;
-    if (fs::is_directory(file, error))
-        return "it is a folder.";
-    return layoutProblem(readAll(file));
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator(); it.increment(error))
+        if (hasExtension(it->path(), ".keylayout"))
+            files.push_back(it->path());
+    std::sort(files.begin(), files.end());  // the same findings, in the same order, on every system
+    return files;
+}
+
+// Two layouts of one bundle that share an id or a name: the system shows or keeps only one.
+void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayout>& layouts, std::vector<std::string>& warnings)
+{
+    std::map<long, const KeyboardLayout*> ids;
+    std::map<std::string, const KeyboardLayout*> names;
+    for (const KeyboardLayout& layout : layouts) {
+        const auto pair = [&](const KeyboardLayout* first) {
+            return platform::inQuotes(first->file) + " and " + platform::inQuotes(layout.file);
+        };
+        if (const auto [it, added] = ids.emplace(layout.id, &layout); !added)
+            warnings.push_back(bundle + " holds two layouts with the id " + std::to_string(layout.id) + ", " + pair(it->second)
+                               + "; macOS renumbers or hides one of them.");
+        if (const auto [it, added] = names.emplace(layout.name, &layout); !added)
+            warnings.push_back(bundle + " holds two layouts named " + platform::inQuotes(layout.name) + ", " + pair(it->second)
+                               + "; the input menu would show two entries you cannot tell apart.");
+    }
+}
+
+// The bundle identifier of an XML property list, or nothing.
+std::optional<std::string> xmlBundleIdentifier(const std::string& bytes)
+{
+    pugi::xml_document document;
+    if (!document.load_buffer(bytes.data(), bytes.size()))
+        return std::nullopt;
+    for (pugi::xml_node key : document.document_element().child("dict").children("key"))
+        if (std::string_view(key.child_value()) == "CFBundleIdentifier")
+            return key.next_sibling().child_value();
+    return std::nullopt;
+}
+
+void warnOfMetadata(const fs::path& bundle, const std::string& quotedBundle, std::vector<std::string>& warnings)
+{
+    constexpr std::string_view marker = ".keyboardlayout.";
+    const fs::path plist = bundle / "Contents" / "Info.plist";
+    std::string bytes;
+    try {
+        bytes = platform::readRegularFile(plist, maximumLayoutSize);
+    } catch (const platform::Error& error) {
+        warnings.push_back(quotedBundle + (error.code() == ENOENT ? " has no Contents/Info.plist" : " has a Contents/Info.plist that cannot be read")
+                           + ", which the system reads to register its layouts.");
+        return;
+    }
+    // A binary property list keeps its ASCII strings as they are, so the marker shows in its bytes.
+    if (bytes.starts_with("bplist")) {
+        if (bytes.find(marker) == std::string::npos)
+            warnings.push_back(quotedBundle + " has a bundle identifier without \"" + std::string(marker)
+                               + "\", which the system expects of keyboard layout bundles.");
+        return;
+    }
+    const std::optional<std::string> identifier = xmlBundleIdentifier(bytes);
+    if (!identifier)
+        warnings.push_back(quotedBundle + " has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.");
+    else if (identifier->find(marker) == std::string::npos)
+        warnings.push_back(quotedBundle + " has the bundle identifier " + platform::inQuotes(*identifier) + ", without \""
+                           + std::string(marker) + "\", which the system expects of keyboard layout bundles.");
+}
+
+LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBundle)
+{
+    LayoutReport report;
+    std::vector<std::string> broken;
+    for (const fs::path& file : layoutFilesIn(bundle / "Contents" / "Resources")) {
+        Reading reading = readLayout(file);
+        if (reading.problems.empty())
+            report.layouts.push_back(std::move(reading.layout));
+        else
+            broken.push_back(reading.problems.front());
+    }
+    // One layout that loads makes the bundle usable; the first broken one says what went wrong.
+    if (report.layouts.empty()) {
+        std::string problem = quotedBundle + " holds no keyboard layout in Contents/Resources.";
+        if (!broken.empty())
+            problem.append(" ").append(broken.front());
+        report.problems.push_back(problem);
+        return report;
+    }
+    for (const std::string& problem : broken)
+        report.warnings.push_back("In " + quotedBundle + ", " + problem);
+    warnOfDuplicates(quotedBundle, report.layouts, report.warnings);
+    warnOfMetadata(bundle, quotedBundle, report.warnings);
+    return report;
 }
 
 }  // namespace
 
-void requireKeyboardLayout(const fs::path& item)
+LayoutReport inspectLayoutItem(const fs::path& item)
 {
     const fs::path path = platform::withoutTrailingSlashes(item);
     const std::string name = platform::inQuotes(platform::lastPathComponent(path));
-    std::error_code error;
-    if (!fs::exists(path, error))
-        refuse(ENOENT, name + " could not be found; it may have been moved or deleted.");
+    if (!platform::itemOrLinkExists(path))
+        return {{}, {name + " could not be found; it may have been moved or deleted."}, {}};
+    if (hasExtension(path, ".bundle"))
+        return inspectBundle(path, name);
 
-    if (!hasExtension(path, ".bundle")) {
-        if (const auto problem = fileProblem(path))
-            refuse(EINVAL, notALayout(name, *problem));
-        return;
-    }
-
-    // One good layout makes the bundle usable; the first broken one says what went wrong.
-    std::string firstProblem;
-    for (const auto& entry : fs::directory_iterator(path / "Contents" / "Resources", error)) {
-        if (!hasExtension(entry.path(), ".keylayout"))
-            continue;
-        const auto problem = fileProblem(entry.path());
-        if (!problem)
-            return;
-        if (firstProblem.empty())
-            firstProblem = notALayout(platform::inQuotes(entry.path().filename().string()), *problem);
-    }
-    std::string message = name + " holds no keyboard layout in Contents/Resources.";
-    if (!firstProblem.empty())
-        message.append(" ").append(firstProblem);
-    refuse(EINVAL, message);
+    Reading reading = readLayout(path);
+    if (!reading.problems.empty())
+        return {{}, std::move(reading.problems), {}};
+    return {{std::move(reading.layout)}, {}, {}};
 }
 
 }  // namespace installer

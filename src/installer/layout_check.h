@@ -1,13 +1,36 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace installer {
 
-// Throws platform::Error, with a message the user can act on, when the item certainly cannot
-// be loaded as a keyboard layout: a .keylayout that is no XML document with a <keyboard> root
-// (a saved web page, an empty or cut-short download, an archive), or a .bundle with no such
-// file in Contents/Resources. Parsing is lenient, so whatever the system loads passes.
-void requireKeyboardLayout(const std::filesystem::path& item);
+// One keyboard layout as its <keyboard> element describes it.
+struct KeyboardLayout {
+    std::string file;  // the .keylayout file's name
+    std::string name;
+    long id = 0;
+    long group = 0;
+};
+
+// What the checks found in one item. Every problem and warning is a sentence that names the files.
+struct LayoutReport {
+    std::vector<KeyboardLayout> layouts;  // those that can load
+    std::vector<std::string> problems;    // why the item cannot be installed; none when it can
+    std::vector<std::string> warnings;    // what would go wrong although it can be installed
+    bool installable() const { return problems.empty(); }
+};
+
+// Real layouts are well under a megabyte; anything far larger is not one.
+inline constexpr std::size_t maximumLayoutSize = 4 * 1024 * 1024;
+
+// Looks at the item alone. Refuses what certainly cannot load: a .keylayout that is no regular
+// file, is far too large, or is no XML document with a <keyboard> root holding what the layout
+// format requires; a .bundle with no such layout in Contents/Resources. Warns of layouts that a
+// bundle cannot load or holds twice, and of bundle metadata the system expects. Parsing is
+// lenient, so whatever the system loads passes.
+LayoutReport inspectLayoutItem(const std::filesystem::path& item);
 
 }  // namespace installer

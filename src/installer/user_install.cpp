@@ -2,6 +2,7 @@
 
 #include "installer/item_name.h"
 #include "platform/error.h"
+#include "platform/extended_attributes.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/uuid.h"
@@ -70,7 +71,7 @@ platform::Error copyFailure(const platform::Error& cause, const std::string& nam
 
 }  // namespace
 
-void copyLayout(const fs::path& from, const fs::path& to)
+void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
 {
     const std::string name = installableName(from);
     platform::createDirectories(to);
@@ -99,8 +100,10 @@ void copyLayout(const fs::path& from, const fs::path& to)
     const fs::path copy = temporarySibling(to, "");
     const fs::path aside = temporarySibling(to, "-old");
     try {
-        platform::copyItem(platform::withoutTrailingSlashes(from), copy);
+        platform::copyItem(platform::withoutTrailingSlashes(from), copy, cloning);
         setInstalledPermissions(copy);
+        // A downloaded layout carries a quarantine mark, and the system may ignore a marked one.
+        platform::clearExtendedAttributes(copy);
         platform::swapIntoPlace(copy, destination, aside);
     } catch (const platform::Error& error) {
         if (platform::itemOrLinkExists(copy))

@@ -18,22 +18,38 @@ QMessageBox::Icon iconFor(AlertStyle style)
     return QMessageBox::Information;
 }
 
-}  // namespace
-
-void showAlert(const QString& title, const QString& message, AlertStyle style)
+// Runs the alert with `focused` as its default button; the button that ended it.
+QAbstractButton* run(QMessageBox& box, const QString& title, const QString& message, AlertStyle style,
+                     QPushButton* focused)
 {
-    // Parented to the active window so the alert comes up over it, not somewhere on screen.
-    QMessageBox box(QApplication::activeWindow());
     box.setText(title);
     box.setInformativeText(message);
     box.setIcon(iconFor(style));
     // A screen reader names the alert by its title and reads the message with it.
     box.setAccessibleName(title);
     box.setAccessibleDescription(message);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    ok->setFocus();
+    box.setDefaultButton(focused);
+    focused->setFocus();
     box.exec();
+    return box.clickedButton();
+}
+
+}  // namespace
+
+void showAlert(const QString& title, const QString& message, AlertStyle style)
+{
+    // Parented to the active window so the alert comes up over it, not somewhere on screen.
+    QMessageBox box(QApplication::activeWindow());
+    run(box, title, message, style, box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+}
+
+bool askToProceed(const QString& title, const QString& message, AlertStyle style, const QString& action)
+{
+    QMessageBox box(QApplication::activeWindow());
+    QPushButton* proceed = box.addButton(action, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setEscapeButton(cancel);
+    return run(box, title, message, style, cancel) == proceed;
 }
 
 }  // namespace intake

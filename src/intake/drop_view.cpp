@@ -1,31 +1,31 @@
 #include "intake/drop_view.h"
 
+#include "installer/file_names.h"
+#include "installer/installed_layouts.h"
 #include "installer/layout_check.h"
 #include "installer/refresh.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
+#include "intake/accessible_drop_view.h"
 #include "intake/alert.h"
+#include "intake/layout_file_dialog.h"
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
 #include "platform/error.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStandardPaths>
 
 #include <exception>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace intake {
 
@@ -62,124 +62,17 @@ QUrl firstLocalFile(const QMimeData* data)
     return urls.first();
 }
 
-bool isLayout(const QString& name)
-{
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString extension = dot < 0 ? QString() : name.mid(dot + 1).toLower();
-    return extension == u"keylayout" || extension == u"bundle";
-}
-
 std::filesystem::path localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
 }
 
-std::filesystem::path userLayoutsFolder()
+QString joined(const std::vector<std::string>& sentences, const char* separator)
 {
-    return localPath(QDir::homePath() + QStringLiteral("/Library/Keyboard Layouts"));
-}
-
-const QString chooserTitle = QStringLiteral("Choose a keyboard layout to install");
-
-bool isBundle(const QString& path)
-{
-    return path.endsWith(QStringLiteral(".bundle"), Qt::CaseInsensitive);
-}
-
-// A file dialog in which a .bundle folder is chosen like a file instead of opened; macOS's own
-// panel does so already, and Qt's dialog does so here.
-class LayoutFileDialog : public QFileDialog {
-public:
-    explicit LayoutFileDialog(QWidget* parent)
-        : QFileDialog(parent, chooserTitle)
-    {
-        setFileMode(QFileDialog::ExistingFile);
-        setNameFilter(QStringLiteral("Keyboard layouts (*.keylayout *.bundle)"));
-        const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-        if (!downloads.isEmpty() && QDir(downloads).exists())
-            setDirectory(downloads);
-#ifndef Q_OS_MACOS
-        // Elsewhere the platform's chooser would only open a folder, never choose it.
-        setOption(QFileDialog::DontUseNativeDialog);
-#endif
-        connect(this, &QFileDialog::directoryEntered, this, [this](const QString& path) {
-            if (isBundle(path))
-                choose(path);
-        });
-    }
-
-    std::optional<QUrl> chosen() const { return chosen_; }
-
-protected:
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        if (files.size() == 1 && isBundle(files.first()) && QFileInfo(files.first()).isDir())
-            choose(files.first());
-        else
-            QFileDialog::accept();
-    }
-
-    void done(int result) override
-    {
-        if (result == QDialog::Accepted && !chosen_ && !selectedUrls().isEmpty())
-            chosen_ = selectedUrls().first();
-        QFileDialog::done(result);
-    }
-
-private:
-    void choose(const QString& bundle)
-    {
-        chosen_ = QUrl::fromLocalFile(bundle);
-        QDialog::accept();
-    }
-
-    std::optional<QUrl> chosen_;
-};
-
-std::optional<QUrl> chooseWithDialog(QWidget* parent)
-{
-    LayoutFileDialog dialog(parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.chosen();
-}
-
-// Screen readers meet the drop area as a button that opens the chooser; its value is the
-// hint, so the outcome of an install is read out with it.
-class AccessibleDropView : public QAccessibleWidget {
-public:
-    explicit AccessibleDropView(DropView* view)
-        : QAccessibleWidget(view, QAccessible::Button)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Value)
-            return static_cast<DropView*>(widget())->hintText();
-        return QAccessibleWidget::text(kind);
-    }
-
-    QStringList actionNames() const override
-    {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction())
-            static_cast<DropView*>(widget())->chooseItem();
-        else
-            QAccessibleWidget::doAction(name);
-    }
-};
-
-QAccessibleInterface* accessibleDropView(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(DropView::staticMetaObject.className()))
-        return nullptr;
-    return new AccessibleDropView(static_cast<DropView*>(object));
+    QStringList lines;
+    for (const std::string& sentence : sentences)
+        lines << QString::fromStdString(sentence);
+    return lines.join(QLatin1String(separator));
 }
 
 }  // namespace
@@ -188,17 +81,14 @@ DropView::DropView(QWidget* parent)
     : QWidget(parent)
     , titleLabel_(new QLabel(QStringLiteral("Keyboard layout to install:"), this))
     , hintLabel_(new QLabel(QStringLiteral("Drag keyboard layout here to install"), this))
-    , fileChooser_(chooseWithDialog)
+    , fileChooser_(LayoutFileDialog::choose)
 {
-    static const bool accessible = (QAccessible::installFactory(accessibleDropView), true);
-    Q_UNUSED(accessible);
+    AccessibleDropView::installFactory();
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(chooserTitle);
-    setAccessibleDescription(QStringLiteral(
-        "Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
-        "folder here to install it"));
+    setAccessibleName(LayoutFileDialog::title());
+    setAccessibleDescription(accessibleHelp());
 
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
     titleLabel_->setFont(systemFont(18, true));
@@ -259,6 +149,12 @@ bool DropView::performDragOperation(const QMimeData* data)
     return installItem(url);
 }
 
+QString DropView::accessibleHelp()
+{
+    return QStringLiteral("Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
+                          "folder here to install it");
+}
+
 bool DropView::installItem(const QUrl& dropped)
 {
     if (!dropped.isLocalFile())
@@ -266,31 +162,41 @@ bool DropView::installItem(const QUrl& dropped)
     // A folder's URL ends in "/"; it names the folder all the same.
     const QUrl url = dropped.adjusted(QUrl::StripTrailingSlash);
     const QString name = url.fileName();
-    if (!isLayout(name)) {
+    if (!installer::isLayoutItemName(localPath(name))) {
         showAlert(QStringLiteral("Unsupported File"),
                   QStringLiteral("Please drag a .keylayout file or keyboard .bundle."),
                   AlertStyle::warning);
         return false;
     }
 
+    const auto failed = [](const QString& message) {
+        showAlert(QStringLiteral("Install Failed"), message, AlertStyle::critical);
+        return false;
+    };
     const std::filesystem::path item = localPath(url.toLocalFile());
     try {
         // Before the scope is asked for, so a broken file never brings up the administrator prompt.
-        installer::requireKeyboardLayout(item);
+        installer::LayoutReport report = installer::inspectLayoutItem(item);
+        if (!report.installable())
+            return failed(joined(report.problems, "\n"));
         const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
+        const std::filesystem::path folder = installer::layoutsFolder(scope, tools_);
+        const std::vector<std::string> clashes = installer::clashWarnings(
+            folder / localPath(name), report.layouts, installer::installedItems(tools_));
+        report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
+        if (!report.warnings.empty()
+            && !askToProceed(QLatin1Char('"') + name + QStringLiteral("\" May Not Work as Expected"),
+                             joined(report.warnings, "\n\n"), AlertStyle::warning, QStringLiteral("Install Anyway")))
+            return false;
         if (scope == installer::InstallScope::allUsers)
             installer::installForAllUsers(item, tools_);
         else
-            installer::copyLayout(item, userLayoutsFolder());
+            installer::copyLayout(item, folder);
     } catch (const platform::Error& error) {
-        showAlert(QStringLiteral("Install Failed"),
-                  QString::fromStdString(error.localizedDescription()), AlertStyle::critical);
-        return false;
+        return failed(QString::fromStdString(error.localizedDescription()));
     } catch (const std::exception& error) {
         // Nothing may escape into Qt's event loop; any failure is still the user's to see.
-        showAlert(QStringLiteral("Install Failed"), QString::fromLocal8Bit(error.what()),
-                  AlertStyle::critical);
-        return false;
+        return failed(QString::fromLocal8Bit(error.what()));
     }
 
     installer::refreshInputSources(tools_.killall);
@@ -381,6 +287,7 @@ void DropView::showInstalled(const QString& name)
     hintLabel_->setText(QStringLiteral("Installed ") + name);
     hintLabel_->setFont(systemFont(17, true));
     applyLabelColors();
+    AccessibleDropView::announceOutcome(this, hintLabel_->text());
 }
 
 void DropView::applyLabelColors()

@@ -47,6 +47,9 @@ public:
     // Everything a drop does once it has the item's local file URL; every way in comes here.
     bool installItem(const QUrl& url);
 
+    // How a screen reader explains the drop area.
+    static QString accessibleHelp();
+
     // Transparent at rest, the accent colour while a drag hovers or the view has focus.
     QColor borderColor() const;
 

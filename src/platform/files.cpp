@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <system_error>
@@ -98,7 +99,9 @@ private:
             fail(errno, entry);
         FileDescriptor target(::openat(entry.targetFolder, entry.targetName,
                                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, status.st_mode & 07777));
-        if (!target || !copyData(source.get(), target.get(), status.st_size) || ::close(target.release()) != 0)
+        // The mode again, since creating the file applied the umask to it.
+        if (!target || ::fchmod(target.get(), status.st_mode & 07777) != 0
+            || !copyData(source.get(), target.get(), status.st_size) || ::close(target.release()) != 0)
             fail(errno, entry);
     }
 
@@ -344,14 +347,55 @@ void removeItem(const fs::path& path)
         throw errorFrom(error, "Couldn't remove " + inQuotes(path.string()));
 }
 
-void copyItem(const fs::path& from, const fs::path& to)
+void copyItem(const fs::path& from, const fs::path& to, Cloning cloning)
 {
 #if defined(__APPLE__)
     // A clone shares the data on APFS and copies a whole tree in one call.
-    if (::clonefile(from.c_str(), to.c_str(), CLONE_NOFOLLOW) == 0)
+    if (cloning == Cloning::whereSupported && ::clonefile(from.c_str(), to.c_str(), CLONE_NOFOLLOW) == 0)
         return;
+#else
+    static_cast<void>(cloning);
 #endif
     TreeCopier().copy(from, to);
+}
+
+std::string readRegularFile(const fs::path& path, std::size_t limit)
+{
+    const auto refuse = [&](int errorNumber) { return posixError(errorNumber, "Couldn't read " + inQuotes(path.string())); };
+    // Looked at before opening, since merely opening some devices has an effect.
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0)
+        throw refuse(errno);
+    FileDescriptor file(S_ISREG(status.st_mode) ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1);
+    if (file && ::fstat(file.get(), &status) != 0)
+        throw refuse(errno);
+    if (!S_ISREG(status.st_mode))
+        throw refuse(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    if (!file)
+        throw refuse(errno);
+    if (static_cast<std::uintmax_t>(status.st_size) > limit)
+        throw refuse(EFBIG);
+
+    // One byte more than the file's size, to see the end of a file that grew in the meantime.
+    std::string content(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    std::size_t size = 0;
+    for (;;) {
+        const ssize_t count = ::read(file.get(), content.data() + size, content.size() - size);
+        if (count == 0)
+            break;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            throw refuse(errno);
+        }
+        size += static_cast<std::size_t>(count);
+        if (size > limit)
+            throw refuse(EFBIG);
+        if (size == content.size())
+            content.resize(std::min(content.size() * 2, limit + 1));
+    }
+    content.resize(size);
+    return content;
 }
 
 void swapIntoPlace(const fs::path& item, const fs::path& destination, const fs::path& aside)

@@ -31,8 +31,19 @@ bool itemOrLinkExists(const std::filesystem::path& path);
 // Removes the file, link or whole folder tree, read-only folders of the user's own included.
 void removeItem(const std::filesystem::path& path);
 
-// Copies a file, link or whole folder tree to `to`, where nothing may exist yet.
-void copyItem(const std::filesystem::path& from, const std::filesystem::path& to);
+// Where the file system can, a copy may share the data with its source (a clone on APFS).
+// A clone writes no data blocks, so a test that makes writing fail switches it off.
+enum class Cloning { whereSupported, never };
+
+// Copies a file, link or whole folder tree to `to`, where nothing may exist yet. Modes are kept.
+void copyItem(const std::filesystem::path& from, const std::filesystem::path& to,
+              Cloning cloning = Cloning::whereSupported);
+
+// The whole content of a regular file of at most `limit` bytes, following symbolic links. It
+// never blocks on a FIFO or a device and never reads more than `limit` bytes. Throws Error with
+// EISDIR for a folder, EINVAL for anything else that is not a regular file, EFBIG past the limit,
+// or what the system reports.
+std::string readRegularFile(const std::filesystem::path& path, std::size_t limit);
 
 // Puts `item` at `destination`, in the same folder, so that a complete item stands there at
 // every moment whatever the kinds of the two. What stood there before is gone or left for the

@@ -19,7 +19,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     ui_testing::TemporaryHome home;
     ui_testing::AlertCatcher alerts;
     const auto open = [&](const std::string& name) {
-        writeFile(home.root / name, "<keyboard name=\"" + name + "\"/>", 0600);
+        writeFile(home.root / name, ui_testing::validLayout(name, int(name.size())), 0600);
         QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root / name)));
         return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
     };
@@ -30,9 +30,9 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     EXPECT_FALSE(std::filesystem::exists(home.layouts())) << "waits for the window";
     delegate->applicationDidFinishLaunching();
     QApplication::processEvents();
-    EXPECT_EQ(readFile(home.layouts() / "Early.keylayout"), "<keyboard name=\"Early.keylayout\"/>");
+    EXPECT_EQ(readFile(home.layouts() / "Early.keylayout"), ui_testing::validLayout("Early.keylayout", 15));
     EXPECT_TRUE(open("Late.keylayout") && open("Notes.txt"));
-    EXPECT_EQ(readFile(home.layouts() / "Late.keylayout"), "<keyboard name=\"Late.keylayout\"/>");
+    EXPECT_EQ(readFile(home.layouts() / "Late.keylayout"), ui_testing::validLayout("Late.keylayout", 14));
     ASSERT_EQ(alerts.alerts.size(), 3);
     EXPECT_EQ(alerts.alerts.back().text, QStringLiteral("Unsupported File")) << "the same test as a drop's";
     alerts.alerts.clear();
@@ -69,10 +69,10 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     EXPECT_EQ(view("titleLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(dark));
     EXPECT_EQ(view("hintLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(dark)) << "installed";
 
-    writeFile(home.root / "Keys.keylayout", "<keyboard/>", 0644);
+    writeFile(home.root / "Keys.keylayout", ui_testing::validLayout("Keys", 1), 0644);
     writeScript(home.root / "osascript", "echo \"$2\" > \"$0.calls\"");
     auto* dropView = static_cast<intake::DropView*>(view("dropView"));
-    dropView->setSystemTools({home.root / "osascript", home.root / "killall"});
+    dropView->setSystemTools(home.tools());
     dropView->setFileChooser([&](QWidget*) {
         return std::optional(QUrl::fromLocalFile(QString::fromStdString(home.root / "Keys.keylayout")));
     });
@@ -104,7 +104,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == platform::controlAccentColor().rgb(),
                   step.focus == dropView) << "focus ring, with focus on " << focused;
     }
-    EXPECT_NE(readFile(home.root / "osascript.calls").find("/Library/Keyboard Layouts/Keys.keylayout"), std::string::npos)
+    EXPECT_NE(readFile(home.root / "osascript.calls").find("/System Layouts/Keys.keylayout"), std::string::npos)
         << "installed in the scope chosen last";
     ASSERT_EQ(alerts.alerts.size(), 1);
     EXPECT_EQ(alerts.alerts.front().text + alerts.alerts.front().missed, QStringLiteral("Keyboard Installed"));

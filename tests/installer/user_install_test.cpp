@@ -1,9 +1,12 @@
 #include "installer/user_install.h"
+#include "platform/extended_attributes.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 
 #include <csignal>
 #include <map>
@@ -27,11 +30,32 @@ Entries tree(const fs::path& root)
     return entries;
 }
 
+#if defined(__APPLE__)
+const char* const quarantine = "com.apple.quarantine";
+int listAttributes(const fs::path& path) { return int(::listxattr(path.c_str(), nullptr, 0, XATTR_NOFOLLOW)); }
+void mark(const fs::path& path) { ::setxattr(path.c_str(), quarantine, "0081;", 5, 0, XATTR_NOFOLLOW); }
+#else
+const char* const quarantine = "user.com.apple.quarantine";
+int listAttributes(const fs::path& path) { return int(::llistxattr(path.c_str(), nullptr, 0)); }
+void mark(const fs::path& path) { ::lsetxattr(path.c_str(), quarantine, "0081;", 5, 0); }
+#endif
+
+// The bytes of extended attribute names throughout the tree.
+int attributes(const fs::path& root)
+{
+    int total = std::max(listAttributes(root), 0);
+    if (fs::is_directory(fs::symlink_status(root)))
+        for (const auto& entry : fs::recursive_directory_iterator(root))
+            total += std::max(listAttributes(entry.path()), 0);
+    return total;
+}
+
 class CopyLayout : public testing::Test {
 protected:
     TemporaryFolder folder;
     const fs::path layouts = folder / "home/Library/Keyboard Layouts", downloads = folder / "Downloads";
-    // Every file made owner-only, so that the install has to set the modes.
+    // Every file made owner-only but those named "-shared", so that the install has to set the
+    // modes; what is dropped carries a quarantine mark, as a download does.
     void start(const Entries& installed, const Entries& dropped)
     {
         fs::remove_all(layouts), fs::remove_all(downloads);
@@ -41,12 +65,18 @@ protected:
                 if (content.starts_with("->"))
                     fs::create_symlink(content.substr(2), base / path);
                 else if (!path.ends_with('/'))
-                    writeFile(base / path, content, 0600);
+                    writeFile(base / path, content, path.ends_with("-shared") ? 0640 : 0600);
+                for (fs::path marked = base / path; base == downloads && marked != base; marked = marked.parent_path())
+                    mark(marked);
             }
     }
-    std::string install(const fs::path& from, const fs::path& to = {})
+    std::string install(const fs::path& from, const fs::path& to = {}, platform::Cloning cloning = {})
     {
-        return failureAsOrdinaryUser(folder.path(), [&] { installer::copyLayout(from, to.empty() ? layouts : to); });
+        // A strict umask, as some administrators set, must not take modes from the copy.
+        const mode_t umask = ::umask(077);
+        const std::string failure = failureAsOrdinaryUser(folder.path(), [&] { installer::copyLayout(from, to.empty() ? layouts : to, cloning); });
+        ::umask(umask);
+        return failure;
     }
 };
 
@@ -60,7 +90,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         {"a file over a folder", {{"Foo.bundle/stale", "old"}}, {{"Foo.bundle", "now a file"}}},
         {"a folder over a file", {{"Foo.bundle", "old"}}, {{"Foo.bundle/Contents/new", "now a folder"}}},
         {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
-         {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"},
+         {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"}, {"Foo.bundle/Contents/c-shared", "g"},
           {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
         {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
          {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
@@ -75,6 +105,9 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         // A trailing slash, as a dropped folder's path may have, still names the item.
         EXPECT_EQ(install(downloads / (name + "/")), "");
         EXPECT_EQ(tree(layouts / name), tree(downloads / name));
+        EXPECT_EQ(std::pair(attributes(layouts / name), attributes(downloads / name) > 0), std::pair(0, true)) << quarantine;
+        platform::clearExtendedAttributes(downloads / name);  // the same clearing, where a copy would keep marks
+        EXPECT_EQ(attributes(downloads / name), 0);
         EXPECT_EQ(fs::status(layouts / name).permissions(), fs::perms(fs::is_directory(downloads / name) ? 0755 : 0644));
         EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 2);
         EXPECT_EQ(readFile(layouts / ".keyboard-installer-notes"), "kept");
@@ -119,7 +152,7 @@ TEST_F(CopyLayout, AFailedCopyLeavesTheInstalledLayoutAndNothingElse)
               {{"Foo.bundle/Contents/Foo.keylayout", "newer"}, {"Other", "not a folder"}});
         row.prepare();
         const Entries before = tree(folder.path());
-        const std::string error = install(row.from, row.to);
+        const std::string error = install(row.from, row.to, platform::Cloning::never);
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
         EXPECT_NE(error.find(row.error), std::string::npos) << error;
         EXPECT_EQ(tree(folder.path()), before) << row.error;

@@ -12,16 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 
 namespace fs = std::filesystem;
 using installer::InstallScope;
 using namespace testing_support;
+using ui_testing::validLayout;
 
 namespace {
-
-const std::string layout = "<?xml version=\"1.1\"?>\n<keyboard group=\"0\" id=\"5\" name=\"Test\"/>\n";
 
 std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
 {
@@ -37,7 +37,7 @@ protected:
         // Each launch waits a while for the test to open the gate, then notes its process id and its drop.
         writeScript(home.root / "killall", "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
                                            "echo \"$$ $* $ROW\" >> \"$0.calls\"\n");
-        view.setSystemTools({home.root / "osascript", home.root / "killall"});
+        view.setSystemTools(home.tools());
         view.setScopeProvider([this] { ++scopeCalls; return scope; });
         view.resize(520, 82);
         view.show();
@@ -61,11 +61,20 @@ protected:
         return {enter.isAccepted(), drops && drop.isAccepted()};
     }
 
-    // A name ending in "/" is a bundle folder, dropped with the slash its URL has.
-    QUrl makeItem(const std::string& name, const std::string& content = layout)
+    // A name ending in "/" is a bundle folder, dropped with the slash its URL has. Content "<fifo>"
+    // makes a FIFO and "->target" a link.
+    QUrl makeItem(const std::string& name, const std::string& content)
     {
         const fs::path path = home.root / "source" / name;
-        writeFile(name.ends_with('/') ? path / "Contents/Resources/A.keylayout" : path, content, 0600);
+        if (content == "<fifo>")
+            EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        else if (content.starts_with("->"))
+            fs::create_symlink(content.substr(2), path);
+        else if (!name.ends_with('/'))
+            writeFile(path, content, 0600);
+        else
+            writeFile(path / "Contents/Resources/A.keylayout", content, 0600),
+                writeFile(path / "Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>org.test.keyboardlayout.a</string></dict></plist>");
         return QUrl::fromLocalFile(QFile::decodeName(path.c_str()));
     }
 
@@ -86,17 +95,31 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
     const QString unsupported = QStringLiteral("Please drag a .keylayout file or keyboard .bundle.");
     const QString installed = QStringLiteral("Open Keyboard Settings and add the new input source. "
                                              "If it does not appear immediately, sign out and sign back in.");
+    const std::string taken = validLayout("Taken", 77), copyFailed = "Couldn't copy \"Full.keylayout\" into /Library/Keyboard Layouts";
+    writeFile(home.tools().systemLayouts / "Installed.keylayout", taken);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
-    // Dropped or chosen; osascript: the stand-in's answer; message: how the alert's message starts.
-    const struct { std::vector<std::string> items; bool chosen; InstallScope scope; std::string osascript; QString title, message; int scopeCalls; } table[] = {
-        {{"Layout.keylayout.zip"}, false, current, "exit 0", "Unsupported File", unsupported, 0},
-        {{"Layout", "Good.keylayout"}, false, current, "exit 0", "Unsupported File", unsupported, 0},
-        {{"My Layout.keylayout"}, false, current, "exit 1", "Keyboard Installed", installed, 1},
-        {{"Ünïcode Layouts.Bundle/"}, false, current, "exit 1", "Keyboard Installed", installed, 1},
-        {{"Chosen.keylayout"}, true, current, "exit 1", "Keyboard Installed", installed, 1},
-        {{"Everyone.keylayout"}, true, all, "exit 0", "Keyboard Installed", installed, 1},
-        {{"Cancelled.keylayout"}, false, all, "echo ' User canceled.' >&2; exit 1", "Install Failed", "User canceled.", 1},
-        {{"Colemak.keylayout"}, true, all, "exit 0", "Install Failed", "\"Colemak.keylayout\" is not a keyboard layout: it is a web page.", 0},
+    // Dropped or chosen; content: "" for a valid layout of its own; osascript: the stand-in's answer;
+    // warned: the answer to the warning alert; message: how the last alert's message starts.
+    const struct {
+        std::vector<std::string> items; bool chosen; InstallScope scope; std::string content, osascript;
+        QString warned, title, message; int scopeCalls; bool provider = true;
+    } table[] = {
+        {{"Layout.keylayout.zip"}, false, current, "", "exit 0", "", "Unsupported File", unsupported, 0},
+        {{"Layout", "Good.keylayout"}, false, current, "", "exit 0", "", "Unsupported File", unsupported, 0},
+        {{"My Layout.keylayout"}, false, current, "", "exit 1", "", "Keyboard Installed", installed, 1},
+        {{"Ünïcode Layouts.Bundle/"}, false, current, "", "exit 1", "", "Keyboard Installed", installed, 1},
+        {{"Chosen.keylayout"}, true, current, "", "exit 1", "", "Keyboard Installed", installed, 1},
+        {{"Everyone.keylayout"}, true, all, "", "exit 0", "", "Keyboard Installed", installed, 1},
+        {{"Unasked.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", installed, 0, false},
+        {{"Cancelled.keylayout"}, false, all, "", "echo ' User canceled.' >&2; exit 1", "", "Install Failed", "User canceled.", 1},
+        {{"Full.keylayout"}, false, all, "", "cat >&2 <<'END'\n0:1: execution error: " + copyFailed + ": No space left on device. (1)\nEND\nexit 1", "",
+         "Install Failed", "0:1: execution error: " + QString::fromStdString(copyFailed), 1},
+        {{"Colemak.keylayout"}, true, all, "<!DOCTYPE html>\n<html><body>Colemak", "exit 0", "", "Install Failed",
+         "\"Colemak.keylayout\" is not a keyboard layout: it is a web page.", 0},
+        {{"Pipe.keylayout"}, false, all, "<fifo>", "exit 0", "", "Install Failed", "\"Pipe.keylayout\" is not a keyboard layout: it is not a regular file.", 0},
+        {{"Noise.keylayout"}, false, current, "->/dev/urandom", "exit 0", "", "Install Failed", "\"Noise.keylayout\" is not a keyboard layout: it is not a regular file.", 0},
+        {{"Clash.keylayout"}, false, all, taken, "exit 0", "Escape", "", "", 1},
+        {{"Anyway.keylayout"}, false, current, taken, "exit 0", "Install Anyway", "Keyboard Installed", installed, 1},
     };
     std::string lastInstalled;
     std::string expectedRefreshes;  // in launch order: service and drop
@@ -105,11 +128,14 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         SCOPED_TRACE(name);
         QList<QUrl> urls;
         for (const std::string& item : row.items)
-            urls << makeItem(item, name == "Colemak.keylayout" ? "<!DOCTYPE html>\n<html><body>Colemak" : layout);
+            urls << makeItem(item, row.content.empty() ? validLayout(item, int(&row - table)) : row.content);
         writeScript(home.root / "osascript", "echo \"$ROW\" >> \"$0.calls\"\n" + row.osascript);
         const ScopedEnvironment tag("ROW", name);
         scope = row.scope;
         scopeCalls = 0;
+        if (!row.provider)
+            view.setScopeProvider(nullptr), scope = all;  // what the test's provider would have said
+        alerts.answers = QStringList(row.warned);
 
         const bool succeeded = row.title == u"Keyboard Installed";
         view.setFileChooser([&](QWidget*) { return std::optional(urls.front()); });
@@ -118,18 +144,29 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         } else {
             EXPECT_EQ(drag(dragOf(urls).get()), std::pair(true, succeeded));
         }
-        EXPECT_TRUE(fs::exists(home.root / "source" / name));
+        view.setScopeProvider([this] { ++scopeCalls; return scope; });
+        EXPECT_TRUE(fs::exists(fs::symlink_status(home.root / "source" / name)));
         EXPECT_EQ(scopeCalls, row.scopeCalls);
-        ASSERT_EQ(alerts.alerts.size(), 1);
-        const auto alert = alerts.alerts.takeFirst();
-        EXPECT_EQ(std::pair(alert.text, alert.icon), std::pair(row.title, succeeded ? QMessageBox::Information
-                              : row.message == unsupported ? QMessageBox::Warning : QMessageBox::Critical));
-        EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
-        EXPECT_EQ(alert.missed, QString());
+        ASSERT_EQ(alerts.alerts.size(), int(!row.warned.isEmpty()) + int(!row.title.isEmpty()));
+        if (!row.warned.isEmpty()) {
+            const auto warning = alerts.alerts.takeFirst();
+            EXPECT_EQ(warning.text, QString::fromStdString("\"" + name + "\" May Not Work as Expected"));
+            EXPECT_EQ(std::pair(warning.icon, warning.buttons), std::pair(QMessageBox::Warning, QStringList({"Install Anyway", "Cancel"})));
+            EXPECT_EQ(warning.informativeText.toStdString(), "\"Taken\" in \"" + name + "\" has the same id (77) and name as \"Taken\" in "
+                          "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.");
+            EXPECT_EQ(warning.missed, QString());
+        }
+        for (const auto& alert : alerts.alerts) {
+            EXPECT_EQ(std::pair(alert.text, alert.icon), std::pair(row.title, succeeded ? QMessageBox::Information
+                                  : row.message == unsupported ? QMessageBox::Warning : QMessageBox::Critical));
+            EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
+            EXPECT_EQ(alert.missed, QString());
+        }
+        alerts.alerts.clear();
 
         for (const std::string& item : row.items)
             EXPECT_EQ(fs::exists(home.layouts() / item), succeeded && row.scope == current) << item;
-        const bool asked = row.scope == all && row.scopeCalls == 1;
+        const bool asked = row.scope == all && row.scopeCalls == 1 && row.warned != u"Escape";
         EXPECT_EQ(readFile(home.root / "osascript.calls").find(name) != std::string::npos, asked);
         for (const char* service : {"TextInputMenuAgent", "SystemUIServer", "cfprefsd"})
             expectedRefreshes += succeeded ? service + (" " + name) + "\n" : "";
@@ -173,7 +210,7 @@ TEST_F(DropViewTest, RestsUnlitIgnoresWhatIsNotALocalFileAndOpensTheChooserOnlyF
     ignored[2]->setText(QStringLiteral("Layout.keylayout"));
     for (const auto& data : ignored)
         EXPECT_EQ(drag(data.get()), std::pair(false, false));
-    EXPECT_EQ(drag(dragOf({makeItem("Left.keylayout")}).get(), false), std::pair(true, false)) << "a drag that left";
+    EXPECT_EQ(drag(dragOf({makeItem("Left.keylayout", "")}).get(), false), std::pair(true, false)) << "a drag that left";
     EXPECT_FALSE(view.performDragOperation(nullptr));
     EXPECT_NO_THROW(installer::refreshInputSources(home.root / "missing/killall")) << "nothing to show for it";
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "installer/install_scope.h"
+#include "installer/layout_check.h"
+#include "installer/system_tools.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace installer {
+
+// Library/Keyboard Layouts in the home folder of the user who runs the program (HOME applies).
+std::filesystem::path userLayoutsFolder();
+
+// The folder that a scope installs into.
+std::filesystem::path layoutsFolder(InstallScope scope, const SystemTools& tools);
+
+// The folder as a person reads it: the home folder written as "~".
+std::string displayFolder(const std::filesystem::path& folder);
+
+struct InstalledItem {
+    std::filesystem::path path;
+    InstallScope scope;
+    LayoutReport report;
+};
+
+// Every .keylayout file and .bundle folder in the two folders, by file name, each inspected
+// alone. A missing folder holds none; an item that cannot be read is listed with its problem.
+std::vector<InstalledItem> installedItems(const SystemTools& tools);
+
+// What these layouts, standing at `destination`, would clash with among the installed items:
+// a layout of another item with the same id or name, or an item of the same file name in the
+// other folder. The item already at `destination` is the one replaced, or the same one.
+std::vector<std::string> clashWarnings(const std::filesystem::path& destination,
+                                       const std::vector<KeyboardLayout>& layouts,
+                                       const std::vector<InstalledItem>& installed);
+
+// The installed items with what each clashes with among the others added to its warnings.
+std::vector<InstalledItem> listInstalled(const SystemTools& tools);
+
+}  // namespace installer
