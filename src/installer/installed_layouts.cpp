@@ -78,21 +78,21 @@ std::vector<InstalledItem> installedItems(const SystemTools& tools)
     return items;
 }
 
-std::vector<std::string> clashWarnings(const fs::path& destination, const std::vector<KeyboardLayout>& layouts,
+std::vector<Warning> clashWarnings(const fs::path& destination, const std::vector<KeyboardLayout>& layouts,
                                        const std::vector<InstalledItem>& installed)
 {
-    std::vector<std::string> warnings;
+    std::vector<Warning> warnings;
     for (const InstalledItem& item : installed) {
         if (sameName(item.path, destination)) {
             if (item.path.parent_path() != destination.parent_path())
-                warnings.push_back(platform::inQuotes(destination.filename().string()) + " is also installed in "
-                                   + displayFolder(item.path.parent_path()) + "; the input menu would list it twice.");
+                warnings.push_back({Warning::Kind::installedTwice, platform::inQuotes(destination.filename().string()) + " is also installed in "
+                                   + displayFolder(item.path.parent_path()) + "; the input menu would list it twice."});
             continue;
         }
         for (const KeyboardLayout& layout : layouts)
             for (const KeyboardLayout& other : item.report.layouts)
                 if (layout.id == other.id || layout.name == other.name)
-                    warnings.push_back(clash(layout, other, item));
+                    warnings.push_back({Warning::Kind::duplicate, clash(layout, other, item)});
     }
     return warnings;
 }
@@ -101,7 +101,7 @@ std::vector<InstalledItem> listInstalled(const SystemTools& tools)
 {
     std::vector<InstalledItem> items = installedItems(tools);
     for (InstalledItem& item : items) {
-        std::vector<std::string> clashes = clashWarnings(item.path, item.report.layouts, items);
+        std::vector<Warning> clashes = clashWarnings(item.path, item.report.layouts, items);
         item.report.warnings.insert(item.report.warnings.end(), clashes.begin(), clashes.end());
     }
     return items;

@@ -32,7 +32,7 @@ std::vector<InstalledItem> installedItems(const SystemTools& tools);
 // What these layouts, standing at `destination`, would clash with among the installed items:
 // a layout of another item with the same id or name, or an item of the same file name in the
 // other folder. The item already at `destination` is the one replaced, or the same one.
-std::vector<std::string> clashWarnings(const std::filesystem::path& destination,
+std::vector<Warning> clashWarnings(const std::filesystem::path& destination,
                                        const std::vector<KeyboardLayout>& layouts,
                                        const std::vector<InstalledItem>& installed);
 

@@ -141,7 +141,7 @@ std::vector<fs::path> layoutFilesIn(const fs::path& folder)
 }
 
 // Two layouts of one bundle that share an id or a name: the system shows or keeps only one.
-void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayout>& layouts, std::vector<std::string>& warnings)
+void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayout>& layouts, std::vector<Warning>& warnings)
 {
     std::map<long, const KeyboardLayout*> ids;
     std::map<std::string, const KeyboardLayout*> names;
@@ -150,11 +150,11 @@ void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayou
             return platform::inQuotes(first->file) + " and " + platform::inQuotes(layout.file);
         };
         if (const auto [it, added] = ids.emplace(layout.id, &layout); !added)
-            warnings.push_back(bundle + " holds two layouts with the id " + std::to_string(layout.id) + ", " + pair(it->second)
-                               + "; macOS renumbers or hides one of them.");
+            warnings.push_back({Warning::Kind::duplicate, bundle + " holds two layouts with the id " + std::to_string(layout.id) + ", " + pair(it->second)
+                               + "; macOS renumbers or hides one of them."});
         if (const auto [it, added] = names.emplace(layout.name, &layout); !added)
-            warnings.push_back(bundle + " holds two layouts named " + platform::inQuotes(layout.name) + ", " + pair(it->second)
-                               + "; the input menu would show two entries you cannot tell apart.");
+            warnings.push_back({Warning::Kind::duplicate, bundle + " holds two layouts named " + platform::inQuotes(layout.name) + ", " + pair(it->second)
+                               + "; the input menu would show two entries you cannot tell apart."});
     }
 }
 
@@ -170,30 +170,31 @@ std::optional<std::string> xmlBundleIdentifier(const std::string& bytes)
     return std::nullopt;
 }
 
-void warnOfMetadata(const fs::path& bundle, const std::string& quotedBundle, std::vector<std::string>& warnings)
+void warnOfMetadata(const fs::path& bundle, const std::string& quotedBundle, std::vector<Warning>& warnings)
 {
+    const auto warn = [&](const std::string& message) { warnings.push_back({Warning::Kind::bundleMetadata, message}); };
     constexpr std::string_view marker = ".keyboardlayout.";
     const fs::path plist = bundle / "Contents" / "Info.plist";
     std::string bytes;
     try {
         bytes = platform::readRegularFile(plist, maximumLayoutSize);
     } catch (const platform::Error& error) {
-        warnings.push_back(quotedBundle + (error.code() == ENOENT ? " has no Contents/Info.plist" : " has a Contents/Info.plist that cannot be read")
+        warn(quotedBundle + (error.code() == ENOENT ? " has no Contents/Info.plist" : " has a Contents/Info.plist that cannot be read")
                            + ", which the system reads to register its layouts.");
         return;
     }
     // A binary property list keeps its ASCII strings as they are, so the marker shows in its bytes.
     if (bytes.starts_with("bplist")) {
         if (bytes.find(marker) == std::string::npos)
-            warnings.push_back(quotedBundle + " has a bundle identifier without \"" + std::string(marker)
+            warn(quotedBundle + " has a bundle identifier without \"" + std::string(marker)
                                + "\", which the system expects of keyboard layout bundles.");
         return;
     }
     const std::optional<std::string> identifier = xmlBundleIdentifier(bytes);
     if (!identifier)
-        warnings.push_back(quotedBundle + " has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.");
+        warn(quotedBundle + " has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.");
     else if (identifier->find(marker) == std::string::npos)
-        warnings.push_back(quotedBundle + " has the bundle identifier " + platform::inQuotes(*identifier) + ", without \""
+        warn(quotedBundle + " has the bundle identifier " + platform::inQuotes(*identifier) + ", without \""
                            + std::string(marker) + "\", which the system expects of keyboard layout bundles.");
 }
 
@@ -217,7 +218,7 @@ LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBund
         return report;
     }
     for (const std::string& problem : broken)
-        report.warnings.push_back("In " + quotedBundle + ", " + problem);
+        report.warnings.push_back({Warning::Kind::layoutCannotLoad, "In " + quotedBundle + ", " + problem});
     warnOfDuplicates(quotedBundle, report.layouts, report.warnings);
     warnOfMetadata(bundle, quotedBundle, report.warnings);
     return report;

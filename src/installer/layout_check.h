@@ -15,11 +15,23 @@ struct KeyboardLayout {
     long group = 0;
 };
 
+// What would go wrong with an item that can be installed, and a sentence saying so.
+struct Warning {
+    enum class Kind {
+        layoutCannotLoad,   // one of a bundle's layouts; the others can
+        duplicate,          // two layouts with the same id or name, in the item or beside it
+        installedTwice,     // the same file name in both folders
+        bundleMetadata,     // what the system reads from Contents/Info.plist
+    };
+    Kind kind;
+    std::string message;
+};
+
 // What the checks found in one item. Every problem and warning is a sentence that names the files.
 struct LayoutReport {
     std::vector<KeyboardLayout> layouts;  // those that can load
     std::vector<std::string> problems;    // why the item cannot be installed; none when it can
-    std::vector<std::string> warnings;    // what would go wrong although it can be installed
+    std::vector<Warning> warnings;
     bool installable() const { return problems.empty(); }
 };
 

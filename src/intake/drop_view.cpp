@@ -75,6 +75,14 @@ QString joined(const std::vector<std::string>& sentences, const char* separator)
     return lines.join(QLatin1String(separator));
 }
 
+QString joined(const std::vector<installer::Warning>& warnings)
+{
+    std::vector<std::string> sentences;
+    for (const installer::Warning& warning : warnings)
+        sentences.push_back(warning.message);
+    return joined(sentences, "\n\n");
+}
+
 }  // namespace
 
 DropView::DropView(QWidget* parent)
@@ -181,12 +189,12 @@ bool DropView::installItem(const QUrl& dropped)
             return failed(joined(report.problems, "\n"));
         const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
         const std::filesystem::path folder = installer::layoutsFolder(scope, tools_);
-        const std::vector<std::string> clashes = installer::clashWarnings(
+        const std::vector<installer::Warning> clashes = installer::clashWarnings(
             folder / localPath(name), report.layouts, installer::installedItems(tools_));
         report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
         if (!report.warnings.empty()
             && !askToProceed(QLatin1Char('"') + name + QStringLiteral("\" May Not Work as Expected"),
-                             joined(report.warnings, "\n\n"), AlertStyle::warning, QStringLiteral("Install Anyway")))
+                             joined(report.warnings), AlertStyle::warning, QStringLiteral("Install Anyway")))
             return false;
         if (scope == installer::InstallScope::allUsers)
             installer::installForAllUsers(item, tools_);

@@ -52,7 +52,7 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
         const char* item;
         std::map<std::string, std::string> files;  // path inside the item ("" for itself), content
         bool installable;
-        std::vector<std::string> findings;  // each a part of one problem or warning, all of them
+        std::vector<std::string> findings;  // each a part of one problem, or a warning's kind and message
     } rows[] = {
         {"A.keylayout", {{"", "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n" + good}}, true, {}},
         {"A.keylayout", {{"", layout("group=\"0\" id=\" +7 \" name=\"\"", "<layouts/><modifierMap/><keyMapSet><key output=\"&#x0008;\"/></keyMapSet>")}}, true, {}},
@@ -84,15 +84,15 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
 
         {"B.bundle", {{resources + "A.keylayout", good}, {resources + "B.keylayout", layout("group=\"0\" id=\"-5\" name=\"Good\"")},
                       {resources + "C.keylayout", "<fifo>"}, {info, plist("org.x.b")}}, true,
-         {"In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: it is not a regular file.",
-          "\"B.bundle\" holds two layouts with the id -5, \"A.keylayout\" and \"B.keylayout\"; macOS renumbers",
-          "\"B.bundle\" holds two layouts named \"Good\", \"A.keylayout\" and \"B.keylayout\"",
-          "\"B.bundle\" has the bundle identifier \"org.x.b\", without \".keyboardlayout.\""}},
-        {"B.bundle", {{resources + "A.keylayout", good}}, true, {"\"B.bundle\" has no Contents/Info.plist"}},
-        {"B.bundle", {{resources + "A.keylayout", good}, {info, "<fifo>"}}, true, {"has a Contents/Info.plist that cannot be read"}},
-        {"B.bundle", {{resources + "A.keylayout", good}, {info, "<plist><dict/></plist>"}}, true, {"has no CFBundleIdentifier"}},
+         {"0 In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: it is not a regular file.",
+          "1 \"B.bundle\" holds two layouts with the id -5, \"A.keylayout\" and \"B.keylayout\"; macOS renumbers",
+          "1 \"B.bundle\" holds two layouts named \"Good\", \"A.keylayout\" and \"B.keylayout\"",
+          "3 \"B.bundle\" has the bundle identifier \"org.x.b\", without \".keyboardlayout.\""}},
+        {"B.bundle", {{resources + "A.keylayout", good}}, true, {"3 \"B.bundle\" has no Contents/Info.plist"}},
+        {"B.bundle", {{resources + "A.keylayout", good}, {info, "<fifo>"}}, true, {"3 \"B.bundle\" has a Contents/Info.plist that cannot be read"}},
+        {"B.bundle", {{resources + "A.keylayout", good}, {info, "<plist><dict/></plist>"}}, true, {"3 \"B.bundle\" has no CFBundleIdentifier"}},
         {"B.bundle", {{resources + "A.keylayout", good}, {info, "bplist00\xd1\x01\x02_\x10\x16org.x.keyboardlayout.b"}}, true, {}},
-        {"B.bundle", {{resources + "A.keylayout", good}, {info, "bplist00\xd1\x01\x02_org.x.b"}}, true, {"has a bundle identifier without"}},
+        {"B.bundle", {{resources + "A.keylayout", good}, {info, "bplist00\xd1\x01\x02_org.x.b"}}, true, {"3 \"B.bundle\" has a bundle identifier without"}},
     };
     for (const auto& row : rows) {
         const TemporaryFolder folder;
@@ -100,9 +100,10 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
             make((inside.empty() ? folder / row.item : folder / row.item / inside).lexically_normal(), content);
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / (std::string(row.item) + "/"));
         std::string findings;
-        for (const auto& list : {report.problems, report.warnings})
-            for (const std::string& finding : list)
-                findings += finding + "\n";
+        for (const std::string& problem : report.problems)
+            findings += problem + "\n";
+        for (const auto& warning : report.warnings)
+            findings += std::to_string(int(warning.kind)) + " " + warning.message + "\n";
         EXPECT_EQ(report.installable(), row.installable) << findings;
         EXPECT_EQ(report.problems.size() + report.warnings.size(), row.findings.size()) << findings;
         for (const std::string& finding : row.findings)
@@ -128,18 +129,18 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
     const struct { InstallScope scope; const char* file; long id; const char* name; std::vector<std::string> warnings; } rows[] = {
         {InstallScope::currentUser, "Mine.keylayout", 1, "One", {}},
         {InstallScope::currentUser, "MINE.keylayout", 1, "One", {}},
-        {InstallScope::allUsers, "Mine.keylayout", 1, "One", {"\"Mine.keylayout\" is also installed in ~/Library/Keyboard Layouts; the input menu would list it twice."}},
-        {InstallScope::currentUser, "New.keylayout", 3, "Fresh", {"\"Fresh\" in \"New.keylayout\" has the same id (3) as \"Three\" in \"Other.bundle\" in " + system.string()
+        {InstallScope::allUsers, "Mine.keylayout", 1, "One", {"2 \"Mine.keylayout\" is also installed in ~/Library/Keyboard Layouts; the input menu would list it twice."}},
+        {InstallScope::currentUser, "New.keylayout", 3, "Fresh", {"1 \"Fresh\" in \"New.keylayout\" has the same id (3) as \"Three\" in \"Other.bundle\" in " + system.string()
                                                                     + "; macOS renumbers or hides one of them."}},
-        {InstallScope::allUsers, "N.keylayout", 9, "Two", {"\"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ~/Library/Keyboard Layouts; the input",
-                                                           "\"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in " + system.string()}},
+        {InstallScope::allUsers, "N.keylayout", 9, "Two", {"1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ~/Library/Keyboard Layouts; the input",
+                                                           "1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in " + system.string()}},
     };
     const auto installed = installer::installedItems(tools);
     for (const auto& row : rows) {
         const auto warnings = installer::clashWarnings(installer::layoutsFolder(row.scope, tools) / row.file, {{row.file, row.name, row.id, 0}}, installed);
         ASSERT_EQ(warnings.size(), row.warnings.size()) << row.file;
         for (std::size_t i = 0; i < warnings.size(); ++i)
-            EXPECT_TRUE(warnings[i].starts_with(row.warnings[i])) << warnings[i];
+            EXPECT_TRUE((std::to_string(int(warnings[i].kind)) + " " + warnings[i].message).starts_with(row.warnings[i])) << warnings[i].message;
     }
 
     std::vector<std::string> listed;
