@@ -1,8 +1,6 @@
 # What makes keyboard-installer a macOS app: its bundle properties, its Info.plist, its icon,
 # and the install rules that deploy Qt into the bundle and sign it.
 
-# The oldest macOS the Qt we build against supports (Homebrew's current Qt 6 needs 13).
-set(KEYBOARD_INSTALLER_MACOS_MINIMUM 13.0)
 set(KEYBOARD_INSTALLER_INFO_PLIST ${PROJECT_SOURCE_DIR}/packaging/macos/Info.plist.in)
 set(KEYBOARD_INSTALLER_ICNS ${PROJECT_SOURCE_DIR}/packaging/macos/KeyboardInstaller.icns)
 

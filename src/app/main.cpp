@@ -6,8 +6,10 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    // macOS takes the bundle's icon; elsewhere the window shows this one.
+#ifndef Q_OS_MACOS
+    // macOS shows the bundle's icon, which setting one here would replace in the Dock.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/keyboard-installer.png")));
+#endif
     app::AppDelegate delegate;
     QApplication::setQuitOnLastWindowClosed(
         delegate.applicationShouldTerminateAfterLastWindowClosed());

@@ -18,8 +18,12 @@ bool isDarkAppearance(const QPalette& palette)
 
 QColor controlAccentColor(const QPalette& palette)
 {
-    // Qt's highlight is the user's accent colour on macOS.
+    // On macOS Highlight is the pale selection colour; the accent has its own role since Qt 6.6.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    return palette.color(QPalette::Active, QPalette::Accent);
+#else
     return palette.color(QPalette::Active, QPalette::Highlight);
+#endif
 }
 
 QColor clearColor()

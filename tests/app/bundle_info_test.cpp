@@ -28,7 +28,7 @@ TEST(BundleInfo, TheRenderedInfoPlistIsAPropertyListWithTheAppsKeys)
         else if (!open.isEmpty() && xml.name() != u"array")
             dicts[open.last()] << key + u'=' + (xml.name() == u"string" ? xml.readElementText() : xml.name().toString());
     }
-    ASSERT_EQ(dicts.size(), 3);
+    ASSERT_EQ(dicts.size(), 5);
     for (const QString entry : {"CFBundleName=Keyboard Installer", "CFBundleDisplayName=Keyboard Installer",
                                 "CFBundlePackageType=APPL", "NSHighResolutionCapable=true",
                                 "CFBundleShortVersionString=" PROJECT_VERSION, "CFBundleVersion=" PROJECT_VERSION,
@@ -36,11 +36,14 @@ TEST(BundleInfo, TheRenderedInfoPlistIsAPropertyListWithTheAppsKeys)
                                 "CFBundleExecutable=.+", "CFBundleIconFile=.+", "NSHumanReadableCopyright=.+",
                                 "LSMinimumSystemVersion=[0-9]+\\.[0-9]+"})
         EXPECT_EQ(dicts[0].filter(QRegularExpression(u'^' + entry + u'$')).size(), 1) << entry.toStdString();
-    // Finder's "Open With" and the Dock offer us for both kinds, never as their default handler.
+    // Finder's "Open With" and the Dock offer us for both kinds, never as their default handler;
+    // layouts by the type we import (an XML file named .keylayout), not by the extension alone.
     for (qsizetype i = 1; i < dicts.size(); ++i)
         dicts[i].sort();
     EXPECT_EQ(dicts.sliced(1), (QList<QStringList>{
-        {"CFBundleTypeExtensions=keylayout", "CFBundleTypeName=Keyboard Layout", "CFBundleTypeRole=Viewer", "LSHandlerRank=Alternate"},
+        {"CFBundleTypeName=Keyboard Layout", "CFBundleTypeRole=Viewer", "LSHandlerRank=Alternate", "LSItemContentTypes=com.apple.keylayout"},
         {"CFBundleTypeExtensions=bundle", "CFBundleTypeName=Keyboard Layout Bundle", "CFBundleTypeRole=Viewer",
-         "LSHandlerRank=Alternate", "LSTypeIsPackage=true"}}));
+         "LSHandlerRank=Alternate", "LSTypeIsPackage=true"},
+        {"UTTypeConformsTo=public.xml", "UTTypeDescription=Keyboard Layout", "UTTypeIdentifier=com.apple.keylayout"},
+        {"public.filename-extension=keylayout"}}));
 }
