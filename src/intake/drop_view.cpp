@@ -12,6 +12,7 @@
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
 #include "platform/error.h"
+#include "platform/input_sources.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -200,6 +201,8 @@ bool DropView::installItem(const QUrl& dropped)
             installer::installForAllUsers(item, tools_);
         else
             installer::copyLayout(item, folder);
+        // So the layout can be chosen at once, without signing out; it is no reason to fail.
+        platform::registerInputSource(folder / localPath(name));
     } catch (const platform::Error& error) {
         return failed(QString::fromStdString(error.localizedDescription()));
     } catch (const std::exception& error) {
@@ -209,6 +212,7 @@ bool DropView::installItem(const QUrl& dropped)
 
     installer::refreshInputSources(tools_.killall);
     showInstalled(name);
+    emit installed(name);
     showAlert(QStringLiteral("Keyboard Installed"),
               QStringLiteral("Open Keyboard Settings and add the new input source. "
                              "If it does not appear immediately, sign out and sign back in."),

@@ -53,6 +53,10 @@ public:
     // Transparent at rest, the accent colour while a drag hovers or the view has focus.
     QColor borderColor() const;
 
+signals:
+    // A layout has been installed, before the alert that says so comes up.
+    void installed(const QString& name);
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;

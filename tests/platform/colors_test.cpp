@@ -7,7 +7,11 @@ TEST(Colors, NamedColoursAreTheSystemsInEitherAppearance)
 {
     QPalette light, dark;
     light.setColor(QPalette::Window, QColor(236, 236, 236));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    light.setColor(QPalette::Accent, QColor(200, 30, 90));
+#else
     light.setColor(QPalette::Highlight, QColor(200, 30, 90));
+#endif
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
     const struct { QColor (*color)(const QPalette&); QColor light, dark; } table[] = {
         {platform::systemBlueColor, QColor(0, 122, 255), QColor(10, 132, 255)},
