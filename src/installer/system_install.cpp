@@ -1,11 +1,10 @@
 #include "installer/system_install.h"
 
 #include "installer/item_name.h"
+#include "installer/privileged.h"
 #include "installer/quoting.h"
 #include "platform/error.h"
 #include "platform/files.h"
-#include "platform/process.h"
-#include "platform/text.h"
 #include "platform/uuid.h"
 
 #include <exception>
@@ -29,15 +28,6 @@ std::string privilegedCommand(const std::string& stagedPath, const std::string& 
         + "; /usr/bin/find " + destination + " -type d -exec /bin/chmod 755 {} \\;"
         + "; /usr/bin/find " + destination + " -type f -exec /bin/chmod 644 {} \\;"
         + "; /usr/bin/xattr -cr " + destination + " 2>/dev/null || true";
-}
-
-std::string failureMessage(const platform::ProcessResult& result)
-{
-    auto candidate = platform::decodeUtf8(result.standardError);
-    if (!candidate)
-        candidate = platform::decodeUtf8(result.standardOutput);
-    const std::string message = platform::trimmedWhitespaceAndNewlines(candidate.value_or(""));
-    return message.empty() ? "Administrator installation was cancelled or failed." : message;
 }
 
 // The staging folder goes away on every way out, and a failed removal never hides the outcome.
@@ -78,7 +68,7 @@ fs::path stagingRoot()
 
 }  // namespace
 
-void installForAllUsers(const fs::path& item, const SystemTools& tools)
+void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation)
 {
     const std::string name = installableName(item);
     const StagingFolder staging(stagingRoot() / platform::newUuidString());
@@ -88,10 +78,7 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools)
     platform::copyItem(platform::withoutTrailingSlashes(item), staged);
 
     const std::string command = privilegedCommand(staged.string(), std::string(systemFolder) + "/" + name);
-    const std::string source = "do shell script " + appleScriptString(command) + " with administrator privileges";
-    const platform::ProcessResult result = platform::runToEnd(tools.osascript.string(), {"-e", source});
-    if (!result.succeeded())
-        throw platform::Error("KeyboardInstaller", result.terminationStatus, failureMessage(result));
+    runPrivileged(command, tools, elevation, "Administrator installation was cancelled or failed.");
 }
 
 }  // namespace installer
