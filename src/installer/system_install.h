@@ -7,9 +7,9 @@
 
 namespace installer {
 
-// Installs the layout into /Library/Keyboard Layouts through one privileged shell command,
-// approved by an administrator or run by a caller that is root already. Blocks until the command
-// has ended. Throws platform::Error.
+// Installs the layout into tools.systemLayouts through one privileged shell command. The item
+// there is replaced only by a complete copy owned by root:wheel; a failed step leaves it as it
+// was. Blocks until the command has ended. Throws platform::Error.
 void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {},
                         Elevation elevation = Elevation::administratorPrompt);
 
