@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "platform/uuid.h"
 
+#include <cerrno>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -68,6 +69,14 @@ std::string installCommand(const fs::path& folder, const std::string& name, cons
         + "; /bin/rm -rf \"$o\" 2>/dev/null || :";
 }
 
+// Moved aside first, the item is gone from its name at once; a failed removal after that leaves
+// only a sibling of ours for the next run to take away.
+std::string removeCommand(const fs::path& folder, const std::string& name, const std::string& uuid)
+{
+    const std::string step = "; run \"remove \\\"$n\\\" from $d\" ";
+    return commandStart(folder, name, uuid, "") + step + "/bin/mv -f \"$p\" \"$o\"" + step + "/bin/rm -rf \"$o\"";
+}
+
 // The staging folder goes away on every way out, and a failed removal never hides the outcome.
 class StagingFolder {
 public:
@@ -117,6 +126,21 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevatio
     platform::copyItem(platform::withoutTrailingSlashes(item), staged);
     runPrivileged(installCommand(tools.systemLayouts, name, staged, uuid), tools, elevation,
                   "Administrator installation was cancelled or failed.");
+}
+
+void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation)
+{
+    // More than one path component could reach outside the folder; a NUL would cut the command short.
+    if (name.empty() || name == "." || name == ".."
+        || name.find_first_of(std::string_view("/\0", 2)) != std::string::npos)
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              "Couldn't remove " + platform::inQuotes(name)
+                                  + ": it does not name a keyboard layout file or bundle.");
+    if (!platform::itemOrLinkExists(tools.systemLayouts / name))
+        throw platform::Error(platform::posixDomain, ENOENT,
+                              platform::inQuotes(name) + " is not installed for all users.");
+    runPrivileged(removeCommand(tools.systemLayouts, name, platform::newUuidString()), tools, elevation,
+                  "Administrator removal was cancelled or failed.");
 }
 
 }  // namespace installer

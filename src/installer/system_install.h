@@ -4,6 +4,7 @@
 #include "installer/system_tools.h"
 
 #include <filesystem>
+#include <string>
 
 namespace installer {
 
@@ -12,5 +13,11 @@ namespace installer {
 // was. Blocks until the command has ended. Throws platform::Error.
 void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {},
                         Elevation elevation = Elevation::administratorPrompt);
+
+// Removes the item named `name` (a file name, no slash) from tools.systemLayouts through one
+// privileged command. A name that is not installed is refused before anyone is asked.
+// Throws platform::Error.
+void removeForAllUsers(const std::string& name, const SystemTools& tools = {},
+                       Elevation elevation = Elevation::administratorPrompt);
 
 }  // namespace installer

@@ -13,7 +13,7 @@ using namespace testing_support;
 using Entries = std::map<std::string, std::string>;  // relative path -> content, or "->x" for a link to x
 constexpr Elevation asRoot = Elevation::alreadyRoot, prompt = Elevation::administratorPrompt;
 
-// Installs as an ordinary user. The stand-in osascript and shell keep their arguments
+// Installs and removes as an ordinary user. The stand-in osascript and shell keep their arguments
 // and the staging folder's mode, then do what the test gives them; the shell goes on to run the
 // command with the system tools (stand-ins that log their arguments) and the system folder in `root`.
 class ForAllUsers : public testing::Test {
@@ -38,6 +38,7 @@ protected:
             tool(path, work);
     }
     std::string install(const fs::path& item, Elevation how = asRoot) { return asUser([&] { installForAllUsers(item, tools, how); }); }
+    std::string remove(const std::string& name, Elevation how = asRoot) { return asUser([&] { removeForAllUsers(name, tools, how); }); }
     std::string asUser(const std::function<void()>& action) { return failureAsOrdinaryUser(folder.path(), action); }
     // What the stand-in got, UUIDs as "UUID".
     std::string received() { return std::regex_replace(readFile(folder / "received"), std::regex("[0-9A-F]{8}-[0-9A-F-]{27}"), "UUID"); }
@@ -140,4 +141,25 @@ TEST_F(ForAllUsers, AFailedRunOrARefusalThrowsItsStatusAndMessage)
         EXPECT_EQ(install(downloads / row.item, row.how), row.error);
         EXPECT_EQ(fs::exists(folder / "arguments"), row.error.starts_with("KeyboardInstaller")) << row.error;
     }
+}
+
+// Moved aside under a name of ours first, the item is never left half removed under its own name; a
+// failed removal leaves only that sibling, which the next run takes away. A name not installed is refused first.
+TEST_F(ForAllUsers, RemovesTheNamedItemThroughOneCommand)
+{
+    plant(system, {{"Foo.bundle/Contents/Foo.keylayout", "installed"}, {"Other.keylayout", "kept"}, {".keyboard-installer-1F2E-old.tmp", "left"}});
+    for (const std::string name : {"", ".", "..", "Foo.bundle/Contents", "Missing.keylayout"})
+        EXPECT_EQ(remove(name), name.starts_with("Missing") ? "POSIX 2 \"Missing.keylayout\" is not installed for all users."
+                  : "POSIX 22 Couldn't remove \"" + name + "\": it does not name a keyboard layout file or bundle.");
+    EXPECT_FALSE(fs::exists(folder / "received"));
+    tool("bin/rm", "case $2 in *-old.tmp) echo 'rm: x: Operation not permitted' >&2; exit 1; esac; rm");
+    EXPECT_EQ(remove("Foo.bundle"), "KeyboardInstaller 1 Couldn't remove \"Foo.bundle\" from " + system.string() + ": Operation not permitted.");
+    const std::string d = system.string();
+    EXPECT_EQ(received(), "d='" + d + "'; n='Foo.bundle'; p='" + d + "/Foo.bundle'; o='" + d + "/.keyboard-installer-UUID-old.tmp'; run() { w=$1; shift; "
+                       "e=$(\"$@\" 2>&1 >/dev/null) && return; e=${e##*: }; printf '%s\\n' \"Couldn't $w${e:+: ${e%.}}.\" >&2; exit 1; }; "
+                       "for x in \"$d\"/.keyboard-installer-?*.tmp; do /bin/rm -rf \"$x\" 2>/dev/null; done; "
+                       "run \"remove \\\"$n\\\" from $d\" /bin/mv -f \"$p\" \"$o\"; run \"remove \\\"$n\\\" from $d\" /bin/rm -rf \"$o\"");
+    tool("bin/rm", "rm");
+    EXPECT_EQ(remove("Other.keylayout"), "");
+    EXPECT_TRUE(fs::is_empty(system));
 }
