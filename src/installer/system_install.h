@@ -1,13 +1,23 @@
 #pragma once
 
+#include "installer/privileged.h"
 #include "installer/system_tools.h"
 
 #include <filesystem>
+#include <string>
 
 namespace installer {
 
-// Installs the layout into /Library/Keyboard Layouts through one privileged shell command
-// that an administrator approves. Blocks until osascript has ended. Throws platform::Error.
-void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {});
+// Installs the layout into tools.systemLayouts through one privileged shell command. The item
+// there is replaced only by a complete copy owned by root:wheel; a failed step leaves it as it
+// was. Blocks until the command has ended. Throws platform::Error.
+void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {},
+                        Elevation elevation = Elevation::administratorPrompt);
+
+// Removes the item named `name` (a file name, no slash) from tools.systemLayouts through one
+// privileged command. A name that is not installed is refused before anyone is asked.
+// Throws platform::Error.
+void removeForAllUsers(const std::string& name, const SystemTools& tools = {},
+                       Elevation elevation = Elevation::administratorPrompt);
 
 }  // namespace installer

@@ -1,6 +1,7 @@
 #include "installer/user_install.h"
 
 #include "installer/item_name.h"
+#include "installer/temporary_names.h"
 #include "platform/error.h"
 #include "platform/extended_attributes.h"
 #include "platform/files.h"
@@ -16,11 +17,6 @@ namespace fs = std::filesystem;
 
 namespace installer {
 namespace {
-
-// The system loads only names ending in .keylayout or .bundle, so a half-made copy under such a
-// name is never taken for a layout.
-constexpr std::string_view temporaryPrefix = ".keyboard-installer-";
-constexpr std::string_view temporarySuffix = ".tmp";
 
 fs::path temporarySibling(const fs::path& folder, std::string_view tag)
 {
@@ -43,9 +39,7 @@ void removeLeftovers(const fs::path& folder)
     std::error_code error;
     for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator();
          it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() > temporaryPrefix.size() + temporarySuffix.size() && name.starts_with(temporaryPrefix)
-            && name.ends_with(temporarySuffix))
+        if (isTemporarySibling(it->path().filename().string()))
             removeQuietly(it->path());
     }
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace installer {
+
+// Half-made copies and replaced items wait beside the installed ones under names like
+// ".keyboard-installer-<UUID>.tmp" or ".keyboard-installer-<UUID>-old.tmp". The system loads
+// only names ending in .keylayout or .bundle, so it never takes one of these for a layout.
+inline constexpr std::string_view temporaryPrefix = ".keyboard-installer-";
+inline constexpr std::string_view temporarySuffix = ".tmp";
+
+// Whether the name is one of ours, which an interrupted install may have left behind.
+inline bool isTemporarySibling(std::string_view fileName)
+{
+    return fileName.size() > temporaryPrefix.size() + temporarySuffix.size() && fileName.starts_with(temporaryPrefix)
+        && fileName.ends_with(temporarySuffix);
+}
+
+}  // namespace installer
