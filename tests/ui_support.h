@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace ui_testing {
 
 struct AlertRecord {

@@ -1,15 +1,18 @@
 #include "app/app_delegate.h"
 
+#include "app/installed_layouts_window.h"
 #include "app/person_view.h"
 #include "app/scope_button.h"
 #include "intake/drop_view.h"
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileOpenEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -24,6 +27,21 @@ using platform::Anchor;
 using platform::equal;
 
 constexpr QSize windowSize(760, 500);
+
+// A button that reads as a link, for what is beside the window's purpose.
+QPushButton* linkButton(const QString& text)
+{
+    auto* button = new QPushButton(text);
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    QFont font = button->font();
+    font.setPixelSize(13);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, platform::systemBlueColor(palette));
+    button->setPalette(palette);
+    return button;
+}
 
 }  // namespace
 
@@ -84,16 +102,37 @@ void AppDelegate::applicationDidFinishLaunching()
     auto* dropView = new intake::DropView;
     dropView->setObjectName(QStringLiteral("dropView"));
     dropView->setScopeProvider(scopeProvider());
+    dropView->setSystemTools(tools_);
     dropView_ = dropView;
+    connect(dropView, &intake::DropView::installed, this, [this] {
+        if (installedWindow_)
+            installedWindow_->reload();
+    });
+
+    QPushButton* installedLink = linkButton(QStringLiteral("Installed Layouts…"));
+    installedLink->setObjectName(QStringLiteral("installedLayoutsLink"));
+    installedLink->setAccessibleDescription(QStringLiteral("Lists the installed keyboard layouts and removes one"));
+    connect(installedLink, &QPushButton::clicked, this, &AppDelegate::showInstalledLayouts);
+    auto* showInstalled = new QAction(QStringLiteral("Installed Layouts…"), window_.get());
+    showInstalled->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Command-L on macOS
+    showInstalled->setShortcutContext(Qt::ApplicationShortcut);
+    window_->addAction(showInstalled);
+    connect(showInstalled, &QAction::triggered, this, &AppDelegate::showInstalledLayouts);
+#ifdef Q_OS_MACOS
+    // Without a parent it is the menu bar at the top of the screen.
+    menuBar_ = std::make_unique<QMenuBar>();
+    menuBar_->addMenu(QStringLiteral("Window"))->addAction(showInstalled);
+#endif
 
     QWidget* content = window_.get();
     for (QWidget* view : {static_cast<QWidget*>(personView), static_cast<QWidget*>(groupView_),
                           static_cast<QWidget*>(currentButton_.get()),
                           static_cast<QWidget*>(allButton_.get()),
-                          static_cast<QWidget*>(dropView)})
+                          static_cast<QWidget*>(dropView), static_cast<QWidget*>(installedLink)})
         view->setParent(content);  // a view added later lies above the ones before it
     QWidget::setTabOrder(currentButton_.get(), allButton_.get());
     QWidget::setTabOrder(allButton_.get(), dropView);
+    QWidget::setTabOrder(dropView, installedLink);
 
     auto* layout = new platform::AnchorLayout(content);
     layout->activateConstraints({
@@ -117,6 +156,9 @@ void AppDelegate::applicationDidFinishLaunching()
         equal(dropView, Anchor::bottom, content, Anchor::bottom, -28),
         equal(dropView, Anchor::width, 520),
         equal(dropView, Anchor::height, 82),
+        // In the margin under the drop area, against its right edge.
+        equal(installedLink, Anchor::trailing, dropView, Anchor::trailing),
+        equal(installedLink, Anchor::centerY, content, Anchor::bottom, -14),
     });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -127,6 +169,31 @@ void AppDelegate::applicationDidFinishLaunching()
 
     for (const QUrl& url : std::exchange(pendingOpens_, {}))
         dropView_->installItem(url);
+}
+
+void AppDelegate::setSystemTools(installer::SystemTools tools)
+{
+    tools_ = std::move(tools);
+    if (dropView_)
+        dropView_->setSystemTools(tools_);
+    if (installedWindow_)
+        installedWindow_->setSystemTools(tools_);
+}
+
+void AppDelegate::showInstalledLayouts()
+{
+    if (!installedWindow_) {
+        installedWindow_ = std::make_unique<InstalledLayoutsWindow>();
+        installedWindow_->setSystemTools(tools_);
+    }
+    installedWindow_->show();
+    installedWindow_->raise();
+    installedWindow_->activateWindow();
+}
+
+InstalledLayoutsWindow* AppDelegate::installedLayoutsWindow() const
+{
+    return installedWindow_.get();
 }
 
 void AppDelegate::selectCurrent()

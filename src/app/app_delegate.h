@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer/install_scope.h"
+#include "installer/system_tools.h"
 
 #include <QList>
 #include <QObject>
@@ -10,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QMenuBar;
 class QWidget;
 
 namespace intake {
@@ -18,6 +21,7 @@ class DropView;
 
 namespace app {
 
+class InstalledLayoutsWindow;
 class PersonView;
 class ScopeButton;
 
@@ -38,6 +42,13 @@ public:
     installer::InstallScope selectedScope() const;
     QWidget* window() const;
 
+    // The system programs and the all-users folder both windows use; a test sets stand-ins.
+    void setSystemTools(installer::SystemTools tools);
+
+    // Brings the list of installed layouts to the front, opening it the first time.
+    void showInstalledLayouts();
+    InstalledLayoutsWindow* installedLayoutsWindow() const;
+
     // Reads the selection at each call; answers currentUser once this delegate is gone.
     std::function<installer::InstallScope()> scopeProvider();
 
@@ -48,8 +59,11 @@ private:
     void select(installer::InstallScope scope);
     void configureScopeButton(ScopeButton* button, const QString& description);
 
+    installer::SystemTools tools_;
+    std::unique_ptr<InstalledLayoutsWindow> installedWindow_;
     // Declared before the buttons, so the buttons leave the window before it goes.
     std::unique_ptr<QWidget> window_;
+    std::unique_ptr<QMenuBar> menuBar_;
     installer::InstallScope selectedScope_ = installer::InstallScope::currentUser;
     std::unique_ptr<ScopeButton> currentButton_;
     std::unique_ptr<ScopeButton> allButton_;

@@ -1,6 +1,7 @@
 #include "installer/installed_layouts.h"
 
 #include "installer/file_names.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <pwd.h>
@@ -95,6 +96,13 @@ std::vector<Warning> clashWarnings(const fs::path& destination, const std::vecto
                     warnings.push_back({Warning::Kind::duplicate, clash(layout, other, item)});
     }
     return warnings;
+}
+
+std::vector<Warning> installWarnings(const fs::path& item, const std::vector<KeyboardLayout>& layouts,
+                                     InstallScope scope, const SystemTools& tools)
+{
+    const fs::path destination = layoutsFolder(scope, tools) / platform::lastPathComponent(item);
+    return clashWarnings(destination, layouts, installedItems(tools));
 }
 
 std::vector<InstalledItem> listInstalled(const SystemTools& tools)

@@ -36,6 +36,10 @@ std::vector<Warning> clashWarnings(const std::filesystem::path& destination,
                                        const std::vector<KeyboardLayout>& layouts,
                                        const std::vector<InstalledItem>& installed);
 
+// What the item's layouts would clash with once installed in the scope's folder.
+std::vector<Warning> installWarnings(const std::filesystem::path& item, const std::vector<KeyboardLayout>& layouts,
+                                     InstallScope scope, const SystemTools& tools);
+
 // The installed items with what each clashes with among the others added to its warnings.
 std::vector<InstalledItem> listInstalled(const SystemTools& tools);
 

@@ -4,15 +4,13 @@
 #include "installer/installed_layouts.h"
 #include "installer/layout_check.h"
 #include "installer/refresh.h"
-#include "installer/system_install.h"
-#include "installer/user_install.h"
+#include "installer/install.h"
 #include "intake/accessible_drop_view.h"
 #include "intake/alert.h"
 #include "intake/layout_file_dialog.h"
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
 #include "platform/error.h"
-#include "platform/input_sources.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -189,20 +187,13 @@ bool DropView::installItem(const QUrl& dropped)
         if (!report.installable())
             return failed(joined(report.problems, "\n"));
         const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
-        const std::filesystem::path folder = installer::layoutsFolder(scope, tools_);
-        const std::vector<installer::Warning> clashes = installer::clashWarnings(
-            folder / localPath(name), report.layouts, installer::installedItems(tools_));
+        const std::vector<installer::Warning> clashes = installer::installWarnings(item, report.layouts, scope, tools_);
         report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
         if (!report.warnings.empty()
             && !askToProceed(QLatin1Char('"') + name + QStringLiteral("\" May Not Work as Expected"),
                              joined(report.warnings), AlertStyle::warning, QStringLiteral("Install Anyway")))
             return false;
-        if (scope == installer::InstallScope::allUsers)
-            installer::installForAllUsers(item, tools_);
-        else
-            installer::copyLayout(item, folder);
-        // So the layout can be chosen at once, without signing out; it is no reason to fail.
-        platform::registerInputSource(folder / localPath(name));
+        installer::installLayout(item, scope, tools_);
     } catch (const platform::Error& error) {
         return failed(QString::fromStdString(error.localizedDescription()));
     } catch (const std::exception& error) {

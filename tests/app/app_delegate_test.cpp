@@ -1,5 +1,6 @@
 #include "app/app_delegate.h"
 
+#include "app/installed_layouts_window.h"
 #include "app/person_view.h"
 #include "app/scope_button.h"
 #include "intake/drop_view.h"
@@ -7,6 +8,7 @@
 #include "ui_support.h"
 
 #include <QFileOpenEvent>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,9 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root / name)));
         return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
     };
+    writeScript(home.root / "osascript", "echo \"$2\" > \"$0.calls\"");
     auto delegate = std::make_unique<app::AppDelegate>();
+    delegate->setSystemTools(home.tools());
     EXPECT_EQ(delegate->window(), nullptr);
     EXPECT_TRUE(delegate->applicationShouldTerminateAfterLastWindowClosed());
     EXPECT_TRUE(open("Early.keylayout"));
@@ -48,6 +52,8 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         {"currentButton", QRect(70, 283, 260, 62)}, {"allButton", QRect(420, 282, 260, 62)},
         {"dropView", QRect(120, 390, 520, 82)},
     };
+    const QRect link = view("installedLayoutsLink")->geometry();
+    EXPECT_TRUE(link.right() == 639 && link.top() > 472 && link.bottom() < 500) << "in the margin, under the drop area's right edge";
     for (const auto& [name, frame] : frames) {
         ASSERT_NE(view(name), nullptr) << name;
         EXPECT_EQ(view(name)->geometry(), frame) << name;
@@ -70,9 +76,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     EXPECT_EQ(view("hintLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(dark)) << "installed";
 
     writeFile(home.root / "Keys.keylayout", ui_testing::validLayout("Keys", 1), 0644);
-    writeScript(home.root / "osascript", "echo \"$2\" > \"$0.calls\"");
     auto* dropView = static_cast<intake::DropView*>(view("dropView"));
-    dropView->setSystemTools(home.tools());
     dropView->setFileChooser([&](QWidget*) {
         return std::optional(QUrl::fromLocalFile(QString::fromStdString(home.root / "Keys.keylayout")));
     });
@@ -86,6 +90,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         {Qt::Key_Space, false, all, InstallScope::allUsers},
         {Qt::Key_Tab, false, dropView, InstallScope::allUsers},
         {Qt::Key_Space, false, dropView, InstallScope::allUsers},
+        {Qt::Key_Tab, false, view("installedLayoutsLink"), InstallScope::allUsers},
         {Qt::Key_Tab, false, current, InstallScope::allUsers},  // and round again
     };
     ASSERT_EQ(window->focusWidget(), current) << "at start";
@@ -108,6 +113,17 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         << "installed in the scope chosen last";
     ASSERT_EQ(alerts.alerts.size(), 1);
     EXPECT_EQ(alerts.alerts.front().text + alerts.alerts.front().missed, QStringLiteral("Keyboard Installed"));
+
+    // The installed layouts: by the shortcut, then the link, always the one window, in front.
+    QTest::keySequence(window, QKeySequence(Qt::CTRL | Qt::Key_L));
+    QWidget* installed = delegate->installedLayoutsWindow();
+    ASSERT_TRUE(installed && QTest::qWaitForWindowActive(installed));
+    EXPECT_EQ(installed->windowTitle(), QStringLiteral("Installed Keyboard Layouts"));
+    EXPECT_NE(installed->findChild<QTreeWidget*>()->topLevelItem(0)->text(1), QString()) << "lists what was installed";
+    window->activateWindow();
+    QTest::keyClick(view("installedLayoutsLink"), Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(installed));
+    EXPECT_EQ(delegate->installedLayoutsWindow(), installed);
 
     const auto provider = delegate->scopeProvider();
     EXPECT_EQ(provider(), InstallScope::allUsers);

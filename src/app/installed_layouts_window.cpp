@@ -1,0 +1,242 @@
+#include "app/installed_layouts_window.h"
+
+#include "installer/refresh.h"
+#include "installer/system_install.h"
+#include "intake/alert.h"
+#include "platform/error.h"
+#include "platform/trash.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+namespace app {
+
+namespace {
+
+using installer::InstalledItem;
+using installer::Warning;
+
+enum Column { nameColumn, fileColumn, scopeColumn, noteColumn };
+
+QString fileName(const InstalledItem& item)
+{
+    return QFile::decodeName(item.path.filename().c_str());
+}
+
+QString layoutNames(const InstalledItem& item)
+{
+    QStringList names;
+    for (const installer::KeyboardLayout& layout : item.report.layouts)
+        names << QString::fromStdString(layout.name);
+    return names.join(QStringLiteral(", "));
+}
+
+// A word or two for each kind of finding; the full sentences are the row's description.
+QString note(const InstalledItem& item)
+{
+    QStringList notes;
+    if (!item.report.installable())
+        notes << QStringLiteral("Cannot load");
+    for (const Warning& warning : item.report.warnings) {
+        const QString word = warning.kind == Warning::Kind::duplicate        ? QStringLiteral("Duplicate id or name")
+                           : warning.kind == Warning::Kind::installedTwice   ? QStringLiteral("Installed in both places")
+                           : warning.kind == Warning::Kind::layoutCannotLoad ? QStringLiteral("Some layouts cannot load")
+                                                                             : QStringLiteral("Incomplete bundle information");
+        if (!notes.contains(word))
+            notes << word;
+    }
+    return notes.join(QStringLiteral(", "));
+}
+
+QString findings(const InstalledItem& item)
+{
+    QStringList sentences;
+    for (const std::string& problem : item.report.problems)
+        sentences << QString::fromStdString(problem);
+    for (const Warning& warning : item.report.warnings)
+        sentences << QString::fromStdString(warning.message);
+    return sentences.join(u'\n');
+}
+
+// Rows go by the names the input menu shows; an item without one goes by its file name.
+QString sortKey(const InstalledItem& item)
+{
+    const QString names = layoutNames(item);
+    return names.isEmpty() ? fileName(item) : names;
+}
+
+}  // namespace
+
+InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , list_(new QTreeWidget)
+    , emptyLabel_(new QLabel(QStringLiteral("No keyboard layouts are installed, for you or for all users.")))
+    , removeButton_(new QPushButton(QStringLiteral("Remove…")))
+#ifdef Q_OS_MACOS
+    , showButton_(new QPushButton(QStringLiteral("Show in Finder")))
+#else
+    , showButton_(new QPushButton(QStringLiteral("Show in Folder")))
+#endif
+{
+    setWindowTitle(QStringLiteral("Installed Keyboard Layouts"));
+    resize(680, 360);
+
+    list_->setObjectName(QStringLiteral("layoutList"));
+    list_->setHeaderLabels({QStringLiteral("Layout"), QStringLiteral("File"), QStringLiteral("For"), QStringLiteral("Note")});
+    list_->setAccessibleName(QStringLiteral("Installed keyboard layouts"));
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->header()->setStretchLastSection(true);
+    list_->setColumnWidth(nameColumn, 190);
+    list_->setColumnWidth(fileColumn, 190);
+    list_->setColumnWidth(scopeColumn, 100);
+    emptyLabel_->setAlignment(Qt::AlignCenter);
+    emptyLabel_->setWordWrap(true);
+    removeButton_->setObjectName(QStringLiteral("removeButton"));
+    showButton_->setObjectName(QStringLiteral("showButton"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(showButton_);
+    buttons->addWidget(removeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(emptyLabel_);
+    layout->addLayout(buttons);
+
+    list_->installEventFilter(this);
+    connect(removeButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::removeSelected);
+    connect(showButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::showSelectedInFolder);
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &InstalledLayoutsWindow::updateButtons);
+    reload();
+}
+
+void InstalledLayoutsWindow::setSystemTools(installer::SystemTools tools)
+{
+    tools_ = std::move(tools);
+    reload();
+}
+
+void InstalledLayoutsWindow::reload()
+{
+    const InstalledItem* selected = selectedItem();
+    const std::filesystem::path keep = selected ? selected->path : std::filesystem::path();
+    const int keepRow = std::max(0, list_->indexOfTopLevelItem(list_->currentItem()));
+    items_ = installer::listInstalled(tools_);
+    std::stable_sort(items_.begin(), items_.end(), [](const InstalledItem& a, const InstalledItem& b) {
+        return sortKey(a).localeAwareCompare(sortKey(b)) < 0;
+    });
+
+    list_->clear();
+    QTreeWidgetItem* current = nullptr;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const InstalledItem& item = items_[i];
+        auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item),
+                                                item.scope == installer::InstallScope::allUsers ? QStringLiteral("All users")
+                                                                                                : QStringLiteral("Current user"),
+                                                note(item)});
+        row->setData(nameColumn, Qt::UserRole, QVariant::fromValue(i));
+        const QString details = findings(item);
+        for (int column = 0; column < list_->columnCount(); ++column) {
+            row->setToolTip(column, details);
+            row->setData(column, Qt::AccessibleDescriptionRole, details);
+        }
+        if (item.path == keep)
+            current = row;
+    }
+    // A removed row's place goes to the row that moved up into it.
+    if (!current && !items_.empty())
+        current = list_->topLevelItem(std::min(keepRow, list_->topLevelItemCount() - 1));
+    list_->setCurrentItem(current);
+    list_->setVisible(!items_.empty());
+    emptyLabel_->setVisible(items_.empty());
+    updateButtons();
+}
+
+void InstalledLayoutsWindow::removeSelected()
+{
+    const InstalledItem* selected = selectedItem();
+    if (!selected)
+        return;
+    const InstalledItem item = *selected;
+    const QString name = fileName(item);
+    const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
+    if (!intake::askToProceed(QStringLiteral("Remove \"%1\"?").arg(name),
+                              forAllUsers ? QStringLiteral("It is removed for every user of this computer, once an administrator approves.")
+                                          : QStringLiteral("It goes to the Trash, from where you can put it back."),
+                              intake::AlertStyle::warning, QStringLiteral("Remove")))
+        return;
+    try {
+        if (forAllUsers)
+            installer::removeForAllUsers(item.path.filename().string(), tools_);
+        else
+            platform::moveToTrash(item.path);
+    } catch (const std::exception& error) {
+        reload();
+        intake::showAlert(QStringLiteral("Remove Failed"), QString::fromStdString(error.what()), intake::AlertStyle::critical);
+        return;
+    }
+    installer::refreshInputSources(tools_.killall);
+    reload();
+    intake::showAlert(QStringLiteral("Keyboard Layout Removed"),
+                      QStringLiteral("\"%1\" leaves the input menu once you switch to another input source. "
+                                     "If it still shows, sign out and sign back in.").arg(name),
+                      intake::AlertStyle::informational);
+}
+
+void InstalledLayoutsWindow::showSelectedInFolder()
+{
+    if (const InstalledItem* selected = selectedItem())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(selected->path.parent_path().c_str())));
+}
+
+bool InstalledLayoutsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Delete or Backspace on a row asks to remove it, as the button does.
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+            removeSelected();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InstalledLayoutsWindow::changeEvent(QEvent* event)
+{
+    // What another app or a Finder window changed shows as soon as the window comes forward.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        reload();
+    QWidget::changeEvent(event);
+}
+
+const InstalledItem* InstalledLayoutsWindow::selectedItem() const
+{
+    const QList<QTreeWidgetItem*> rows = list_->selectedItems();
+    if (rows.isEmpty())
+        return nullptr;
+    return &items_.at(rows.first()->data(nameColumn, Qt::UserRole).value<std::size_t>());
+}
+
+void InstalledLayoutsWindow::updateButtons()
+{
+    const bool selected = selectedItem() != nullptr;
+    removeButton_->setEnabled(selected);
+    showButton_->setEnabled(selected);
+}
+
+}  // namespace app

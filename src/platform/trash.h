@@ -1,0 +1,10 @@
+#pragma once
+
+#include <filesystem>
+
+namespace platform {
+
+// Moves the item into the user's Trash, from where it can be put back. Throws Error.
+void moveToTrash(const std::filesystem::path& item);
+
+}  // namespace platform

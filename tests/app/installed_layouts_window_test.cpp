@@ -1,0 +1,108 @@
+#include "app/installed_layouts_window.h"
+
+#include "ui_support.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+using ui_testing::validLayout;
+
+namespace {
+
+// Receives what "Show in Folder" asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+}  // namespace
+
+// Both folders listed with what is wrong with each item, then removed from the keyboard: into the
+// Trash for the current user, through the administrator's command for all users.
+TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
+{
+    ui_testing::TemporaryHome home;
+    ui_testing::AlertCatcher alerts;
+    const ScopedEnvironment data("XDG_DATA_HOME", (home.root / "data").string());  // missing, as on a fresh account
+    const fs::path user = home.layouts(), system = home.tools().systemLayouts;
+    writeScript(home.root / "killall", "echo \"$*\" >> \"$0.calls\"");
+    app::InstalledLayoutsWindow window;
+    window.setSystemTools(home.tools());
+    auto* list = window.findChild<QTreeWidget*>();
+    EXPECT_TRUE(list->isHidden() && !window.findChild<QLabel*>()->isHidden()) << "an empty list says so";
+
+    for (const auto& [path, content] : std::map<fs::path, std::string>{
+             {user / "Zed.keylayout", validLayout("Alpha", 1)}, {user / "Twice.keylayout", validLayout("Twice", 3)},
+             {system / "Twice.keylayout", validLayout("Twice", 3)}, {system / "Broken.keylayout", ""},
+             {system / "Clash.keylayout", validLayout("Gamma", 1)}, {system / ".keyboard-installer-1.tmp", ""}})
+        writeFile(path, content);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "reads the folders again when it comes forward";
+    const auto rows = [&] {
+        QStringList texts;
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            QStringList columns;
+            for (int column = 0; column < list->columnCount(); ++column)
+                columns << list->topLevelItem(row)->text(column);
+            texts << columns.join(u'|');
+        }
+        return texts;
+    };
+    EXPECT_EQ(rows(), QStringList({"Alpha|Zed.keylayout|Current user|Duplicate id or name", "|Broken.keylayout|All users|Cannot load",
+                                   "Gamma|Clash.keylayout|All users|Duplicate id or name", "Twice|Twice.keylayout|Current user|Installed in both places",
+                                   "Twice|Twice.keylayout|All users|Installed in both places"}));
+    EXPECT_TRUE(list->topLevelItem(1)->data(0, Qt::AccessibleDescriptionRole).toString().contains(u"the file is empty"));
+
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    auto* remove = window.findChild<QPushButton*>(QStringLiteral("removeButton"));
+    auto* show = window.findChild<QPushButton*>(QStringLiteral("showButton"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_TRUE(remove->isEnabled() && show->isEnabled());
+    list->clearSelection();
+    EXPECT_FALSE(remove->isEnabled() || show->isEnabled()) << "nothing chosen";
+    QTest::keyClick(list, Qt::Key_Home);
+    alerts.answers = QStringList{"Escape", "Remove"};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_TRUE(fs::exists(user / "Zed.keylayout")) << "cancelled";
+    QTest::keyClick(list, Qt::Key_Backspace);
+    EXPECT_TRUE(!fs::exists(user / "Zed.keylayout") && fs::exists(home.root / "data/Trash/files/Zed.keylayout"));
+    QTest::mouseClick(show, Qt::LeftButton);  // the row below moves up into the selection
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(system.string()))});
+
+    writeScript(home.root / "osascript", "echo ' User canceled.' >&2; exit 1");
+    list->setCurrentItem(list->topLevelItem(1));
+    alerts.answers = QStringList{"Remove", "Remove"};
+    QTest::mouseClick(remove, Qt::LeftButton);
+    writeScript(home.root / "osascript", "printf '%s' \"$2\" > \"$0.source\"; rm '" + (system / "Clash.keylayout").string() + "'");
+    QTest::mouseClick(remove, Qt::LeftButton);
+    const std::string source = readFile(home.root / "osascript.source");
+    EXPECT_TRUE(source.starts_with("do shell script \"d='" + system.string() + "'; n='Clash.keylayout'; p='")
+                && source.ends_with("/bin/rm -rf \\\"$o\\\"\" with administrator privileges")) << source;
+    EXPECT_EQ(rows().size(), 3);
+    EXPECT_EQ(readFile(home.root / "killall.calls"), "TextInputMenuAgent\nSystemUIServer\ncfprefsd\n"
+                                                     "TextInputMenuAgent\nSystemUIServer\ncfprefsd\n") << "after each removal, not the failed one";
+
+    QStringList seen;
+    for (const auto& alert : alerts.alerts)
+        seen << alert.text + u'|' + alert.informativeText.section(u' ', 0, 3) + u'|' + alert.buttons.join(u',') + alert.missed;
+    EXPECT_EQ(seen, QStringList({"Remove \"Zed.keylayout\"?|It goes to the|Remove,Cancel",
+                                 "Remove \"Zed.keylayout\"?|It goes to the|Remove,Cancel",
+                                 "Keyboard Layout Removed|\"Zed.keylayout\" leaves the input|OK",
+                                 "Remove \"Clash.keylayout\"?|It is removed for|Remove,Cancel", "Remove Failed|User canceled.|OK",
+                                 "Remove \"Clash.keylayout\"?|It is removed for|Remove,Cancel",
+                                 "Keyboard Layout Removed|\"Clash.keylayout\" leaves the input|OK"}));
+}
+
+#include "installed_layouts_window_test.moc"
