@@ -185,6 +185,8 @@ void AppDelegate::showInstalledLayouts()
     if (!installedWindow_) {
         installedWindow_ = std::make_unique<InstalledLayoutsWindow>();
         installedWindow_->setSystemTools(tools_);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            installedWindow_->move(screen->availableGeometry().center() - installedWindow_->rect().center());
     }
     installedWindow_->show();
     installedWindow_->raise();
