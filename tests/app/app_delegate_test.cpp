@@ -120,6 +120,10 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     ASSERT_TRUE(installed && QTest::qWaitForWindowActive(installed));
     EXPECT_EQ(installed->windowTitle(), QStringLiteral("Installed Keyboard Layouts"));
     EXPECT_NE(installed->findChild<QTreeWidget*>()->topLevelItem(0)->text(1), QString()) << "lists what was installed";
+    delegate->selectCurrent();
+    EXPECT_TRUE(open("Fresher.keylayout")) << "installed while the list is open";
+    EXPECT_EQ(installed->findChild<QTreeWidget*>()->findItems(QStringLiteral("Fresher.keylayout"), Qt::MatchExactly, 1).size(), 1);
+    delegate->selectAll();
     window->activateWindow();
     QTest::keyClick(view("installedLayoutsLink"), Qt::Key_Space);
     EXPECT_TRUE(QTest::qWaitForWindowActive(installed));

@@ -123,7 +123,8 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
              {user / "Mine.keylayout", layout("group=\"0\" id=\"1\" name=\"One\"")}, {user / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\"")},
              {system / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\"")}, {system / "Broken.keylayout", ""},
              {system / "Other.bundle/Contents/Resources/X.keylayout", layout("group=\"0\" id=\"3\" name=\"Three\"")},
-             {system / ".keyboard-installer-1.tmp", layout("group=\"0\" id=\"1\" name=\"One\"")}, {system / "Notes.txt", "x"}})
+             {system / ".keyboard-installer-1.tmp", layout("group=\"0\" id=\"1\" name=\"One\"")}, {system / "Notes.txt", "x"},
+             {system / "Pipe.keylayout", "<fifo>"}})
         make(path, content);
     using installer::InstallScope;
     const struct { InstallScope scope; const char* file; long id; const char* name; std::vector<std::string> warnings; } rows[] = {
@@ -149,5 +150,5 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
                          + std::to_string(item.report.layouts.size()) + std::to_string(item.report.problems.size())
                          + std::to_string(item.report.warnings.size()));
     EXPECT_EQ(listed, (std::vector<std::string>{"Mine.keylayout user 100", "Same.keylayout user 101", "Broken.keylayout all 010",
-                                                "Other.bundle all 101", "Same.keylayout all 101"}));
+                                                "Other.bundle all 101", "Pipe.keylayout all 010", "Same.keylayout all 101"}));
 }
