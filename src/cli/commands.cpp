@@ -84,10 +84,8 @@ ExitCode check(const std::vector<fs::path>& items, const Options& options)
         const bool ok = accepted(report, options);
         allAccepted = allAccepted && ok;
         const std::string name = platform::inQuotes(platform::lastPathComponent(item));
-        if (options.json) {
-            document.append(checkedItemJson(item.string(), report, ok));
-            continue;
-        }
+        // People read the findings even where the JSON goes to a file.
+        document.append(checkedItemJson(item.string(), report, ok));
         tellFindings(report);
         tell(ok ? name + " can be installed." : report.installable() ? name + " is refused: --strict refuses warnings."
                                                                      : name + " cannot be installed.");

@@ -84,7 +84,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "\"Good.keylayout\" can be installed.\nRefused: \"Missing.keylayout\" could not be found; it may have been moved or deleted.\n"
          "\"Missing.keylayout\" cannot be installed.\n\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a .keylayout file or "
          "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n", "", "", "Taken.keylayout", 0},
-        {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"}, 1, "",
+        {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"}, 1, "Refused: " + web + "\n\"Web.keylayout\" cannot be installed.\n"
+         "Warning: " + clash + "\n\"Clash.keylayout\" can be installed.\n",
          "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [\"" + std::regex_replace(web, std::regex("\""), "\\\"")
              + "\"],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
              + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
