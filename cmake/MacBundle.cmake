@@ -37,19 +37,48 @@ function(keyboard_installer_render_info_plist target output)
     configure_file(${KEYBOARD_INSTALLER_INFO_PLIST} ${output})
 endfunction()
 
+# HELPERS are command-line tools that ship beside the app's own executable in Contents/MacOS,
+# deployed and signed with it.
 function(keyboard_installer_install_bundle target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" HELPERS)
     install(TARGETS ${target} BUNDLE DESTINATION . RUNTIME DESTINATION bin)
+    if(arg_HELPERS)
+        # Installing the app installs them, so building it builds them.
+        add_dependencies(${target} ${arg_HELPERS})
+    endif()
     if(NOT APPLE)
+        if(arg_HELPERS)
+            install(TARGETS ${arg_HELPERS} RUNTIME DESTINATION bin)
+        endif()
         return()
     endif()
-    # Copies Qt's frameworks and the cocoa platform plugin into the bundle (macdeployqt).
-    if(Qt6_VERSION VERSION_LESS 6.5)
-        qt_generate_deploy_app_script(TARGET ${target} FILENAME_VARIABLE deploy_script)
-    else()
-        qt_generate_deploy_app_script(TARGET ${target} OUTPUT_SCRIPT deploy_script)
+    get_target_property(app ${target} OUTPUT_NAME)
+    set(macos "${app}.app/Contents/MacOS")
+    set(helpers "")
+    foreach(helper IN LISTS arg_HELPERS)
+        install(TARGETS ${helper} RUNTIME DESTINATION "${macos}")
+        string(APPEND helpers " \"${macos}/$<TARGET_FILE_NAME:${helper}>\"")
+    endforeach()
+    # Copies Qt's frameworks and the cocoa platform plugin into the bundle (macdeployqt), and points
+    # the helpers, through -executable=, at the frameworks there.
+    set(deploy "qt_deploy_runtime_dependencies(EXECUTABLE \"${app}.app\"")
+    if(helpers)
+        string(APPEND deploy " ADDITIONAL_EXECUTABLES${helpers}")
     endif()
-    install(SCRIPT ${deploy_script})
-    # Deployment rewrote the binaries after linking; Apple silicon runs only signed ones.
+    string(APPEND deploy ")\n")
+    if(Qt6_VERSION VERSION_LESS 6.5)
+        set(deploy_script "${CMAKE_CURRENT_BINARY_DIR}/deploy-${target}.cmake")
+        file(GENERATE OUTPUT "${deploy_script}" CONTENT "include(\"${QT_DEPLOY_SUPPORT}\")\n${deploy}")
+    else()
+        qt_generate_deploy_script(TARGET ${target} OUTPUT_SCRIPT deploy_script CONTENT "${deploy}")
+    endif()
+    install(SCRIPT "${deploy_script}")
+    # Deployment rewrote the binaries after linking; Apple silicon runs only signed ones. The
+    # helpers first, then the bundle that seals them.
+    foreach(helper IN LISTS arg_HELPERS)
+        install(CODE "execute_process(COMMAND codesign --force --sign -
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${macos}/$<TARGET_FILE_NAME:${helper}>\" COMMAND_ERROR_IS_FATAL ANY)")
+    endforeach()
     install(CODE "execute_process(COMMAND codesign --force --deep --sign -
-        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/Keyboard Installer.app\" COMMAND_ERROR_IS_FATAL ANY)")
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${app}.app\" COMMAND_ERROR_IS_FATAL ANY)")
 endfunction()

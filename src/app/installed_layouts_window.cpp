@@ -43,21 +43,12 @@ QString layoutNames(const InstalledItem& item)
     return names.join(QStringLiteral(", "));
 }
 
-// A word or two for each kind of finding; the full sentences are the row's description.
 QString note(const InstalledItem& item)
 {
-    QStringList notes;
-    if (!item.report.installable())
-        notes << QStringLiteral("Cannot load");
-    for (const Warning& warning : item.report.warnings) {
-        const QString word = warning.kind == Warning::Kind::duplicate        ? QStringLiteral("Duplicate id or name")
-                           : warning.kind == Warning::Kind::installedTwice   ? QStringLiteral("Installed in both places")
-                           : warning.kind == Warning::Kind::layoutCannotLoad ? QStringLiteral("Some layouts cannot load")
-                                                                             : QStringLiteral("Incomplete bundle information");
-        if (!notes.contains(word))
-            notes << word;
-    }
-    return notes.join(QStringLiteral(", "));
+    QStringList words;
+    for (const std::string& word : installer::notes(item.report))
+        words << QString::fromStdString(word);
+    return words.join(QStringLiteral(", "));
 }
 
 QString findings(const InstalledItem& item)
@@ -145,9 +136,7 @@ void InstalledLayoutsWindow::reload()
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const InstalledItem& item = items_[i];
         auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item),
-                                                item.scope == installer::InstallScope::allUsers ? QStringLiteral("All users")
-                                                                                                : QStringLiteral("Current user"),
-                                                note(item)});
+                                                QString::fromStdString(installer::scopeName(item.scope)), note(item)});
         row->setData(nameColumn, Qt::UserRole, QVariant::fromValue(i));
         const QString details = findings(item);
         for (int column = 0; column < list_->columnCount(); ++column) {

@@ -115,4 +115,25 @@ std::vector<InstalledItem> listInstalled(const SystemTools& tools)
     return items;
 }
 
+std::string scopeName(InstallScope scope)
+{
+    return scope == InstallScope::allUsers ? "All users" : "Current user";
+}
+
+std::vector<std::string> notes(const LayoutReport& report)
+{
+    std::vector<std::string> words;
+    if (!report.installable())
+        words.push_back("Cannot load");
+    for (const Warning& warning : report.warnings) {
+        const char* word = warning.kind == Warning::Kind::duplicate        ? "Duplicate id or name"
+                         : warning.kind == Warning::Kind::installedTwice   ? "Installed in both places"
+                         : warning.kind == Warning::Kind::layoutCannotLoad ? "Some layouts cannot load"
+                                                                           : "Incomplete bundle information";
+        if (std::find(words.begin(), words.end(), word) == words.end())
+            words.push_back(word);
+    }
+    return words;
+}
+
 }  // namespace installer

@@ -43,4 +43,11 @@ std::vector<Warning> installWarnings(const std::filesystem::path& item, const st
 // The installed items with what each clashes with among the others added to its warnings.
 std::vector<InstalledItem> listInstalled(const SystemTools& tools);
 
+// Whom the scope installs for, as a list shows it: "Current user" or "All users".
+std::string scopeName(InstallScope scope);
+
+// A word or two for each kind of finding in the report, each once, in the order found: what a
+// list of installed items shows beside one; the sentences say the rest.
+std::vector<std::string> notes(const LayoutReport& report);
+
 }  // namespace installer

@@ -1,4 +1,5 @@
 #include "app/installed_layouts_window.h"
+#include "platform/process.h"
 
 #include "ui_support.h"
 
@@ -91,8 +92,10 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     EXPECT_TRUE(source.starts_with("do shell script \"d='" + system.string() + "'; n='Clash.keylayout'; p='")
                 && source.ends_with("/bin/rm -rf \\\"$o\\\"\" with administrator privileges")) << source;
     EXPECT_EQ(rows().size(), 3);
-    EXPECT_EQ(readFile(home.root / "killall.calls"), "TextInputMenuAgent\nSystemUIServer\ncfprefsd\n"
-                                                     "TextInputMenuAgent\nSystemUIServer\ncfprefsd\n") << "after each removal, not the failed one";
+    // A refresh starts its three services at once, in no set order, and does not wait for them.
+    const auto calls = [&] { return platform::runToEnd("/bin/sh", {"-c", "LC_ALL=C sort \"$0\"", (home.root / "killall.calls").string()}).standardOutput; };
+    EXPECT_TRUE(eventually([&] { return calls() == "SystemUIServer\nSystemUIServer\nTextInputMenuAgent\nTextInputMenuAgent\ncfprefsd\ncfprefsd\n"; }))
+        << calls() << "after each removal, not the failed one";
 
     QStringList seen;
     for (const auto& alert : alerts.alerts)

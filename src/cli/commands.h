@@ -1,0 +1,33 @@
+#pragma once
+
+#include "installer/system_tools.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// What a command ends with, for the script or CI step that runs it.
+enum ExitCode { succeeded = 0, failed = 1, usageError = 2 };
+
+struct Options {
+    bool json = false;
+    bool strict = false;  // warnings refuse an item as problems do
+    bool allUsers = false;
+    installer::SystemTools tools;
+};
+
+// The checks of a drop, for the current user, on each item.
+ExitCode check(const std::vector<std::filesystem::path>& items, const Options& options);
+
+// Installs each item as a drop would, then refreshes the input menu once.
+ExitCode install(const std::vector<std::filesystem::path>& items, const Options& options);
+
+// What is installed in both folders, with what the checks find.
+ExitCode list(const Options& options);
+
+// Removes the installed items of these file names, then refreshes the input menu once.
+ExitCode remove(const std::vector<std::string>& names, const Options& options);
+
+}  // namespace cli

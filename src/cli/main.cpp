@@ -1,0 +1,119 @@
+// keylayout: the app's checks, install, list and removal for a terminal, a script run as root by
+// a management tool, or a layout author's CI.
+
+#include "cli/commands.h"
+#include "cli/output.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <map>
+
+namespace {
+
+const char* const description = R"(Installs macOS keyboard layouts (.keylayout files and keyboard .bundle folders) the way
+Keyboard Installer does: the same checks, the same copy, the same refresh of the input menu.
+Messages go to standard error; --json prints one JSON document on standard output.
+
+Commands:
+  check [--json] [--strict] ITEM...
+      Checks each item as a drop would and says what it finds.
+      Exits 0 when every item can be installed, warnings allowed; 1 when any is refused,
+      or with --strict has a warning.
+        keylayout check --strict --json Build/Colemak.keylayout
+  install [--all-users] [--strict] ITEM...
+      Installs each item for the current user (~/Library/Keyboard Layouts) or for all users
+      (/Library/Keyboard Layouts): run as root, without asking; otherwise an administrator
+      approves. Warnings are printed and the item installed, unless --strict refuses it.
+      Exits 1 when any item was not installed; the others are still tried.
+        sudo keylayout install --all-users Colemak.bundle
+  list [--json]
+      Lists the layouts installed for the current user and for all users, with notes on
+      what the checks find wrong.
+        keylayout list
+  remove [--all-users] NAME...
+      Removes installed items by file name: into the Trash, or for all users. Exits as
+      install does.
+        keylayout remove Colemak.keylayout
+
+A usage error exits with 2.)";
+
+// Which options each command takes; anything else is a usage error.
+const std::map<QString, QStringList> commandOptions = {
+    {"check", {"json", "strict"}}, {"install", {"all-users", "strict"}}, {"list", {"json"}}, {"remove", {"all-users"}}};
+
+cli::ExitCode usageError(const QString& message)
+{
+    cli::tell("keylayout: " + message.toStdString() + " Run \"keylayout --help\" for the commands.");
+    return cli::usageError;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("keylayout"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KEYBOARD_INSTALLER_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    const QCommandLineOption help = parser.addHelpOption(), version = parser.addVersionOption();
+    parser.addOptions({{"json", "Print one JSON document on standard output (check, list)."},
+                       {"strict", "Refuse items with warnings too (check, install)."},
+                       {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."}});
+    // Seams for tests: the system programs and the all-users folder.
+    std::map<QString, std::filesystem::path*> toolOptions;
+    cli::Options options;
+    for (const auto& [name, tool] : {std::pair{"osascript", &options.tools.osascript}, {"killall", &options.tools.killall},
+                                     {"shell", &options.tools.shell}, {"system-layouts", &options.tools.systemLayouts}}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("path"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+        toolOptions[QString::fromLatin1(name)] = tool;
+    }
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, install, list or remove."));
+    parser.addPositionalArgument(QStringLiteral("items"), QStringLiteral("Layout files or bundles; for remove, installed file names."),
+                                 QStringLiteral("[ITEM|NAME...]"));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(cli::succeeded);
+    if (parser.isSet(version))
+        parser.showVersion();
+
+    QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("No command given."));
+    const QString command = arguments.takeFirst();
+    const auto allowed = commandOptions.find(command);
+    if (allowed == commandOptions.end())
+        return usageError(QStringLiteral("Unknown command \"%1\".").arg(command));
+    for (const QString& name : parser.optionNames())
+        if (!toolOptions.count(name) && !allowed->second.contains(name))
+            return usageError(QStringLiteral("%1 takes no --%2.").arg(command, name));
+    if (command == u"list" ? !arguments.isEmpty() : arguments.isEmpty())
+        return usageError(command == u"list" ? QStringLiteral("list takes no items.")
+                                             : QStringLiteral("%1 needs at least one item.").arg(command));
+
+    options.json = parser.isSet(QStringLiteral("json"));
+    options.strict = parser.isSet(QStringLiteral("strict"));
+    options.allUsers = parser.isSet(QStringLiteral("all-users"));
+    for (const auto& [name, tool] : toolOptions)
+        if (parser.isSet(name))
+            *tool = QFile::encodeName(parser.value(name)).toStdString();
+    std::vector<std::filesystem::path> items;
+    std::vector<std::string> names;
+    for (const QString& argument : arguments)
+        items.emplace_back(QFile::encodeName(argument).toStdString()), names.push_back(items.back().string());
+
+    if (command == u"check")
+        return cli::check(items, options);
+    if (command == u"install")
+        return cli::install(items, options);
+    if (command == u"list")
+        return cli::list(options);
+    return cli::remove(names, options);
+}

@@ -1,0 +1,120 @@
+#include "cli/output.h"
+
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+namespace cli {
+namespace {
+
+QJsonArray strings(const std::vector<std::string>& texts)
+{
+    QJsonArray array;
+    for (const std::string& text : texts)
+        array.append(QString::fromStdString(text));
+    return array;
+}
+
+QJsonArray warnings(const installer::LayoutReport& report)
+{
+    QJsonArray array;
+    for (const installer::Warning& warning : report.warnings)
+        array.append(QString::fromStdString(warning.message));
+    return array;
+}
+
+QJsonArray layouts(const installer::LayoutReport& report)
+{
+    QJsonArray array;
+    for (const installer::KeyboardLayout& layout : report.layouts)
+        array.append(QJsonObject{{"file", QString::fromStdString(layout.file)},
+                                 {"name", QString::fromStdString(layout.name)},
+                                 {"id", qint64(layout.id)},
+                                 {"group", qint64(layout.group)}});
+    return array;
+}
+
+std::string joined(const std::vector<std::string>& texts)
+{
+    std::string result;
+    for (const std::string& text : texts)
+        result += (result.empty() ? "" : ", ") + text;
+    return result;
+}
+
+// Characters, not bytes, so that names in any script line up.
+std::size_t width(const std::string& text)
+{
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+void tell(const std::string& line)
+{
+    std::cerr << line << '\n';
+}
+
+void tellFindings(const installer::LayoutReport& report)
+{
+    for (const std::string& problem : report.problems)
+        tell("Refused: " + problem);
+    for (const installer::Warning& warning : report.warnings)
+        tell("Warning: " + warning.message);
+}
+
+void tellInstalled(const std::vector<installer::InstalledItem>& items)
+{
+    if (items.empty())
+        return tell("No keyboard layouts are installed, for you or for all users.");
+    std::vector<std::vector<std::string>> rows;
+    std::size_t widths[3] = {};
+    for (const installer::InstalledItem& item : items) {
+        std::vector<std::string> names;
+        for (const installer::KeyboardLayout& layout : item.report.layouts)
+            names.push_back(layout.name);
+        rows.push_back({item.path.filename().string(), installer::scopeName(item.scope), joined(names),
+                        joined(installer::notes(item.report))});
+        for (std::size_t column = 0; column < 3; ++column)
+            widths[column] = std::max(widths[column], width(rows.back()[column]));
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::string line;
+        for (std::size_t column = 0; column < 3; ++column)
+            line += rows[i][column] + std::string(widths[column] - width(rows[i][column]) + 2, ' ');
+        line += rows[i][3];
+        tell(line.substr(0, line.find_last_not_of(' ') + 1));
+        for (const std::string& problem : items[i].report.problems)
+            tell("    " + problem);
+        for (const installer::Warning& warning : items[i].report.warnings)
+            tell("    " + warning.message);
+    }
+}
+
+void printJson(const QJsonArray& document)
+{
+    const QByteArray text = QJsonDocument(document).toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
+}
+
+QJsonObject checkedItemJson(const std::string& item, const installer::LayoutReport& report, bool installable)
+{
+    return {{"item", QString::fromStdString(item)},
+            {"installable", installable},
+            {"layouts", layouts(report)},
+            {"problems", strings(report.problems)},
+            {"warnings", warnings(report)}};
+}
+
+QJsonObject installedItemJson(const installer::InstalledItem& item)
+{
+    return {{"item", QString::fromStdString(item.path.filename().string())},
+            {"scope", item.scope == installer::InstallScope::allUsers ? "allUsers" : "currentUser"},
+            {"layouts", layouts(item.report)},
+            {"problems", strings(item.report.problems)},
+            {"warnings", warnings(item.report)}};
+}
+
+}  // namespace cli

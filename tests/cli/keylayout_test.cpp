@@ -1,0 +1,145 @@
+#include "platform/process.h"
+#include "support/temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <map>
+#include <regex>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+
+namespace {
+
+std::string layout(const std::string& name, int id)
+{
+    return "<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>";
+}
+
+// The names in the folder, in order, hidden ones included.
+std::string names(const fs::path& folder)
+{
+    std::vector<std::string> found;
+    std::error_code error;
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator(); it.increment(error))
+        found.push_back(it->path().filename().string());
+    std::sort(found.begin(), found.end());
+    std::string joined;
+    for (const std::string& name : found)
+        joined += (joined.empty() ? "" : " ") + name;
+    return joined;
+}
+
+}  // namespace
+
+// The built keylayout, run as a child under a home, data folder and all-users folder of the test's
+// own, with stand-ins for osascript, the shell and killall: one row a run, each run on what the
+// ones before it left.
+TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
+{
+    TemporaryFolder folder;
+    const fs::path user = folder / "home/Library/Keyboard Layouts", root = folder / "root", system = root / "Library/Keyboard Layouts";
+    const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
+        tmp("TMPDIR", (folder / "tmp").string());
+    fs::create_directories(folder / "tmp");
+    for (const auto& [path, work] : std::map<std::string, std::string>{
+             {"bin/mkdir", "mkdir"}, {"bin/rm", "rm"}, {"bin/mv", "mv"}, {"usr/bin/ditto", "cp -R"}, {"usr/sbin/chown", ":"},
+             {"usr/bin/find", "find"}, {"bin/chmod", "chmod"}, {"usr/bin/xattr", ":"}})
+        writeScript(root / path, work + " \"$@\"\n");
+    // The shell runs the privileged command with the programs above; osascript, asked by anyone but
+    // root, hands it the command inside its AppleScript. Each notes that it ran.
+    writeScript(root / "sh", "echo >> \"$0.ran\"; exec /bin/sh -c \"$(printf '%s' \"$2\" | sed 's# /# " + root.string() + "/#g')\"\n");
+    writeScript(root / "osascript", R"sh(echo >> "$0.ran"; exec "${0%/*}/sh" -c "$(printf '%s' "$2" | sed -e 's/^do shell script "//' )sh"
+                                    R"sh(-e 's/" with administrator privileges$//' -e 's/\\\(.\)/\1/g')")sh");
+    writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
+    for (const auto& [path, content] : std::map<std::string, std::string>{
+             {"src/Good.keylayout", layout("Good", 1)}, {"src/Other.keylayout", layout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
+             {"src/Clash.keylayout", layout("Clash", 7)}, {"new/Good.keylayout", layout("Newer", 3)}, {"src/B.bundle/Contents/Resources/B.keylayout", layout("Bee", 4)},
+             {"src/B.bundle/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
+             {"root/Library/Keyboard Layouts/Taken.keylayout", layout("Taken", 7)}})
+        writeFile(folder / path, content);
+
+    const std::string T = folder.path().string(), again = " Run \"keylayout --help\" for the commands.\n";
+    const std::string clash = "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
+        + "/root/Library/Keyboard Layouts; macOS renumbers or hides one of them.";
+    const std::string web = "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.";
+    const auto json = [](const std::string& file, const std::string& name, int id) {
+        return "\"layouts\": [{\"file\": \"" + file + "\",\"group\": 0,\"id\": " + std::to_string(id) + ",\"name\": \"" + name + "\"}],";
+    };
+    // out: standard output without line breaks and indents; user, system: the folders' names afterwards;
+    // refreshes: how many runs so far have refreshed the input menu.
+    const struct { std::vector<std::string> arguments; int status; std::string error, out, user, system; int refreshes; } rows[] = {
+        {{}, 2, "keylayout: No command given." + again, "", "", "Taken.keylayout", 0},
+        {{"frob"}, 2, "keylayout: Unknown command \"frob\"." + again, "", "", "Taken.keylayout", 0},
+        {{"check"}, 2, "keylayout: check needs at least one item." + again, "", "", "Taken.keylayout", 0},
+        {{"list", "--strict"}, 2, "keylayout: list takes no --strict." + again, "", "", "Taken.keylayout", 0},
+        {{"install", "--json", "src/Good.keylayout"}, 2, "keylayout: install takes no --json." + again, "", "", "Taken.keylayout", 0},
+        {{"check", "--bogus", "src/Good.keylayout"}, 2, "keylayout: Unknown option 'bogus'." + again, "", "", "Taken.keylayout", 0},
+        {{"--version"}, 0, "", "keylayout " PROJECT_VERSION, "", "Taken.keylayout", 0},
+        {{"check", "src/Good.keylayout", "src/Missing.keylayout", "src/B.bundle/", "src/Notes.txt"}, 1,
+         "\"Good.keylayout\" can be installed.\nRefused: \"Missing.keylayout\" could not be found; it may have been moved or deleted.\n"
+         "\"Missing.keylayout\" cannot be installed.\n\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a .keylayout file or "
+         "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n", "", "", "Taken.keylayout", 0},
+        {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"}, 1, "Refused: " + web + "\n\"Web.keylayout\" cannot be installed.\n"
+         "Warning: " + clash + "\n\"Clash.keylayout\" can be installed.\n",
+         "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [\"" + std::regex_replace(web, std::regex("\""), "\\\"")
+             + "\"],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
+             + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
+        {{"check", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n", "", "",
+         "Taken.keylayout", 0},
+        // Refused items among good ones: the good ones are installed all the same, then the menu refreshed once.
+        {{"install", "--strict", "src/Good.keylayout", "src/Web.keylayout", "src/Clash.keylayout", "src/Other.keylayout"}, 1,
+         "Installed \"Good.keylayout\" for the current user.\nRefused: " + web + "\nNot installed \"Web.keylayout\".\nWarning: " + clash
+             + "\nNot installed \"Clash.keylayout\": --strict refuses warnings.\nInstalled \"Other.keylayout\" for the current user.\n",
+         "", "Good.keylayout Other.keylayout", "Taken.keylayout", 1},
+        {{"install", "new/Good.keylayout"}, 0, "Installed \"Good.keylayout\" for the current user.\n", "", "Good.keylayout Other.keylayout",
+         "Taken.keylayout", 2},
+        {{"install", "--all-users", "src/B.bundle/"}, 0, "Installed \"B.bundle\" for all users.\n", "", "Good.keylayout Other.keylayout",
+         "B.bundle Taken.keylayout", 3},
+        {{"list", "--json"}, 0, "", "[{\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3) + "\"problems\": [],\"scope\": \"currentUser\","
+         "\"warnings\": []},{\"item\": \"Other.keylayout\"," + json("Other.keylayout", "Other", 2) + "\"problems\": [],\"scope\": \"currentUser\","
+         "\"warnings\": []},{\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+         "{\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+         "Good.keylayout Other.keylayout", "B.bundle Taken.keylayout", 3},
+        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Gone.bundle"}, 1, "Removed \"B.bundle\" for all users.\nRemoved \"Taken.keylayout\" for "
+         "all users.\nRemove failed: \"Gone.bundle\" is not installed for all users.\n", "", "Good.keylayout Other.keylayout", "", 4},
+        // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
+#ifndef __APPLE__
+        {{"remove", "Good.keylayout", "../Other.keylayout", "Missing.keylayout"}, 1, "Moved \"Good.keylayout\" to the Trash.\nRemove failed: "
+         "\"../Other.keylayout\" does not name a keyboard layout file or bundle.\nRemove failed: \"Missing.keylayout\" is not installed for "
+         "the current user.\n", "", "Other.keylayout", "", 5},
+#endif
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> arguments = {"--osascript", (root / "osascript").string(), "--shell", (root / "sh").string(),
+                                              "--killall", (root / "killall").string(), "--system-layouts", system.string()};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        for (std::string& argument : arguments)
+            argument = argument.starts_with("src/") || argument.starts_with("new/") ? T + "/" + argument : argument;
+        SCOPED_TRACE(row.arguments.empty() ? "" : row.arguments.front() + " " + row.arguments.back());
+        const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
+        EXPECT_EQ(result.terminationStatus, row.status);
+        EXPECT_EQ(result.standardError, row.error);
+        EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
+        EXPECT_EQ(names(user), row.user);
+        EXPECT_EQ(names(system), row.system);
+        const auto calls = [&] { const std::string text = readFile(root / "killall.calls"); return std::count(text.begin(), text.end(), '\n'); };
+        EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
+    }
+    // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
+    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n");
+    EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);
+#ifndef __APPLE__
+    EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
+#endif
+    const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
+    for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] ITEM...", "list [--json]",
+                                "remove [--all-users] NAME...", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove "})
+        EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
+    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts"})
+        EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
+}
