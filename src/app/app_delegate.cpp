@@ -34,9 +34,6 @@ QPushButton* linkButton(const QString& text)
     auto* button = new QPushButton(text);
     button->setFlat(true);
     button->setCursor(Qt::PointingHandCursor);
-    QFont font = button->font();
-    font.setPixelSize(13);
-    button->setFont(font);
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, platform::systemBlueColor(palette));
     button->setPalette(palette);
