@@ -34,9 +34,9 @@ class DropViewTest : public ::testing::Test {
 protected:
     DropViewTest()
     {
-        // Each launch waits a while for the test to open the gate, then notes its process id and its drop.
+        // Each launch waits a while for the test to open the gate, then notes its service and its drop.
         writeScript(home.root / "killall", "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
-                                           "echo \"$$ $* $ROW\" >> \"$0.calls\"\n");
+                                           "echo \"$* $ROW\" >> \"$0.calls\"\n");
         view.setSystemTools(home.tools());
         view.setScopeProvider([this] { ++scopeCalls; return scope; });
         view.resize(520, 82);
@@ -122,7 +122,7 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         {{"Anyway.keylayout"}, false, current, taken, "exit 0", "Install Anyway", "Keyboard Installed", installed, 1},
     };
     std::string lastInstalled;
-    std::string expectedRefreshes;  // in launch order: service and drop
+    std::string expectedRefreshes;  // service and drop
     for (const auto& row : table) {
         const std::string name = row.items.front().substr(0, row.items.front().find_last_not_of('/') + 1);
         SCOPED_TRACE(name);
@@ -184,13 +184,12 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_NEAR(hint->geometry().center().x(), 260, 1) << "centred in its natural size";
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
-    // The refresh runs on its own after each install, and only then: no drop waited for it.
+    // The refresh runs on its own after each install, and only then: no drop waited for it. Its three
+    // services run side by side and end in any order.
     writeFile(home.root / "killall.gate", "");
-    const auto launched = [&] {
-        const std::string calls = (home.root / "killall.calls").string();
-        return platform::runToEnd("/bin/sh", {"-c", "sort -n \"$0\" | cut -d' ' -f2-", calls}).standardOutput;
-    };
-    EXPECT_TRUE(eventually([&] { return launched() == expectedRefreshes; })) << launched();
+    const auto sorted = [](const std::string& lines) { return platform::runToEnd("/bin/sh", {"-c", "printf %s \"$0\" | LC_ALL=C sort", lines}).standardOutput; };
+    EXPECT_TRUE(eventually([&] { return sorted(readFile(home.root / "killall.calls")) == sorted(expectedRefreshes); }))
+        << readFile(home.root / "killall.calls");
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG) == -1 ? errno : 0, ECHILD) << "no child left to reap";
 }
 
