@@ -73,7 +73,7 @@ QString sortKey(const InstalledItem& item)
 InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , list_(new QTreeWidget)
-    , emptyLabel_(new QLabel(QStringLiteral("No keyboard layouts are installed, for you or for all users.")))
+    , emptyLabel_(new QLabel(QString::fromLatin1(installer::nothingInstalled)))
     , removeButton_(new QPushButton(QStringLiteral("Remove…")))
 #ifdef Q_OS_MACOS
     , showButton_(new QPushButton(QStringLiteral("Show in Finder")))

@@ -68,7 +68,7 @@ void tellFindings(const installer::LayoutReport& report)
 void tellInstalled(const std::vector<installer::InstalledItem>& items)
 {
     if (items.empty())
-        return tell("No keyboard layouts are installed, for you or for all users.");
+        return tell(installer::nothingInstalled);
     std::vector<std::vector<std::string>> rows;
     std::size_t widths[3] = {};
     for (const installer::InstalledItem& item : items) {

@@ -43,6 +43,9 @@ std::vector<Warning> installWarnings(const std::filesystem::path& item, const st
 // The installed items with what each clashes with among the others added to its warnings.
 std::vector<InstalledItem> listInstalled(const SystemTools& tools);
 
+// What a list of installed items says when both folders hold none.
+inline constexpr const char* nothingInstalled = "No keyboard layouts are installed, for you or for all users.";
+
 // Whom the scope installs for, as a list shows it: "Current user" or "All users".
 std::string scopeName(InstallScope scope);
 

@@ -1,10 +1,10 @@
 #include "intake/drop_view.h"
 
 #include "installer/file_names.h"
+#include "installer/install.h"
 #include "installer/installed_layouts.h"
 #include "installer/layout_check.h"
 #include "installer/refresh.h"
-#include "installer/install.h"
 #include "intake/accessible_drop_view.h"
 #include "intake/alert.h"
 #include "intake/layout_file_dialog.h"
