@@ -54,8 +54,8 @@ QString note(const InstalledItem& item)
 QString findings(const InstalledItem& item)
 {
     QStringList sentences;
-    for (const std::string& problem : item.report.problems)
-        sentences << QString::fromStdString(problem);
+    for (const installer::Problem& problem : item.report.problems)
+        sentences << QString::fromStdString(problem.message);
     for (const Warning& warning : item.report.warnings)
         sentences << QString::fromStdString(warning.message);
     return sentences.join(u'\n');

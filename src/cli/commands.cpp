@@ -44,7 +44,7 @@ installer::LayoutReport checkItem(const fs::path& item, InstallScope scope, cons
 {
     const std::string name = platform::lastPathComponent(item);
     if (!installer::isLayoutItemName(name))
-        return {{}, {platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}, {}};
+        return {{}, {{installer::Problem::Kind::notLayoutItem, platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}}, {}};
     installer::LayoutReport report = installer::inspectLayoutItem(item);
     if (report.installable()) {
         const auto clashes = installer::installWarnings(item, report.layouts, scope, tools);
@@ -123,7 +123,7 @@ ExitCode list(const Options& options)
 {
     const std::vector<installer::InstalledItem> items = installer::listInstalled(options.tools);
     if (!options.json) {
-        tellInstalled(items);
+        printInstalled(items);
         return succeeded;
     }
     QJsonArray document;

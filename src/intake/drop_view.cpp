@@ -185,7 +185,7 @@ bool DropView::installItem(const QUrl& dropped)
         // Before the scope is asked for, so a broken file never brings up the administrator prompt.
         installer::LayoutReport report = installer::inspectLayoutItem(item);
         if (!report.installable())
-            return failed(joined(report.problems, "\n"));
+            return failed(joined(report.problemMessages(), "\n"));
         const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
         const std::vector<installer::Warning> clashes = installer::installWarnings(item, report.layouts, scope, tools_);
         report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());

@@ -86,9 +86,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n", "", "", "Taken.keylayout", 0},
         {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"}, 1, "Refused: " + web + "\n\"Web.keylayout\" cannot be installed.\n"
          "Warning: " + clash + "\n\"Clash.keylayout\" can be installed.\n",
-         "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [\"" + std::regex_replace(web, std::regex("\""), "\\\"")
-             + "\"],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
+         "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [{\"kind\": \"notLayout\",\"message\": \""
+             + std::regex_replace(web, std::regex("\""), "\\\"") + "\"}],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\","
+             + json("Clash.keylayout", "Clash", 7) + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
+             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]", "", "Taken.keylayout", 0},
         {{"check", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n", "", "",
          "Taken.keylayout", 0},
         // Refused items among good ones: the good ones are installed all the same, then the menu refreshed once.
@@ -105,6 +106,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "\"warnings\": []},{\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
          "{\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout", "B.bundle Taken.keylayout", 3},
+        // The table is the output, for a pipe to grep.
+        {{"list"}, 0, "", "Good.keylayout   Current user  NewerOther.keylayout  Current user  OtherB.bundle         All users     Bee"
+         "Taken.keylayout  All users     Taken", "Good.keylayout Other.keylayout", "B.bundle Taken.keylayout", 3},
         {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Gone.bundle"}, 1, "Removed \"B.bundle\" for all users.\nRemoved \"Taken.keylayout\" for "
          "all users.\nRemove failed: \"Gone.bundle\" is not installed for all users.\n", "", "Good.keylayout Other.keylayout", "", 4},
         // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
@@ -143,3 +147,4 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
 }
+
