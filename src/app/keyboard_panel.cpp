@@ -102,7 +102,7 @@ void KeyboardPanel::updateNote()
                                           : tr("Each key shows what it types alone at the lower left, with Shift above that, "
                                                "with Option at the lower right, and with Shift and Option above that.");
     if (view_->showsDeadKey())
-        note += QLatin1Char(' ') + tr("Framed legends in the accent colour are dead keys: they type nothing at first, "
+        note += QLatin1Char(' ') + tr("Legends highlighted in the accent colour are dead keys: they type nothing at first, "
                                       "then change the next key you press, as ´ then e types é.");
     note_->setText(note);
 }

@@ -198,13 +198,14 @@ void KeyboardView::paintEvent(QPaintEvent*)
         painter.setFont(legendFont);
         for (const installer::Legend& legend : key.legends) {
             const QString text = QString::fromStdString(legend.text);
-            painter.setPen(legend.dead ? accent : platform::labelColor(colors));
-            painter.drawText(area, int(alignment(legend.corner)), text);
             if (legend.dead) {
                 const QRectF drawn = painter.boundingRect(area, int(alignment(legend.corner)), text);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRoundedRect(drawn.adjusted(-2, 0, 2, 0), 3, 3);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(platform::withAlpha(accent, 0.18));
+                painter.drawRoundedRect(drawn.adjusted(-0.04 * unit, 0, 0.04 * unit, 0), 0.06 * unit, 0.06 * unit);
             }
+            painter.setPen(legend.dead ? accent : platform::labelColor(colors));
+            painter.drawText(area, int(alignment(legend.corner)), text);
         }
     }
 }

@@ -7,7 +7,7 @@
 namespace app {
 
 // A picture of a keyboard with what a layout types on each key: four legends a keycap, or with
-// Caps Lock on, what each key types then. Dead keys' legends are framed in the accent colour. The
+// Caps Lock on, what each key types then. Dead keys' legends are highlighted in the accent colour. The
 // picture fills the view as far as its shape allows.
 class KeyboardView : public QWidget {
     Q_OBJECT

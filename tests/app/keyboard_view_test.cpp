@@ -25,7 +25,7 @@ std::string layout(const std::string& name, const std::string& maps)
     return "<keyboard group=\"0\" id=\"" + std::to_string(name.size()) + "\" name=\"" + name + "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/>"
            "</layouts><modifierMap id=\"m\">" + selects + "</modifierMap><keyMapSet id=\"s\">" + maps + "</keyMapSet><actions><action id=\"d\">"
            "<when state=\"none\" next=\"1\"/></action><action id=\"e\"><when state=\"none\" next=\"2\"/></action></actions><terminators>"
-           "<when state=\"1\" output=\"█\"/><when state=\"2\" output=\"ˇ\"/></terminators></keyboard>";
+           "<when state=\"1\" output=\"█\"/><when state=\"2\" output=\"▲\"/></terminators></keyboard>";
 }
 
 // Which quarters of the rectangle hold at least a few pixels of the kind: "ul ur ll lr".
@@ -91,7 +91,7 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
         EXPECT_EQ(reader->childAt(key->rect().center().x(), key->rect().center().y()), key);
         EXPECT_EQ(key->rect(), QRect(view.mapToGlobal(view.keyRect(index(code)).toAlignedRect().topLeft()), view.keyRect(index(code)).toAlignedRect().size()));
     }
-    EXPECT_EQ(names, QStringList({"q. No modifier: q; Shift: Q; Option: œ; Shift-Option: dead key ˇ; Caps Lock: Q", "Key 4. Option: dead key █",
+    EXPECT_EQ(names, QStringList({"q. No modifier: q; Shift: Q; Option: œ; Shift-Option: dead key ▲; Caps Lock: Q", "Key 4. Option: dead key █",
                                   "Return. No modifier: a control character", "Space bar. No modifier: a space", "Shift"}));
 }
 
@@ -120,7 +120,7 @@ TEST(KeyboardPanel, ShowsTheChosenLayoutOfAnItemOrWhyItCannot)
     layouts->setCurrentIndex(1);
     panel.showItem(folder / "B.bundle");
     EXPECT_EQ(view->accessibleName(), "Keyboard of Zed");
-    EXPECT_TRUE(note->text().contains(u"Framed legends in the accent colour are dead keys"));
+    EXPECT_TRUE(note->text().contains(u"Legends highlighted in the accent colour are dead keys"));
 
     shape->setCurrentIndex(1 - shape->currentIndex());
     EXPECT_EQ(view->picture().geometry->shape, shape->currentIndex() == 1 ? installer::KeyboardShape::iso : installer::KeyboardShape::ansi);

@@ -143,7 +143,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
     for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] ITEM...", "list [--json]",
-                                "remove [--all-users] NAME...", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove "})
+                                "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --",
+                                "keylayout install --", "keylayout list", "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
     for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
