@@ -56,10 +56,10 @@ public:
             const int c0 = column(from.x), c1 = column(to.x), l0 = line(from.y), l1 = line(to.y);
             if (l0 == l1)
                 for (int c = std::min(c0, c1); c <= std::max(c0, c1); ++c)
-                    cell(l0, c).lines |= (c > std::min(c0, c1) ? left : 0) | (c < std::max(c0, c1) ? right : 0);
+                    mark(l0, c, (c > std::min(c0, c1) ? left : 0) | (c < std::max(c0, c1) ? right : 0));
             else
                 for (int l = std::min(l0, l1); l <= std::max(l0, l1); ++l)
-                    cell(l, c0).lines |= (l > std::min(l0, l1) ? up : 0) | (l < std::max(l0, l1) ? down : 0);
+                    mark(l, c0, (l > std::min(l0, l1) ? up : 0) | (l < std::max(l0, l1) ? down : 0));
         }
     }
 
@@ -91,9 +91,11 @@ public:
         }
         int c = fromRight ? first - width + 1 : first;
         for (const auto& [glyph, wide] : glyphs) {
-            cell(atLine, c).glyph = glyph;
+            if (Cell* cell = at(atLine, c))
+                cell->glyph = glyph;
             for (int i = 1; i < wide; ++i)
-                cell(atLine, c + i).covered = true;
+                if (Cell* right = at(atLine, c + i))
+                    right->covered = true;
             c += wide;
         }
         return width;
@@ -121,12 +123,18 @@ private:
         bool covered = false;  // by a wide character to its left
     };
 
-    Cell& cell(int atLine, int atColumn)
+    // The cell, or none for a place off the canvas, which the geometry never gives.
+    Cell* at(int atLine, int atColumn)
     {
-        static Cell outside;
         if (atColumn < 0 || atColumn >= width_ || atLine < 0 || std::size_t(atLine * width_) >= cells_.size())
-            return outside = {};
-        return cells_[std::size_t(atLine * width_ + atColumn)];
+            return nullptr;
+        return &cells_[std::size_t(atLine * width_ + atColumn)];
+    }
+
+    void mark(int atLine, int atColumn, unsigned directions)
+    {
+        if (Cell* cell = at(atLine, atColumn))
+            cell->lines |= directions;
     }
 
     int width_;
