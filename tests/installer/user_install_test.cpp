@@ -1,6 +1,7 @@
 #include "installer/user_install.h"
 #include "platform/extended_attributes.h"
 #include "support/temporary_folder.h"
+#include "support/trees.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +15,6 @@
 
 namespace fs = std::filesystem;
 using namespace testing_support;
-// Relative path -> content: "->x" makes a link to x, a path ending in "/" an empty folder.
-using Entries = std::map<std::string, std::string>;
-
-// Every item under `root` with its mode and its content or link target.
-Entries tree(const fs::path& root)
-{
-    if (!fs::is_directory(fs::symlink_status(root)))
-        return {{"", readFile(root)}};
-    Entries entries;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        entries[fs::relative(entry.path(), root).string()] = std::to_string(unsigned(entry.symlink_status().permissions()))
-            + (entry.is_symlink() ? "->" + fs::read_symlink(entry).string()
-               : entry.is_regular_file() ? " " + readFile(entry) : entry.is_directory() ? "/" : " special");
-    return entries;
-}
-
 #if defined(__APPLE__)
 const char* const quarantine = "com.apple.quarantine";
 int listAttributes(const fs::path& path) { return int(::listxattr(path.c_str(), nullptr, 0, XATTR_NOFOLLOW)); }
