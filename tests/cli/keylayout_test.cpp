@@ -1,4 +1,5 @@
 #include "platform/process.h"
+#include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -46,15 +47,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
         tmp("TMPDIR", (folder / "tmp").string());
     fs::create_directories(folder / "tmp");
-    for (const auto& [path, work] : std::map<std::string, std::string>{
-             {"bin/mkdir", "mkdir"}, {"bin/rm", "rm"}, {"bin/mv", "mv"}, {"usr/bin/ditto", "cp -R"}, {"usr/sbin/chown", ":"},
-             {"usr/bin/find", "find"}, {"bin/chmod", "chmod"}, {"usr/bin/xattr", ":"}})
-        writeScript(root / path, work + " \"$@\"\n");
-    // The shell runs the privileged command with the programs above; osascript, asked by anyone but
-    // root, hands it the command inside its AppleScript. Each notes that it ran.
-    writeScript(root / "sh", "echo >> \"$0.ran\"; exec /bin/sh -c \"$(printf '%s' \"$2\" | sed 's# /# " + root.string() + "/#g')\"\n");
-    writeScript(root / "osascript", R"sh(echo >> "$0.ran"; exec "${0%/*}/sh" -c "$(printf '%s' "$2" | sed -e 's/^do shell script "//' )sh"
-                                    R"sh(-e 's/" with administrator privileges$//' -e 's/\\\(.\)/\1/g')")sh");
+    // The shell runs the privileged program with stand-ins for the system's tools; osascript, asked by
+    // anyone but root, hands it the command as an approving administrator would. Each notes that it ran.
+    writeShell(folder / "tool-shell", root), writeOsascript(folder / "approving-osascript");
+    writeScript(root / "sh", "echo >> \"$0.ran\"; exec '" + (folder / "tool-shell").string() + "' \"$@\"\n");
+    writeScript(root / "osascript", "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
     writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
     for (const auto& [path, content] : std::map<std::string, std::string>{
              {"src/Good.keylayout", layout("Good", 1)}, {"src/Other.keylayout", layout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
