@@ -86,6 +86,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [\"" + std::regex_replace(web, std::regex("\""), "\\\"")
              + "\"],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
              + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
+        {{"check", "--json", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
+         "[{\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
+             + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
         {{"check", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n", "", "",
          "Taken.keylayout", 0},
         // Refused items among good ones: the good ones are installed all the same, then the menu refreshed once.
@@ -120,6 +123,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         SCOPED_TRACE(row.arguments.empty() ? "" : row.arguments.front() + " " + row.arguments.back());
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(result.terminationStatus, row.status);
+        // What the JSON says of the items agrees with how the command ended.
+        if (row.out.find("\"installable\"") != std::string::npos)
+            EXPECT_EQ(row.status == 0, row.out.find("\"installable\": false") == std::string::npos);
         EXPECT_EQ(result.standardError, row.error);
         EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
         EXPECT_EQ(names(user), row.user);
@@ -127,6 +133,22 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         const auto calls = [&] { const std::string text = readFile(root / "killall.calls"); return std::count(text.begin(), text.end(), '\n'); };
         EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
     }
+    // A command given an option or items it does not take is a usage error, and nothing is done.
+    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict"}, {"list", "json"}, {"remove", "all-users"}};
+    for (const auto& [command, options] : takes)
+        for (const std::string option : {"json", "strict", "all-users", ""}) {
+            // With no option, only list is given what it does not take: an item.
+            if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
+                continue;
+            std::vector<std::string> arguments = {"--system-layouts", system.string(), command};
+            if (!option.empty())
+                arguments.push_back("--" + option);
+            if (command != "list" || option.empty())
+                arguments.push_back("Good.keylayout");
+            const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
+            EXPECT_EQ(std::pair(result.terminationStatus, result.standardOutput), std::pair(2, std::string())) << command << " " << option;
+        }
+
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
     EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);

@@ -69,6 +69,9 @@ protected:
 TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
     const Entries others = {{".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"}, {".keyboard-installer-notes", "kept"}};
+    // A file of the user's own that a link in a bundle points to; its marks are not the item's.
+    const fs::path outside = folder / "Outside.txt";
+    writeFile(outside, "mine"), mark(outside);
     const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
         {"a file into a missing folder", {}, {{"\xE6\x97\xA5\xE6\x9C\xAC e\xCC\x81.keylayout", "<keyboard/>"}}},
         {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", std::string(300'000, 'k')}}},
@@ -77,6 +80,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
          {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"}, {"Foo.bundle/Contents/c-shared", "g"},
           {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
+        {"a link out of the item", {}, Entries{{"Out.bundle/Contents/outside", "->" + outside.string()}}},
         {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
          {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
     };
@@ -96,6 +100,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         EXPECT_EQ(fs::status(layouts / name).permissions(), fs::perms(fs::is_directory(downloads / name) ? 0755 : 0644));
         EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 2);
         EXPECT_EQ(readFile(layouts / ".keyboard-installer-notes"), "kept");
+        EXPECT_GT(attributes(outside), 0) << "cleared through a link out of the item";
     }
 
     // The installed item itself, reached directly or through a link, only has its modes set.

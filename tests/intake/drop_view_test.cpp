@@ -13,6 +13,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +29,14 @@ using namespace testing_support;
 using ui_testing::validLayout;
 
 namespace {
+
+// What assistive technology was told of a value, in order.
+QStringList announced;
+void noteAnnouncement(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::ValueChanged)
+        announced << static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+}
 
 std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
 {
@@ -242,6 +253,9 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
     int chooserCalls = 0;
     view.setFileChooser([&](QWidget*) { return ++chooserCalls, std::optional<QUrl>(); });
     scope = InstallScope::allUsers;
+    // As a screen reader would, which offscreen Qt never does itself.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(noteAnnouncement);
     // osascript answers once the test, from inside the wait, opens its gate; a wait that blocks the
     // event loop never opens it, and after 10 s osascript gives up.
     for (const std::string answer : {"echo ' User canceled.' >&2; exit 1", "exit 0"}) {
@@ -265,6 +279,11 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
         EXPECT_EQ(label("hintLabel")->text(), answer == "exit 0" ? QStringLiteral("Installed Waited.keylayout") : before);
         EXPECT_TRUE(remove->isEnabled());
         alerts.alerts.clear();
+        // The wait is read out, and so is the outcome, before the alert.
+        EXPECT_EQ(std::exchange(announced, {}), QStringList({QStringLiteral("Waiting for administrator approval…")})
+                                                    + (answer == "exit 0" ? QStringList({"Installed Waited.keylayout"}) : QStringList()));
     }
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     EXPECT_EQ(readFile(home.root / "osascript.calls"), "\n\n") << "one prompt a drop, none for the refused ones";
 }
