@@ -232,17 +232,6 @@ SideBySide measureAlternately(int rounds, const TimedRun& ours, const TimedRun& 
     return result;
 }
 
-std::vector<double> measureRepeatedly(int rounds, const TimedRun& run)
-{
-    std::vector<double> times;
-    for (int round = 0; round < warmUpRounds + rounds; ++round) {
-        const double ms = run();
-        if (round >= warmUpRounds)
-            times.push_back(ms);
-    }
-    return times;
-}
-
 // Relative path to content of every regular file, so two copies can be compared.
 std::map<std::string, std::string> treeContents(const fs::path& root)
 {
