@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -252,7 +253,16 @@ LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor
     Reading reading = readLayout(path, visit);
     if (!reading.problems.empty())
         return {{}, std::move(reading.problems), {}};
-    return {{std::move(reading.layout)}, {}, {}};
+    LayoutReport report{{std::move(reading.layout)}, {}, {}};
+    if (const std::optional<fs::path> icon = iconBeside(path)) {
+        // Every icns file opens with its type, "icns", as its first four bytes.
+        std::string start(4, '\0');
+        std::ifstream(*icon, std::ios::binary).read(start.data(), 4);
+        if (start != "icns")
+            report.warnings.push_back({Warning::Kind::icon, platform::inQuotes(platform::lastPathComponent(*icon)) + " beside " + name
+                                                                + " is not an icon file (.icns); the input menu would show a generic icon."});
+    }
+    return report;
 }
 
 }  // namespace installer

@@ -56,7 +56,8 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             QStringList columns;
             for (int column = 0; column < list->columnCount(); ++column)
-                columns << list->topLevelItem(row)->text(column);
+                if (!list->isColumnHidden(column))
+                    columns << list->topLevelItem(row)->text(column);
             texts << columns.join(u'|');
         }
         return texts;

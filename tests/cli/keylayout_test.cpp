@@ -102,10 +102,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Taken.keylayout", 2},
         {{"install", "--all-users", "src/B.bundle/"}, 0, "Installed \"B.bundle\" for all users.\n", "", "Good.keylayout Other.keylayout",
          "B.bundle Taken.keylayout", 3},
-        {{"list", "--json"}, 0, "", "[{\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3) + "\"problems\": [],\"scope\": \"currentUser\","
-         "\"warnings\": []},{\"item\": \"Other.keylayout\"," + json("Other.keylayout", "Other", 2) + "\"problems\": [],\"scope\": \"currentUser\","
-         "\"warnings\": []},{\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-         "{\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+        {{"list", "--json"}, 0, "", "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3) + "\"problems\": [],\"scope\": \"currentUser\","
+         "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\"," + json("Other.keylayout", "Other", 2) + "\"problems\": [],\"scope\": \"currentUser\","
+         "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+         "{\"enabled\": null,\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout", "B.bundle Taken.keylayout", 3},
         // The table is the output, for a pipe to grep.
         {{"list"}, 0, "", "Good.keylayout   Current user  NewerOther.keylayout  Current user  OtherB.bundle         All users     Bee"
@@ -129,8 +129,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(result.terminationStatus, row.status);
         // What the JSON says of the items agrees with how the command ended.
-        if (row.out.find("\"installable\"") != std::string::npos)
+        if (row.out.find("\"installable\"") != std::string::npos) {
             EXPECT_EQ(row.status == 0, row.out.find("\"installable\": false") == std::string::npos);
+        }
         EXPECT_EQ(result.standardError, row.error);
         EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
         EXPECT_EQ(names(user), row.user);
@@ -139,9 +140,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
-    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict"}, {"list", "json"}, {"remove", "all-users"}};
+    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict no-enable"}, {"list", "json"},
+                                                      {"remove", "all-users"}, {"enable", ""}, {"disable", ""}};
     for (const auto& [command, options] : takes)
-        for (const std::string option : {"json", "strict", "all-users", ""}) {
+        for (const std::string option : {"json", "strict", "all-users", "no-enable", ""}) {
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
@@ -161,11 +163,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
-    for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] ITEM...", "list [--json]",
-                                "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --",
-                                "keylayout install --", "keylayout list", "keylayout remove ", "keylayout show --"})
+    for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...", "enable NAME...", "disable NAME...", "list [--json]",
+                                "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --", "keylayout install --",
+                                "keylayout list", "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
-    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts"})
+    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
 }
 

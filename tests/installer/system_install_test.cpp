@@ -137,8 +137,8 @@ TEST_F(PrivilegedProgram, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     writeTool(root, "bin/rm", "rm");
     EXPECT_EQ(run({"remove", system.string(), "Other.keylayout", id}), "");
     EXPECT_TRUE(fs::is_empty(system));
-    const std::string usage = "2 usage: keyboard-installer install FOLDER NAME STAGED ID | remove FOLDER NAME ID\n";
-    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{{}, {"frob", "a", "b", "c"}, {"remove", "a", "b"}, {"install", "a", "b", "c", "d", "e"}})
+    const std::string usage = "2 usage: keyboard-installer install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID\n";
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{{}, {"frob", "a", "b", "c"}, {"remove", "a", "b"}, {"install", "a", "b", "c", "d", "e", "f"}})
         EXPECT_EQ(run(wrong), usage);
 }
 
