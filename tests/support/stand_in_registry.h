@@ -32,7 +32,7 @@ struct StandInRegistry {
             .keyboardLayouts = [this] { return sources; },
             .enable = [this, set](const std::string& id) { return calls.push_back("enable " + id), set(id, true); },
             .disable = [this, set](const std::string& id) {
-                calls.push_back("disable " + id + (std::filesystem::exists(watched) ? " while installed" : " once gone"));
+                calls.push_back("disable " + id + (watched.empty() ? "" : std::filesystem::exists(watched) ? " while installed" : " once gone"));
                 return set(id, false);
             },
             .select = [this](const std::string& id) { return calls.push_back("select " + id), true; },
