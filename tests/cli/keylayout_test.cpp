@@ -183,8 +183,9 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
                               "<keyMapSelect mapIndex=\"1\"><modifier keys=\"anyShift\"/></keyMapSelect><keyMapSelect mapIndex=\"2\"><modifier keys=\"anyOption\"/>"
                               "</keyMapSelect><keyMapSelect mapIndex=\"3\"><modifier keys=\"anyShift anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"1\">"
                               "<modifier keys=\"caps\"/></keyMapSelect></modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\"><key code=\"0\" output=\"a\"/>"
-                              "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/></keyMap><keyMap index=\"1\"><key code=\"0\" output=\"A\"/>"
-                              "</keyMap><keyMap index=\"2\"><key code=\"0\" output=\"å\"/></keyMap><keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap>"
+                              "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/><key code=\"12\" output=\"qu\"/></keyMap><keyMap index=\"1\">"
+                              "<key code=\"0\" output=\"A\"/><key code=\"12\" output=\"QUE\"/></keyMap><keyMap index=\"2\"><key code=\"0\" output=\"å\"/>"
+                              "<key code=\"12\" output=\"漢\"/></keyMap><keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap>"
                               "</keyMapSet><actions><action id=\"d\"><when state=\"none\" next=\"1\"/></action></actions><terminators><when state=\"1\" "
                               "output=\"´\"/></terminators></keyboard>";
     const auto named = [&](const std::string& name, const std::string& id) {
@@ -198,7 +199,8 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
     const std::string T = folder.path().string() + "/", again = " Run \"keylayout --help\" for the commands.\n";
     const std::string smallJson = "{\"file\": \"Small.keylayout\",\"item\": \"" + T + "Small.keylayout\",\"keys\": [{\"caps\": \"A\",\"code\": 0,"
                                   "\"dead\": [\"shift+option\"],\"none\": \"a\",\"option\": \"å\",\"shift\": \"A\",\"shift+option\": \"´\"},{\"caps\": \"\",\"code\": 10,"
-                                  "\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": 36,\"dead\": [],"
+                                  "\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"},{\"caps\": \"QUE\",\"code\": 12,\"dead\": [],"
+                                  "\"none\": \"qu\",\"option\": \"漢\",\"shift\": \"QUE\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": 36,\"dead\": [],"
                                   "\"none\": \"\\r\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"}],\"name\": \"Small\"}";
     const std::string web = "Refused: \"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.\n"
                             "\"Web.keylayout\" cannot be shown.\n";
@@ -208,8 +210,10 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
         {{"show", "--svg", T + "a.svg", "Small.keylayout", "B.bundle"}, 2, "keylayout: show --svg takes one item." + again, {""}},
         {{"show", "--strict", "Small.keylayout"}, 2, "keylayout: show takes no --strict." + again, {""}},
         {{"check", "--iso", "Small.keylayout"}, 2, "keylayout: check takes no --iso." + again, {""}},
-        // Four legends a key where they stand on the board; no Return glyph, no ISO key; dead keys named below.
-        {{"show", "Small.keylayout"}, 0, "", {"Small (Small.keylayout)\n╭────┬", "│        │A  ´│    │", "\n│   ⇪    │a  å│    │",
+        // Four legends a key where they stand on the board, wide ones taking two columns, long ones cut short; no Return glyph,
+        // no ISO key; dead keys named below.
+        {{"show", "Small.keylayout"}, 0, "", {"Small (Small.keylayout)\n╭────┬", "│       │Q…  │    │", "│   ⇥   │qu漢│    │",
+                                              "│        │A  ´│    │", "\n│   ⇪    │a  å│    │",
                                               "│   ↩    │\n", "\nDead keys, which type nothing until the next key: ´ (shift+option, key a)\n"}},
         {{"show", "--iso", "Small.keylayout"}, 0, "", {"\n│§   │    │", "│ ↩ │\n", "\n│  ⇧  │    │    │"}},
         // Refused items are told of and left out; the others are shown, a bundle's layouts by file name.
@@ -242,7 +246,8 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
     std::string texts;
     for (const pugi::xpath_node text : root.select_nodes("//text[@class!='symbol']"))
         texts += std::string(text.node().attribute("class").value()) + ":" + text.node().child_value() + (text.node().attribute("font-weight") ? "*" : "") + " ";
-    EXPECT_EQ(texts, "name:Ay legend:a legend:A legend:å legend:´* name:Zed legend:a legend:A legend:å legend:´* ");
+    EXPECT_EQ(texts, "name:Ay legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* "
+                     "name:Zed legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* ");
     EXPECT_LT(root.select_node("//text[.='Ay']/following::text[.='´']").node().attribute("y").as_double(),
               root.select_node("//text[.='Zed']").node().attribute("y").as_double());
 }
