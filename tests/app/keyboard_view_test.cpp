@@ -79,6 +79,9 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
     EXPECT_EQ(drawn(), QStringList({"0:ll/", "1:ul/", "2:lr/", "3:ur/", "5:/", "4:/lr", "12:ul ll lr/ur"}));
     view.setCapsLock(true);
     EXPECT_EQ(drawn(), QStringList({"0:/", "1:/", "2:/", "3:/", "5:ll/", "4:/", "12:ll/"}));
+    const double keyWidth = view.keyRect(index(0)).width();
+    view.resize(435, 300);
+    EXPECT_NEAR(view.keyRect(index(0)).width(), keyWidth / 2, 1) << "the picture follows the view's size";
 
     view.show();
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&view);
