@@ -19,17 +19,25 @@ namespace {
 
 QJsonObject keyboardJson(const std::string& item, const installer::KeyboardModel& model)
 {
+    using installer::Layer;
+    static const auto name = [](Layer layer) { return QString::fromUtf8(installer::layerName(layer)); };
+    // Inserted in the order a JSON object keeps its names, each one appended, which is cheapest.
+    static const std::pair<QString, Layer> before[] = {{name(Layer::caps), Layer::caps}},
+                                           after[] = {{name(Layer::none), Layer::none}, {name(Layer::option), Layer::option},
+                                                      {name(Layer::shift), Layer::shift}, {name(Layer::shiftOption), Layer::shiftOption}};
     QJsonArray keys;
     for (const installer::KeyOutputs& key : model.keys) {
-        QJsonObject object{{"code", key.code}};
+        QJsonObject object;
         QJsonArray dead;
-        for (const installer::Layer layer : installer::allLayers) {
-            const QString name = QString::fromUtf8(installer::layerName(layer));
-            object.insert(name, QString::fromStdString(key[layer]));
+        for (const Layer layer : installer::allLayers)
             if (key.isDead(layer))
-                dead.append(name);
-        }
+                dead.append(name(layer));
+        for (const auto& [field, layer] : before)
+            object.insert(field, QString::fromStdString(key[layer]));
+        object.insert(QStringLiteral("code"), key.code);
         object.insert(QStringLiteral("dead"), dead);
+        for (const auto& [field, layer] : after)
+            object.insert(field, QString::fromStdString(key[layer]));
         keys.append(object);
     }
     return {{"item", QString::fromStdString(item)},
@@ -81,7 +89,7 @@ ExitCode show(const std::vector<fs::path>& items, const ShowOptions& options)
         for (const installer::KeyboardModel& keyboard : read.keyboards) {
             document.append(keyboardJson(item.string(), keyboard));
             if (!options.json && !options.svg)
-                pictures += (pictures.empty() ? "" : "\n") + textDrawing(keyboard, shape);
+                pictures.append(pictures.empty() ? "" : "\n").append(textDrawing(keyboard, shape));
         }
         if (options.svg)
             allShown = save(*options.svg, svgDrawing(read.keyboards, shape)) && allShown;

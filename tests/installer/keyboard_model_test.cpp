@@ -46,7 +46,7 @@ std::string described(const installer::KeyboardModel& model)
 {
     std::string text;
     for (const installer::KeyOutputs& key : model.keys) {
-        text += (text.empty() ? "" : " ") + std::to_string(key.code) + ":";
+        text.append(text.empty() ? "" : " ").append(std::to_string(key.code)).append(":");
         for (const installer::Layer layer : installer::allLayers)
             text += (layer == installer::Layer::none ? "" : ",") + key[layer] + (key.isDead(layer) ? "*" : "");
     }
@@ -118,7 +118,7 @@ TEST(ReadKeyboards, FollowsTheModifierRulesMapsActionsAndDeadKeysOfTheLayout)
         const installer::ItemKeyboards read = installer::readKeyboards(folder / row.item);
         std::string keyboards;
         for (const installer::KeyboardModel& keyboard : read.keyboards)
-            keyboards += (keyboards.empty() ? "" : "\n") + keyboard.file + ": " + described(keyboard);
+            keyboards.append(keyboards.empty() ? "" : "\n").append(keyboard.file + ": " + described(keyboard));
         EXPECT_EQ(keyboards, row.keyboards) << row.files.begin()->second;
         EXPECT_EQ(read.report.installable(), !row.keyboards.empty());
     }
