@@ -124,8 +124,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(result.terminationStatus, row.status);
         // What the JSON says of the items agrees with how the command ended.
-        if (row.out.find("\"installable\"") != std::string::npos)
+        if (row.out.find("\"installable\"") != std::string::npos) {
             EXPECT_EQ(row.status == 0, row.out.find("\"installable\": false") == std::string::npos);
+        }
         EXPECT_EQ(result.standardError, row.error);
         EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
         EXPECT_EQ(names(user), row.user);
