@@ -5,8 +5,10 @@
 #include "intake/activity.h"
 #include "platform/colors.h"
 #include "platform/process.h"
+#include "support/stand_in_registry.h"
 #include "ui_support.h"
 
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QLabel>
@@ -286,4 +288,42 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     EXPECT_EQ(readFile(home.root / "osascript.calls"), "\n\n") << "one prompt a drop, none for the refused ones";
+}
+
+// Where the system has an input menu, the installed layout is in it and can be chosen at once;
+// where the system could not put it there, Keyboard Settings is one click away.
+TEST_F(DropViewTest, OffersTheNewLayoutAtOnceOrKeyboardSettingsWhereTheSystemHasAnInputMenu)
+{
+    StandInRegistry system;
+    installer::SystemTools tools = home.tools();
+    tools.inputSources = system.registry();
+    view.setSystemTools(tools);
+    writeScript(home.root / "killall", "");
+    ui_testing::UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
+    const struct { std::string name; QString answer, message, offered; std::string calls; } rows[] = {
+        {"Listed", "Use Now", "\"Listed\" is in the input menu now.", "Use Now",
+         "register Listed.keylayout\nenable org.unknown.keylayout.Listed\nselect org.unknown.keylayout.Listed\n"},
+        {"Listed", "OK", "\"Listed\" is in the input menu now.", "Use Now", "register Listed.keylayout\n"},
+        {"Unlisted", "Open Keyboard Settings", "Open Keyboard Settings and add the new input source. If it does not appear immediately, "
+         "sign out and sign back in.", "Open Keyboard Settings", "register Unlisted.keylayout\n"},
+    };
+    system.sources = {{"org.unknown.keylayout.Listed", "Listed", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer.toStdString());
+        system.calls.clear();
+        alerts.answers = QStringList(row.answer);
+        EXPECT_EQ(drag(dragOf({makeItem(row.name + ".keylayout", validLayout(row.name, int(row.name.size())))}).get()), std::pair(true, true));
+        ASSERT_EQ(alerts.alerts.size(), 1);
+        auto alert = alerts.alerts.takeFirst();
+        alert.buttons.sort();  // in the platform's order
+        EXPECT_EQ(std::tuple(alert.text, alert.informativeText, alert.buttons, alert.missed),
+                  std::tuple(QStringLiteral("Keyboard Installed"), row.message, QStringList({"OK", row.offered}), QString()));
+        std::string calls;
+        for (const std::string& call : system.calls)
+            calls += call + "\n";
+        EXPECT_EQ(calls, row.calls);
+    }
+    EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
 }
