@@ -32,6 +32,7 @@ const char* kindName(installer::Warning::Kind kind)
     case Kind::duplicate: return "duplicate";
     case Kind::installedTwice: return "installedTwice";
     case Kind::bundleMetadata: return "bundleMetadata";
+    case Kind::icon: return "icon";
     }
     return "";
 }
