@@ -86,8 +86,8 @@ QString joined(const std::vector<installer::Warning>& warnings)
 
 DropView::DropView(QWidget* parent)
     : QWidget(parent)
-    , titleLabel_(new QLabel(QStringLiteral("Keyboard layout to install:"), this))
-    , hintLabel_(new QLabel(QStringLiteral("Drag keyboard layout here to install"), this))
+    , titleLabel_(new QLabel(tr("Keyboard layout to install:"), this))
+    , hintLabel_(new QLabel(tr("Drag keyboard layout here to install"), this))
     , fileChooser_(LayoutFileDialog::choose)
 {
     AccessibleDropView::installFactory();
@@ -158,8 +158,8 @@ bool DropView::performDragOperation(const QMimeData* data)
 
 QString DropView::accessibleHelp()
 {
-    return QStringLiteral("Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
-                          "folder here to install it");
+    return tr("Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
+              "folder here to install it");
 }
 
 bool DropView::installItem(const QUrl& dropped)
@@ -170,14 +170,14 @@ bool DropView::installItem(const QUrl& dropped)
     const QUrl url = dropped.adjusted(QUrl::StripTrailingSlash);
     const QString name = url.fileName();
     if (!installer::isLayoutItemName(localPath(name))) {
-        showAlert(QStringLiteral("Unsupported File"),
-                  QStringLiteral("Please drag a .keylayout file or keyboard .bundle."),
+        showAlert(tr("Unsupported File"),
+                  tr("Please drag a .keylayout file or keyboard .bundle."),
                   AlertStyle::warning);
         return false;
     }
 
     const auto failed = [](const QString& message) {
-        showAlert(QStringLiteral("Install Failed"), message, AlertStyle::critical);
+        showAlert(tr("Install Failed"), message, AlertStyle::critical);
         return false;
     };
     const std::filesystem::path item = localPath(url.toLocalFile());
@@ -190,8 +190,8 @@ bool DropView::installItem(const QUrl& dropped)
         const std::vector<installer::Warning> clashes = installer::installWarnings(item, report.layouts, scope, tools_);
         report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
         if (!report.warnings.empty()
-            && !askToProceed(QLatin1Char('"') + name + QStringLiteral("\" May Not Work as Expected"),
-                             joined(report.warnings), AlertStyle::warning, QStringLiteral("Install Anyway")))
+            && !askToProceed(tr("\"%1\" May Not Work as Expected").arg(name),
+                             joined(report.warnings), AlertStyle::warning, tr("Install Anyway")))
             return false;
         installer::installLayout(item, scope, tools_);
     } catch (const platform::Error& error) {
@@ -204,9 +204,9 @@ bool DropView::installItem(const QUrl& dropped)
     installer::refreshInputSources(tools_.killall);
     showInstalled(name);
     emit installed(name);
-    showAlert(QStringLiteral("Keyboard Installed"),
-              QStringLiteral("Open Keyboard Settings and add the new input source. "
-                             "If it does not appear immediately, sign out and sign back in."),
+    showAlert(tr("Keyboard Installed"),
+              tr("Open Keyboard Settings and add the new input source. "
+                 "If it does not appear immediately, sign out and sign back in."),
               AlertStyle::informational);
     return true;
 }
@@ -286,8 +286,8 @@ void DropView::setHighlighted(bool highlighted)
 void DropView::showInstalled(const QString& name)
 {
     showsInstalled_ = true;
-    titleLabel_->setText(QStringLiteral("Installed:"));
-    hintLabel_->setText(QStringLiteral("Installed ") + name);
+    titleLabel_->setText(tr("Installed:"));
+    hintLabel_->setText(tr("Installed %1").arg(name));
     hintLabel_->setFont(systemFont(17, true));
     applyLabelColors();
     AccessibleDropView::announceOutcome(this, hintLabel_->text());
