@@ -1,4 +1,216 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>app::AppDelegate</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Nur für mich installieren
+(empfohlen)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Für alle installieren
+(Sierra oder älter)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Eine einzelne Person</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Eine Gruppe aus drei Personen</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Installiert hierher gezogene Layouts nur für dich</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Installiert hierher gezogene Layouts für alle Benutzer dieses Computers; ein Administrator muss zustimmen</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Installierte Layouts …</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Zeigt die installierten Tastaturlayouts und entfernt eines davon</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstalledLayoutsWindow</name>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>Es sind keine Tastaturlayouts installiert, weder für dich noch für alle Benutzer.</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>Kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID oder Name doppelt</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>An beiden Orten installiert</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Nicht alle Layouts ladbar</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Bundle-Infos unvollständig</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Entfernen …</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Installed Keyboard Layouts</source>
+        <translation>Installierte Tastaturlayouts</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Tastaturlayout</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Für</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Installed keyboard layouts</source>
+        <translation>Installierte Tastaturlayouts</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>„%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>Es wird für alle Benutzer dieses Computers entfernt, sobald ein Administrator zustimmt.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>Es wird in den Papierkorb gelegt, aus dem du es wieder zurücklegen kannst.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Tastaturlayout entfernt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>„%1“ verschwindet aus dem Eingabemenü, sobald du zu einer anderen Eingabequelle wechselst. Wird es weiterhin angezeigt, melde dich ab und wieder an.</translation>
+    </message>
+</context>
+<context>
+    <name>intake::DropView</name>
+    <message>
+        <source>Keyboard layout to install:</source>
+        <translation>Zu installierendes Tastaturlayout:</translation>
+    </message>
+    <message>
+        <source>Drag keyboard layout here to install</source>
+        <translation>Tastaturlayout zum Installieren hierher ziehen</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle folder here to install it</source>
+        <translation>Öffnet eine Dateiauswahl. Du kannst auch eine .keylayout-Datei oder einen Tastatur-.bundle-Ordner hierher ziehen, um sie zu installieren</translation>
+    </message>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Nicht unterstützte Datei</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Ziehe bitte eine .keylayout-Datei oder ein Tastatur-.bundle hierher.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>Installation fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>„%1“ funktioniert möglicherweise nicht wie erwartet</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Trotzdem installieren</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Tastaturlayout installiert</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Öffne die Einstellungen „Tastatur“ und füge die neue Eingabequelle hinzu. Wenn sie nicht sofort erscheint, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Installed:</source>
+        <translation>Installiert:</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 ist installiert</translation>
+    </message>
+</context>
+<context>
+    <name>intake::LayoutFileDialog</name>
+    <message>
+        <source>Keyboard layouts (*.keylayout *.bundle)</source>
+        <translation>Tastaturlayouts (*.keylayout *.bundle)</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard layout to install</source>
+        <translation>Wähle ein Tastaturlayout zum Installieren</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,216 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>app::AppDelegate</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Installer pour moi
+(recommandé)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Installer pour tous
+(Sierra ou antérieur)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Utilisateur actuel</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Une seule personne</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Un groupe de trois personnes</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Installe les dispositions déposées ici pour vous uniquement</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Installe les dispositions déposées ici pour tous les utilisateurs de cet ordinateur&#xa0;; demande l’accord d’un administrateur</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Dispositions installées…</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Affiche les dispositions de clavier installées et en supprime une</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstalledLayoutsWindow</name>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>Aucune disposition de clavier n’est installée, ni pour vous ni pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Utilisateur actuel</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>Chargement impossible</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID ou nom en double</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>Aux deux emplacements</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Chargement partiel</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Infos du bundle incomplètes</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Installed Keyboard Layouts</source>
+        <translation>Dispositions de clavier installées</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Pour</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Installed keyboard layouts</source>
+        <translation>Dispositions de clavier installées</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>Supprimer « %1 »&#xa0;?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>L’élément sera supprimé pour tous les utilisateurs de cet ordinateur dès qu’un administrateur aura donné son accord.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>L’élément sera placé dans la Corbeille, d’où vous pourrez le remettre à sa place.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Disposition de clavier supprimée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>« %1 » disparaîtra du menu de saisie dès que vous passerez à une autre source de saisie. S’il apparaît encore, fermez votre session puis rouvrez-la.</translation>
+    </message>
+</context>
+<context>
+    <name>intake::DropView</name>
+    <message>
+        <source>Keyboard layout to install:</source>
+        <translation>Disposition de clavier à installer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Drag keyboard layout here to install</source>
+        <translation>Glissez une disposition de clavier ici pour l’installer</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle folder here to install it</source>
+        <translation>Ouvre un sélecteur de fichier. Vous pouvez aussi glisser ici un fichier .keylayout ou un dossier .bundle de clavier pour l’installer</translation>
+    </message>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Fichier non pris en charge</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Veuillez glisser un fichier .keylayout ou un .bundle de clavier.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>Échec de l’installation</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>« %1 » risque de ne pas fonctionner comme prévu</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Installer quand même</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Disposition de clavier installée</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Ouvrez les réglages Clavier et ajoutez la nouvelle source de saisie. Si elle n’apparaît pas tout de suite, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Installed:</source>
+        <translation>Installé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 est installé</translation>
+    </message>
+</context>
+<context>
+    <name>intake::LayoutFileDialog</name>
+    <message>
+        <source>Keyboard layouts (*.keylayout *.bundle)</source>
+        <translation>Dispositions de clavier (*.keylayout *.bundle)</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard layout to install</source>
+        <translation>Choisissez une disposition de clavier à installer</translation>
+    </message>
+</context>
 </TS>

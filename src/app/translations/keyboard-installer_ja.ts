@@ -1,4 +1,216 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>app::AppDelegate</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>自分専用にインストール
+（推奨）</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>全ユーザ用にインストール
+（Sierra 以前）</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>現在のユーザ</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>1人の人物</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>すべてのユーザ</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>3人のグループ</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>ここにドロップしたレイアウトを自分専用にインストールします</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>ここにドロップしたレイアウトをこのコンピュータのすべてのユーザ用にインストールします。管理者の承認が必要です</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>インストール済みのレイアウト…</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>インストール済みのキーボードレイアウトを一覧表示し、削除します</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウインドウ</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstalledLayoutsWindow</name>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>自分用にもすべてのユーザ用にも、キーボードレイアウトはインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>現在のユーザ</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>すべてのユーザ</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>IDまたは名前が重複</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>両方の場所にインストール済み</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>一部を読み込めません</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>バンドル情報が不完全</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>削除…</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Finderに表示</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダに表示</translation>
+    </message>
+    <message>
+        <source>Installed Keyboard Layouts</source>
+        <translation>インストール済みのキーボードレイアウト</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>レイアウト</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Installed keyboard layouts</source>
+        <translation>インストール済みのキーボードレイアウト</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>“%1”を削除しますか？</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>管理者が承認すると、このコンピュータのすべてのユーザから削除されます。</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>ゴミ箱に移動されます。ゴミ箱から元に戻すこともできます。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>キーボードレイアウトを削除しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>別の入力ソースに切り替えると、“%1”は入力メニューから消えます。表示されたままの場合は、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>intake::DropView</name>
+    <message>
+        <source>Keyboard layout to install:</source>
+        <translation>インストールするキーボードレイアウト：</translation>
+    </message>
+    <message>
+        <source>Drag keyboard layout here to install</source>
+        <translation>キーボードレイアウトをここにドラッグしてインストール</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle folder here to install it</source>
+        <translation>ファイルを選択するパネルを開きます。.keylayoutファイルやキーボードの.bundleフォルダをここにドラッグしてインストールすることもできます</translation>
+    </message>
+    <message>
+        <source>Unsupported File</source>
+        <translation>サポートされていないファイル</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>.keylayoutファイルまたはキーボードの.bundleをドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>インストールできませんでした</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>“%1”は正しく機能しない可能性があります</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>このままインストール</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>キーボードレイアウトをインストールしました</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>“キーボード”設定を開いて、新しい入力ソースを追加してください。すぐに表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>Installed:</source>
+        <translation>インストール済み：</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1をインストールしました</translation>
+    </message>
+</context>
+<context>
+    <name>intake::LayoutFileDialog</name>
+    <message>
+        <source>Keyboard layouts (*.keylayout *.bundle)</source>
+        <translation>キーボードレイアウト (*.keylayout *.bundle)</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard layout to install</source>
+        <translation>インストールするキーボードレイアウトを選択</translation>
+    </message>
+</context>
 </TS>
