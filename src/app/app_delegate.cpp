@@ -100,6 +100,7 @@ void AppDelegate::applicationDidFinishLaunching()
     dropView->setObjectName(QStringLiteral("dropView"));
     dropView->setScopeProvider(scopeProvider());
     dropView->setSystemTools(tools_);
+    dropView->setActivity(&activity_);
     dropView_ = dropView;
     connect(dropView, &intake::DropView::installed, this, [this] {
         if (installedWindow_)
@@ -182,6 +183,7 @@ void AppDelegate::showInstalledLayouts()
     if (!installedWindow_) {
         installedWindow_ = std::make_unique<InstalledLayoutsWindow>();
         installedWindow_->setSystemTools(tools_);
+        installedWindow_->setActivity(&activity_);
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             installedWindow_->move(screen->availableGeometry().center() - installedWindow_->rect().center());
     }

@@ -2,6 +2,7 @@
 
 #include "installer/install_scope.h"
 #include "installer/system_tools.h"
+#include "intake/activity.h"
 
 #include <QList>
 #include <QObject>
@@ -60,6 +61,8 @@ private:
     void configureScopeButton(ScopeButton* button, const QString& description);
 
     installer::SystemTools tools_;
+    // One install or removal at a time, from either window; it outlives both.
+    intake::Activity activity_;
     std::unique_ptr<InstalledLayoutsWindow> installedWindow_;
     // Declared before the buttons, so the buttons leave the window before it goes.
     std::unique_ptr<QWidget> window_;

@@ -1,10 +1,8 @@
 #include "app/installed_layouts_window.h"
 
-#include "installer/refresh.h"
-#include "installer/system_install.h"
+#include "installer/flows.h"
+#include "intake/activity.h"
 #include "intake/alert.h"
-#include "platform/error.h"
-#include "platform/trash.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -19,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
 
 namespace app {
 
@@ -129,6 +126,7 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     connect(removeButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::removeSelected);
     connect(showButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::showSelectedInFolder);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &InstalledLayoutsWindow::updateButtons);
+    setActivity(new intake::Activity(this));
     reload();
 }
 
@@ -136,6 +134,15 @@ void InstalledLayoutsWindow::setSystemTools(installer::SystemTools tools)
 {
     tools_ = std::move(tools);
     reload();
+}
+
+void InstalledLayoutsWindow::setActivity(intake::Activity* activity)
+{
+    if (activity_ && activity_->parent() == this)
+        delete activity_;
+    activity_ = activity;
+    connect(activity_, &intake::Activity::busyChanged, this, &InstalledLayoutsWindow::updateButtons);
+    updateButtons();
 }
 
 void InstalledLayoutsWindow::reload()
@@ -175,9 +182,14 @@ void InstalledLayoutsWindow::reload()
 void InstalledLayoutsWindow::removeSelected()
 {
     const InstalledItem* selected = selectedItem();
-    if (!selected)
+    if (!selected || activity_->isBusy())
         return;
     const InstalledItem item = *selected;
+    activity_->runAlone([&] { removeConfirmed(item); });
+}
+
+void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
+{
     const QString name = fileName(item);
     const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
     if (!intake::askToProceed(tr("Remove \"%1\"?").arg(name),
@@ -185,21 +197,17 @@ void InstalledLayoutsWindow::removeSelected()
                                           : tr("It goes to the Trash, from where you can put it back."),
                               intake::AlertStyle::warning, tr("Remove")))
         return;
-    try {
-        if (forAllUsers)
-            installer::removeForAllUsers(item.path.filename().string(), tools_);
-        else
-            platform::moveToTrash(item.path);
-    } catch (const std::exception& error) {
-        reload();
-        intake::showAlert(tr("Remove Failed"), QString::fromStdString(error.what()), intake::AlertStyle::critical);
-        return;
-    }
-    installer::refreshInputSources(tools_.killall);
+    installer::Conversation conversation;
+    conversation.wait = [this](const std::function<void()>& step) { activity_->waitFor(step); };
+    const installer::RemoveOutcome outcome =
+        installer::removeItems({item.path.filename().string()}, item.scope, tools_, conversation).front();
     reload();
+    if (!outcome.removed)
+        return intake::showAlert(tr("Remove Failed"), QString::fromStdString(outcome.failure),
+                                 intake::AlertStyle::critical);
     intake::showAlert(tr("Keyboard Layout Removed"),
                       tr("\"%1\" leaves the input menu once you switch to another input source. "
-                                     "If it still shows, sign out and sign back in.").arg(name),
+                         "If it still shows, sign out and sign back in.").arg(name),
                       intake::AlertStyle::informational);
 }
 
@@ -240,7 +248,7 @@ const InstalledItem* InstalledLayoutsWindow::selectedItem() const
 
 void InstalledLayoutsWindow::updateButtons()
 {
-    const bool selected = selectedItem() != nullptr;
+    const bool selected = selectedItem() != nullptr && !activity_->isBusy();
     removeButton_->setEnabled(selected);
     showButton_->setEnabled(selected);
 }

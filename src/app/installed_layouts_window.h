@@ -11,6 +11,10 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
+namespace intake {
+class Activity;
+}
+
 namespace app {
 
 // Lists the layouts installed for the current user and for all users, says in a word what the
@@ -23,11 +27,15 @@ public:
     explicit InstalledLayoutsWindow(QWidget* parent = nullptr);
 
     void setSystemTools(installer::SystemTools tools);
+    // What the app is busy with, shared with the main window; the window starts with its own.
+    // While anything runs, its buttons are disabled.
+    void setActivity(intake::Activity* activity);
 
     // Reads both folders again and keeps the selected item selected, or its row.
     void reload();
 
-    // Asks, then removes the selected item; nothing happens without a selection.
+    // Asks, then removes the selected item; nothing happens without a selection, or while another
+    // install or removal runs.
     void removeSelected();
     void showSelectedInFolder();
 
@@ -38,8 +46,10 @@ protected:
 private:
     const installer::InstalledItem* selectedItem() const;
     void updateButtons();
+    void removeConfirmed(const installer::InstalledItem& item);
 
     installer::SystemTools tools_;
+    intake::Activity* activity_ = nullptr;
     std::vector<installer::InstalledItem> items_;
     QTreeWidget* list_;
     QLabel* emptyLabel_;

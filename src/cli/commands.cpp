@@ -1,20 +1,12 @@
 #include "cli/commands.h"
 
 #include "cli/output.h"
-#include "installer/file_names.h"
-#include "installer/install.h"
+#include "installer/flows.h"
 #include "installer/installed_layouts.h"
-#include "installer/refresh.h"
-#include "installer/system_install.h"
-#include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "platform/trash.h"
 
 #include <unistd.h>
-
-#include <cerrno>
-#include <exception>
 
 namespace fs = std::filesystem;
 using installer::InstallScope;
@@ -28,9 +20,12 @@ InstallScope scopeOf(const Options& options)
 }
 
 // Root has nobody to ask: a management tool or a package's script runs the command itself.
-installer::Elevation elevation()
+installer::Conversation conversation(const Options& options)
 {
-    return ::geteuid() == 0 ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
+    installer::Conversation conversation;
+    conversation.proceedDespite = [&options](const std::string&, const auto&) { return !options.strict; };
+    conversation.elevation = ::geteuid() == 0 ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
+    return conversation;
 }
 
 std::string forWhom(InstallScope scope)
@@ -38,39 +33,9 @@ std::string forWhom(InstallScope scope)
     return scope == InstallScope::allUsers ? "for all users" : "for the current user";
 }
 
-// The checks of a drop in its order: the item alone, then, if it can be installed, against what
-// is installed.
-installer::LayoutReport checkItem(const fs::path& item, InstallScope scope, const installer::SystemTools& tools)
-{
-    const std::string name = platform::lastPathComponent(item);
-    if (!installer::isLayoutItemName(name))
-        return {{}, {platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}, {}};
-    installer::LayoutReport report = installer::inspectLayoutItem(item);
-    if (report.installable()) {
-        const auto clashes = installer::installWarnings(item, report.layouts, scope, tools);
-        report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
-    }
-    return report;
-}
-
 bool accepted(const installer::LayoutReport& report, const Options& options)
 {
     return report.installable() && !(options.strict && !report.warnings.empty());
-}
-
-// Every failure reads as the window would show it; nothing escapes as a crash.
-template <typename Action>
-bool attempt(const std::string& failure, Action action)
-{
-    try {
-        action();
-        return true;
-    } catch (const platform::Error& error) {
-        tell(failure + error.localizedDescription());
-    } catch (const std::exception& error) {
-        tell(failure + error.what());
-    }
-    return false;
 }
 
 }  // namespace
@@ -80,7 +45,7 @@ ExitCode check(const std::vector<fs::path>& items, const Options& options)
     QJsonArray document;
     bool allAccepted = true;
     for (const fs::path& item : items) {
-        const installer::LayoutReport report = checkItem(item, InstallScope::currentUser, options.tools);
+        const installer::LayoutReport report = installer::checkItem(item, InstallScope::currentUser, options.tools);
         const bool ok = accepted(report, options);
         allAccepted = allAccepted && ok;
         const std::string name = platform::inQuotes(platform::lastPathComponent(item));
@@ -97,25 +62,21 @@ ExitCode check(const std::vector<fs::path>& items, const Options& options)
 
 ExitCode install(const std::vector<fs::path>& items, const Options& options)
 {
+    using Result = installer::InstallOutcome::Result;
     const InstallScope scope = scopeOf(options);
-    bool allInstalled = true, anyInstalled = false;
-    for (const fs::path& item : items) {
-        const std::string name = platform::inQuotes(platform::lastPathComponent(item));
-        const installer::LayoutReport report = checkItem(item, scope, options.tools);
-        tellFindings(report);
-        bool installed = false;
-        if (!accepted(report, options))
-            tell("Not installed " + name + (report.installable() ? ": --strict refuses warnings." : "."));
-        else
-            installed = attempt("Install failed: ", [&] {
-                installer::installLayout(item, scope, options.tools, elevation());
-                tell("Installed " + name + " " + forWhom(scope) + ".");
-            });
-        allInstalled = allInstalled && installed;
-        anyInstalled = anyInstalled || installed;
+    bool allInstalled = true;
+    for (const installer::InstallOutcome& outcome :
+         installer::installItems(items, [scope] { return scope; }, options.tools, conversation(options))) {
+        const std::string name = platform::inQuotes(outcome.name);
+        tellFindings(outcome.report);
+        switch (outcome.result) {
+        case Result::installed: tell("Installed " + name + " " + forWhom(scope) + "."); break;
+        case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
+        case Result::failed: tell("Install failed: " + outcome.failure); break;
+        default: tell("Not installed " + name + ".");
+        }
+        allInstalled = allInstalled && outcome.result == Result::installed;
     }
-    if (anyInstalled)
-        installer::refreshInputSources(options.tools.killall);
     return allInstalled ? succeeded : failed;
 }
 
@@ -136,30 +97,14 @@ ExitCode list(const Options& options)
 ExitCode remove(const std::vector<std::string>& names, const Options& options)
 {
     const InstallScope scope = scopeOf(options);
-    bool allRemoved = true, anyRemoved = false;
-    for (const std::string& given : names) {
-        // A name, not a path: anything else could reach outside the folder.
-        const std::string name = platform::withoutTrailingSlashes(given).string();
-        const bool removed = attempt("Remove failed: ", [&] {
-            if (name.find('/') != std::string::npos || !installer::isLayoutItemName(name))
-                throw platform::Error(platform::posixDomain, EINVAL, platform::inQuotes(given)
-                                      + " does not name a keyboard layout file or bundle.");
-            if (scope == InstallScope::allUsers) {
-                installer::removeForAllUsers(name, options.tools, elevation());
-                return tell("Removed " + platform::inQuotes(name) + " for all users.");
-            }
-            const fs::path item = installer::userLayoutsFolder() / name;
-            if (!platform::itemOrLinkExists(item))
-                throw platform::Error(platform::posixDomain, ENOENT,
-                                      platform::inQuotes(name) + " is not installed for the current user.");
-            platform::moveToTrash(item);
-            tell("Moved " + platform::inQuotes(name) + " to the Trash.");
-        });
-        allRemoved = allRemoved && removed;
-        anyRemoved = anyRemoved || removed;
+    bool allRemoved = true;
+    for (const installer::RemoveOutcome& outcome : installer::removeItems(names, scope, options.tools, conversation(options))) {
+        const std::string name = platform::inQuotes(outcome.name);
+        tell(!outcome.removed ? "Remove failed: " + outcome.failure
+             : scope == InstallScope::allUsers ? "Removed " + name + " for all users."
+                                               : "Moved " + name + " to the Trash.");
+        allRemoved = allRemoved && outcome.removed;
     }
-    if (anyRemoved)
-        installer::refreshInputSources(options.tools.killall);
     return allRemoved ? succeeded : failed;
 }
 

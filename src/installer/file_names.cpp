@@ -24,4 +24,9 @@ bool isLayoutItemName(const std::filesystem::path& name)
     return hasExtension(name, ".keylayout") || hasExtension(name, ".bundle");
 }
 
+bool isPlainFileName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
 }  // namespace installer

@@ -1,5 +1,7 @@
 #include "installer/item_name.h"
 
+#include "installer/file_names.h"
+
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -11,7 +13,7 @@ namespace installer {
 std::string installableName(const std::filesystem::path& item)
 {
     const std::string name = platform::lastPathComponent(item);
-    if (name.empty() || name == "." || name == "..")
+    if (!isPlainFileName(name))
         throw platform::Error(platform::posixDomain, EINVAL,
                               "Couldn't install " + platform::inQuotes(item.string())
                                   + ": it does not name a keyboard layout file or bundle.");

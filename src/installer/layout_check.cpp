@@ -65,7 +65,8 @@ std::optional<long> wholeNumber(std::string_view text)
     if (first == std::string_view::npos)
         return std::nullopt;
     text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-    if (text.starts_with('+'))
+    // from_chars takes no "+", and after one a "-" would be a second sign.
+    if (text.starts_with('+') && !text.starts_with("+-"))
         text.remove_prefix(1);
     long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -18,15 +18,29 @@ std::string failureMessage(const platform::ProcessResult& result, const std::str
     return message.empty() ? whenSilent : message;
 }
 
+// The name the program sees as $0, which its usage line shows.
+constexpr const char* programName = "keyboard-installer";
+
 }  // namespace
 
-void runPrivileged(const std::string& command, const SystemTools& tools, Elevation elevation,
+std::string privilegedCommand(const std::vector<std::string>& arguments, const SystemTools& tools)
+{
+    std::string command = shellQuote(tools.shell.string()) + " -c " + shellQuote(privilegedScript) + " " + programName;
+    for (const std::string& argument : arguments)
+        command += " " + shellQuote(argument);
+    return command;
+}
+
+void runPrivileged(const std::vector<std::string>& arguments, const SystemTools& tools, Elevation elevation,
                    const std::string& whenSilent)
 {
+    std::vector<std::string> shellArguments = {"-c", std::string(privilegedScript), programName};
+    shellArguments.insert(shellArguments.end(), arguments.begin(), arguments.end());
     const platform::ProcessResult result = elevation == Elevation::alreadyRoot
-        ? platform::runToEnd(tools.shell.string(), {"-c", command})
+        ? platform::runToEnd(tools.shell.string(), shellArguments)
         : platform::runToEnd(tools.osascript.string(),
-                             {"-e", "do shell script " + appleScriptString(command) + " with administrator privileges"});
+                             {"-e", "do shell script " + appleScriptString(privilegedCommand(arguments, tools))
+                                        + " with administrator privileges"});
     if (!result.succeeded())
         throw platform::Error("KeyboardInstaller", result.terminationStatus, failureMessage(result, whenSilent));
 }

@@ -9,7 +9,7 @@ namespace installer {
 struct SystemTools {
     std::filesystem::path osascript = "/usr/bin/osascript";
     std::filesystem::path killall = "/usr/bin/killall";
-    // Runs the privileged command itself for a caller that is root already.
+    // Runs the privileged program as root, asked by osascript or by a caller that is root already.
     std::filesystem::path shell = "/bin/sh";
     std::filesystem::path systemLayouts = "/Library/Keyboard Layouts";
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace installer {
@@ -9,6 +10,12 @@ namespace installer {
 // only names ending in .keylayout or .bundle, so it never takes one of these for a layout.
 inline constexpr std::string_view temporaryPrefix = ".keyboard-installer-";
 inline constexpr std::string_view temporarySuffix = ".tmp";
+
+// Our name for a copy being made ("") or an item set aside ("-old") by the run with this UUID.
+inline std::string temporaryName(std::string_view uuid, std::string_view tag)
+{
+    return std::string(temporaryPrefix).append(uuid).append(tag).append(temporarySuffix);
+}
 
 // Whether the name is one of ours, which an interrupted install may have left behind.
 inline bool isTemporarySibling(std::string_view fileName)

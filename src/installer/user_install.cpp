@@ -20,8 +20,7 @@ namespace {
 
 fs::path temporarySibling(const fs::path& folder, std::string_view tag)
 {
-    return folder / (std::string(temporaryPrefix) + platform::newUuidString() + std::string(tag)
-                     + std::string(temporarySuffix));
+    return folder / temporaryName(platform::newUuidString(), tag);
 }
 
 void removeQuietly(const fs::path& item) noexcept

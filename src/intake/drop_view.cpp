@@ -1,16 +1,12 @@
 #include "intake/drop_view.h"
 
-#include "installer/file_names.h"
-#include "installer/install.h"
-#include "installer/installed_layouts.h"
-#include "installer/layout_check.h"
-#include "installer/refresh.h"
+#include "installer/flows.h"
 #include "intake/accessible_drop_view.h"
+#include "intake/activity.h"
 #include "intake/alert.h"
 #include "intake/layout_file_dialog.h"
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
-#include "platform/error.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <exception>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -89,6 +84,7 @@ DropView::DropView(QWidget* parent)
     , titleLabel_(new QLabel(tr("Keyboard layout to install:"), this))
     , hintLabel_(new QLabel(tr("Drag keyboard layout here to install"), this))
     , fileChooser_(LayoutFileDialog::choose)
+    , activity_(new Activity(this))
 {
     AccessibleDropView::installFactory();
     setAcceptDrops(true);
@@ -129,9 +125,14 @@ void DropView::setSystemTools(SystemTools tools)
     tools_ = std::move(tools);
 }
 
+void DropView::setActivity(Activity* activity)
+{
+    activity_ = activity;
+}
+
 void DropView::chooseItem()
 {
-    if (!fileChooser_)
+    if (!fileChooser_ || activity_->isBusy())
         return;
     if (const std::optional<QUrl> chosen = fileChooser_(window()))
         installItem(*chosen);
@@ -164,44 +165,46 @@ QString DropView::accessibleHelp()
 
 bool DropView::installItem(const QUrl& dropped)
 {
-    if (!dropped.isLocalFile())
+    if (!dropped.isLocalFile() || activity_->isBusy())
         return false;
     // A folder's URL ends in "/"; it names the folder all the same.
     const QUrl url = dropped.adjusted(QUrl::StripTrailingSlash);
-    const QString name = url.fileName();
-    if (!installer::isLayoutItemName(localPath(name))) {
-        showAlert(tr("Unsupported File"),
-                  tr("Please drag a .keylayout file or keyboard .bundle."),
-                  AlertStyle::warning);
-        return false;
-    }
+    bool installed = false;
+    activity_->runAlone([&] { installed = installChecked(localPath(url.toLocalFile())); });
+    return installed;
+}
 
+bool DropView::installChecked(const std::filesystem::path& item)
+{
+    using Result = installer::InstallOutcome::Result;
+    const installer::Conversation conversation{
+        .proceedDespite =
+            [](const std::string& name, const std::vector<installer::Warning>& warnings) {
+                return askToProceed(tr("\"%1\" May Not Work as Expected").arg(QFile::decodeName(name.c_str())),
+                                    joined(warnings), AlertStyle::warning, tr("Install Anyway"));
+            },
+        .wait = [this](const std::function<void()>& step) { waitForAdministrator(step); },
+    };
+    const installer::InstallOutcome outcome = installer::installItems({item}, scopeProvider_, tools_, conversation).front();
+    const QString name = QFile::decodeName(outcome.name.c_str());
     const auto failed = [](const QString& message) {
         showAlert(tr("Install Failed"), message, AlertStyle::critical);
         return false;
     };
-    const std::filesystem::path item = localPath(url.toLocalFile());
-    try {
-        // Before the scope is asked for, so a broken file never brings up the administrator prompt.
-        installer::LayoutReport report = installer::inspectLayoutItem(item);
-        if (!report.installable())
-            return failed(joined(report.problems, "\n"));
-        const auto scope = scopeProvider_ ? scopeProvider_() : installer::InstallScope::currentUser;
-        const std::vector<installer::Warning> clashes = installer::installWarnings(item, report.layouts, scope, tools_);
-        report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
-        if (!report.warnings.empty()
-            && !askToProceed(tr("\"%1\" May Not Work as Expected").arg(name),
-                             joined(report.warnings), AlertStyle::warning, tr("Install Anyway")))
-            return false;
-        installer::installLayout(item, scope, tools_);
-    } catch (const platform::Error& error) {
-        return failed(QString::fromStdString(error.localizedDescription()));
-    } catch (const std::exception& error) {
-        // Nothing may escape into Qt's event loop; any failure is still the user's to see.
-        return failed(QString::fromLocal8Bit(error.what()));
+    switch (outcome.result) {
+    case Result::unsupported:
+        showAlert(tr("Unsupported File"), tr("Please drag a .keylayout file or keyboard .bundle."),
+                  AlertStyle::warning);
+        return false;
+    case Result::refused:
+        return failed(joined(outcome.report.problems, "\n"));
+    case Result::failed:
+        return failed(QString::fromStdString(outcome.failure));
+    case Result::declined:
+        return false;
+    case Result::installed:
+        break;
     }
-
-    installer::refreshInputSources(tools_.killall);
     showInstalled(name);
     emit installed(name);
     showAlert(tr("Keyboard Installed"),
@@ -211,9 +214,24 @@ bool DropView::installItem(const QUrl& dropped)
     return true;
 }
 
+// The hint says what the app waits for, then reads as it did: the outcome comes after this.
+void DropView::waitForAdministrator(const std::function<void()>& step)
+{
+    const QString before = hintLabel_->text();
+    hintLabel_->setText(tr("Waiting for administrator approval…"));
+    AccessibleDropView::announceOutcome(this, hintLabel_->text());
+    try {
+        activity_->waitFor(step);
+    } catch (...) {
+        hintLabel_->setText(before);
+        throw;
+    }
+    hintLabel_->setText(before);
+}
+
 void DropView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (firstLocalFile(event->mimeData()).isEmpty()) {
+    if (firstLocalFile(event->mimeData()).isEmpty() || activity_->isBusy()) {
         event->ignore();
         return;
     }

@@ -16,6 +16,8 @@ class QMimeData;
 
 namespace intake {
 
+class Activity;
+
 // The drop area: a dragged .keylayout file or keyboard .bundle folder is installed in the
 // scope that the scope provider gives at the moment of the drop. It is also a button: a
 // click, Space or Return opens a file chooser whose choice takes the same way as a drop.
@@ -34,6 +36,8 @@ public:
     void setScopeProvider(std::function<installer::InstallScope()> provider);
     void setFileChooser(FileChooser chooser);
     void setSystemTools(SystemTools tools);
+    // What the app is busy with, shared with its other windows; the view starts with its own.
+    void setActivity(Activity* activity);
 
     // Asks the chooser for an item and installs it; a cancel does nothing.
     void chooseItem();
@@ -45,6 +49,7 @@ public:
     bool performDragOperation(const QMimeData* data);
 
     // Everything a drop does once it has the item's local file URL; every way in comes here.
+    // Refused at once while another install or removal runs.
     bool installItem(const QUrl& url);
 
     // How a screen reader explains the drop area.
@@ -69,6 +74,8 @@ protected:
 private:
     void setHighlighted(bool highlighted);
     void showInstalled(const QString& name);
+    void waitForAdministrator(const std::function<void()>& step);
+    bool installChecked(const std::filesystem::path& item);
     void applyLabelColors();
 
     std::function<installer::InstallScope()> scopeProvider_;
@@ -76,6 +83,7 @@ private:
     QLabel* hintLabel_;
     FileChooser fileChooser_;
     SystemTools tools_;
+    Activity* activity_;
     bool highlighted_ = false;
     bool showsInstalled_ = false;
 };

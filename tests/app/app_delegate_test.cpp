@@ -109,7 +109,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == platform::controlAccentColor().rgb(),
                   step.focus == dropView) << "focus ring, with focus on " << focused;
     }
-    EXPECT_NE(readFile(home.root / "osascript.calls").find("/System Layouts/Keys.keylayout"), std::string::npos)
+    EXPECT_NE(readFile(home.root / "osascript.calls").find("/System Layouts' 'Keys.keylayout'"), std::string::npos)
         << "installed in the scope chosen last";
     ASSERT_EQ(alerts.alerts.size(), 1);
     EXPECT_EQ(alerts.alerts.front().text + alerts.alerts.front().missed, QStringLiteral("Keyboard Installed"));

@@ -1,4 +1,5 @@
 #include "platform/process.h"
+#include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -46,15 +47,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
         tmp("TMPDIR", (folder / "tmp").string());
     fs::create_directories(folder / "tmp");
-    for (const auto& [path, work] : std::map<std::string, std::string>{
-             {"bin/mkdir", "mkdir"}, {"bin/rm", "rm"}, {"bin/mv", "mv"}, {"usr/bin/ditto", "cp -R"}, {"usr/sbin/chown", ":"},
-             {"usr/bin/find", "find"}, {"bin/chmod", "chmod"}, {"usr/bin/xattr", ":"}})
-        writeScript(root / path, work + " \"$@\"\n");
-    // The shell runs the privileged command with the programs above; osascript, asked by anyone but
-    // root, hands it the command inside its AppleScript. Each notes that it ran.
-    writeScript(root / "sh", "echo >> \"$0.ran\"; exec /bin/sh -c \"$(printf '%s' \"$2\" | sed 's# /# " + root.string() + "/#g')\"\n");
-    writeScript(root / "osascript", R"sh(echo >> "$0.ran"; exec "${0%/*}/sh" -c "$(printf '%s' "$2" | sed -e 's/^do shell script "//' )sh"
-                                    R"sh(-e 's/" with administrator privileges$//' -e 's/\\\(.\)/\1/g')")sh");
+    // The shell runs the privileged program with stand-ins for the system's tools; osascript, asked by
+    // anyone but root, hands it the command as an approving administrator would. Each notes that it ran.
+    writeShell(folder / "tool-shell", root), writeOsascript(folder / "approving-osascript");
+    writeScript(root / "sh", "echo >> \"$0.ran\"; exec '" + (folder / "tool-shell").string() + "' \"$@\"\n");
+    writeScript(root / "osascript", "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
     writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
     for (const auto& [path, content] : std::map<std::string, std::string>{
              {"src/Good.keylayout", layout("Good", 1)}, {"src/Other.keylayout", layout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
@@ -88,6 +85,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Warning: " + clash + "\n\"Clash.keylayout\" can be installed.\n",
          "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [\"" + std::regex_replace(web, std::regex("\""), "\\\"")
              + "\"],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
+             + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
+        {{"check", "--json", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
+         "[{\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
              + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
         {{"check", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n", "", "",
          "Taken.keylayout", 0},
@@ -123,6 +123,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         SCOPED_TRACE(row.arguments.empty() ? "" : row.arguments.front() + " " + row.arguments.back());
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(result.terminationStatus, row.status);
+        // What the JSON says of the items agrees with how the command ended.
+        if (row.out.find("\"installable\"") != std::string::npos) {
+            EXPECT_EQ(row.status == 0, row.out.find("\"installable\": false") == std::string::npos);
+        }
         EXPECT_EQ(result.standardError, row.error);
         EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
         EXPECT_EQ(names(user), row.user);
@@ -130,6 +134,22 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         const auto calls = [&] { const std::string text = readFile(root / "killall.calls"); return std::count(text.begin(), text.end(), '\n'); };
         EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
     }
+    // A command given an option or items it does not take is a usage error, and nothing is done.
+    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict"}, {"list", "json"}, {"remove", "all-users"}};
+    for (const auto& [command, options] : takes)
+        for (const std::string option : {"json", "strict", "all-users", ""}) {
+            // With no option, only list is given what it does not take: an item.
+            if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
+                continue;
+            std::vector<std::string> arguments = {"--system-layouts", system.string(), command};
+            if (!option.empty())
+                arguments.push_back("--" + option);
+            if (command != "list" || option.empty())
+                arguments.push_back("Good.keylayout");
+            const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
+            EXPECT_EQ(std::pair(result.terminationStatus, result.standardOutput), std::pair(2, std::string())) << command << " " << option;
+        }
+
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
     EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);

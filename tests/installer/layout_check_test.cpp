@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -38,7 +39,38 @@ void make(const fs::path& path, const std::string& content)
         writeFile(path, content);
 }
 
+// Every finding is told once, as a sentence and as the list's word for its kind.
+void expectEachFindingOnce(const installer::LayoutReport& report)
+{
+    std::vector<std::string> messages = report.problems;
+    for (const auto& warning : report.warnings)
+        messages.push_back(warning.message);
+    for (auto told : {messages, installer::notes(report)}) {
+        std::sort(told.begin(), told.end());
+        EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end()) << "told twice: " << testing::PrintToString(told);
+    }
+}
+
 }  // namespace
+
+// Whatever is not wholly a whole number is no group or id: the system reads none from it.
+TEST(InspectLayoutItem, TakesOnlyWholeNumbersForGroupAndId)
+{
+    const TemporaryFolder folder;
+    for (const char* wrong : {"12abc", "1.5", "0x1F", "1 2", "+-3", "--3", "+", "", " ", "99999999999999999999999", "\xD9\xA3"}) {
+        make(folder / "A.keylayout", layout(std::string("group=\"") + wrong + "\" id=\"" + wrong + "\" name=\"A\""));
+        const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
+        EXPECT_EQ(report.problems.size(), 2u) << wrong;
+        for (const std::string& problem : report.problems)
+            EXPECT_NE(problem.find("is not a whole number"), std::string::npos) << problem;
+    }
+    for (const auto& [text, value] : std::map<std::string, long>{{"0", 0}, {" +7 ", 7}, {"-5", -5}, {"\t12\n", 12}}) {
+        make(folder / "A.keylayout", layout("group=\"" + text + "\" id=\"" + text + "\" name=\"A\""));
+        const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
+        ASSERT_EQ(report.layouts.size(), 1u) << text;
+        EXPECT_EQ(std::pair(report.layouts[0].id, report.layouts[0].group), std::pair(value, value)) << text;
+    }
+}
 
 TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgnore)
 {
@@ -109,6 +141,7 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
         for (const std::string& finding : row.findings)
             EXPECT_NE(findings.find(finding), std::string::npos) << finding << " in\n" << findings;
         EXPECT_EQ(report.layouts.empty(), !row.installable);
+        expectEachFindingOnce(report);
     }
 }
 
@@ -146,7 +179,7 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
 
     std::vector<std::string> listed;
     for (const auto& item : installer::listInstalled(tools))
-        listed.push_back(item.path.filename().string() + (item.scope == InstallScope::allUsers ? " all" : " user") + " "
+        expectEachFindingOnce(item.report), listed.push_back(item.path.filename().string() + (item.scope == InstallScope::allUsers ? " all" : " user") + " "
                          + std::to_string(item.report.layouts.size()) + std::to_string(item.report.problems.size())
                          + std::to_string(item.report.warnings.size()));
     EXPECT_EQ(listed, (std::vector<std::string>{"Mine.keylayout user 100", "Same.keylayout user 101", "Broken.keylayout all 010",

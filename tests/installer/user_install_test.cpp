@@ -1,6 +1,7 @@
 #include "installer/user_install.h"
 #include "platform/extended_attributes.h"
 #include "support/temporary_folder.h"
+#include "support/trees.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +15,6 @@
 
 namespace fs = std::filesystem;
 using namespace testing_support;
-// Relative path -> content: "->x" makes a link to x, a path ending in "/" an empty folder.
-using Entries = std::map<std::string, std::string>;
-
-// Every item under `root` with its mode and its content or link target.
-Entries tree(const fs::path& root)
-{
-    if (!fs::is_directory(fs::symlink_status(root)))
-        return {{"", readFile(root)}};
-    Entries entries;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        entries[fs::relative(entry.path(), root).string()] = std::to_string(unsigned(entry.symlink_status().permissions()))
-            + (entry.is_symlink() ? "->" + fs::read_symlink(entry).string()
-               : entry.is_regular_file() ? " " + readFile(entry) : entry.is_directory() ? "/" : " special");
-    return entries;
-}
-
 #if defined(__APPLE__)
 const char* const quarantine = "com.apple.quarantine";
 int listAttributes(const fs::path& path) { return int(::listxattr(path.c_str(), nullptr, 0, XATTR_NOFOLLOW)); }
@@ -84,6 +69,9 @@ protected:
 TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
     const Entries others = {{".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"}, {".keyboard-installer-notes", "kept"}};
+    // A file of the user's own that a link in a bundle points to; its marks are not the item's.
+    const fs::path outside = folder / "Outside.txt";
+    writeFile(outside, "mine"), mark(outside);
     const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
         {"a file into a missing folder", {}, {{"\xE6\x97\xA5\xE6\x9C\xAC e\xCC\x81.keylayout", "<keyboard/>"}}},
         {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", std::string(300'000, 'k')}}},
@@ -92,6 +80,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
          {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"}, {"Foo.bundle/Contents/c-shared", "g"},
           {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
+        {"a link out of the item", {}, Entries{{"Out.bundle/Contents/outside", "->" + outside.string()}}},
         {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
          {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
     };
@@ -111,6 +100,7 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
         EXPECT_EQ(fs::status(layouts / name).permissions(), fs::perms(fs::is_directory(downloads / name) ? 0755 : 0644));
         EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 2);
         EXPECT_EQ(readFile(layouts / ".keyboard-installer-notes"), "kept");
+        EXPECT_GT(attributes(outside), 0) << "cleared through a link out of the item";
     }
 
     // The installed item itself, reached directly or through a link, only has its modes set.

@@ -1,6 +1,8 @@
 #include "intake/drop_view.h"
 
+#include "app/installed_layouts_window.h"
 #include "installer/refresh.h"
+#include "intake/activity.h"
 #include "platform/colors.h"
 #include "platform/process.h"
 #include "ui_support.h"
@@ -9,6 +11,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +29,14 @@ using namespace testing_support;
 using ui_testing::validLayout;
 
 namespace {
+
+// What assistive technology was told of a value, in order.
+QStringList announced;
+void noteAnnouncement(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::ValueChanged)
+        announced << static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+}
 
 std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
 {
@@ -222,4 +237,53 @@ TEST_F(DropViewTest, RestsUnlitIgnoresWhatIsNotALocalFileAndOpensTheChooserOnlyF
     EXPECT_EQ(chooserCalls, 5) << "each key but a letter, a click and a screen reader's press";
     EXPECT_TRUE(alerts.alerts.isEmpty()) << "a cancel does nothing";
     EXPECT_EQ(scopeCalls, 0);
+}
+
+// While an administrator is asked, the event loop runs: timers fire, the hint says what the app waits
+// for, and a drop, a click or the other window's buttons start nothing. Afterwards the hint reads as
+// it would have: the outcome after a success, its earlier text after a cancel.
+TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAnotherRequest)
+{
+    intake::Activity activity;
+    writeFile(home.tools().systemLayouts / "Listed.keylayout", validLayout("Listed", 5));
+    app::InstalledLayoutsWindow window;
+    window.setSystemTools(home.tools());
+    window.setActivity(&activity), view.setActivity(&activity);
+    auto* remove = window.findChild<QPushButton*>(QStringLiteral("removeButton"));
+    int chooserCalls = 0;
+    view.setFileChooser([&](QWidget*) { return ++chooserCalls, std::optional<QUrl>(); });
+    scope = InstallScope::allUsers;
+    // As a screen reader would, which offscreen Qt never does itself.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(noteAnnouncement);
+    // osascript answers once the test, from inside the wait, opens its gate; a wait that blocks the
+    // event loop never opens it, and after 10 s osascript gives up.
+    for (const std::string answer : {"echo ' User canceled.' >&2; exit 1", "exit 0"}) {
+        writeScript(home.root / "osascript", "echo >> \"$0.calls\"; i=0; until [ -e \"$0.gate\" ] || [ $i = 1000 ]; do sleep 0.01; i=$((i + 1)); done\n" + answer);
+        fs::remove(home.root / "osascript.gate");
+        const QString before = label("hintLabel")->text();
+        QStringList seen;
+        QTimer::singleShot(50, [&] {
+            seen << label("hintLabel")->text();
+            const auto second = dragOf({makeItem("Second.keylayout", validLayout("Second", 9))});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, second.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(&view, &enter);
+            seen << QString::number(enter.isAccepted()) + QString::number(view.installItem(second->urls().front()));
+            QTest::mouseClick(&view, Qt::LeftButton);
+            window.removeSelected();
+            seen << QString::number(remove->isEnabled()) + QString::number(chooserCalls) + QString::number(alerts.alerts.size());
+            writeFile(home.root / "osascript.gate", "");
+        });
+        EXPECT_EQ(drag(dragOf({makeItem("Waited.keylayout", validLayout("Waited", 8))}).get()).second, answer == "exit 0");
+        EXPECT_EQ(seen, QStringList({QStringLiteral("Waiting for administrator approval…"), "00", "000"}));
+        EXPECT_EQ(label("hintLabel")->text(), answer == "exit 0" ? QStringLiteral("Installed Waited.keylayout") : before);
+        EXPECT_TRUE(remove->isEnabled());
+        alerts.alerts.clear();
+        // The wait is read out, and so is the outcome, before the alert.
+        EXPECT_EQ(std::exchange(announced, {}), QStringList({QStringLiteral("Waiting for administrator approval…")})
+                                                    + (answer == "exit 0" ? QStringList({"Installed Waited.keylayout"}) : QStringList()));
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    EXPECT_EQ(readFile(home.root / "osascript.calls"), "\n\n") << "one prompt a drop, none for the refused ones";
 }

@@ -201,6 +201,10 @@
         <source>Installed %1</source>
         <translation>%1 ist installiert</translation>
     </message>
+    <message>
+        <source>Waiting for administrator approval…</source>
+        <translation>Warten auf Zustimmung eines Administrators …</translation>
+    </message>
 </context>
 <context>
     <name>intake::LayoutFileDialog</name>

@@ -201,6 +201,10 @@
         <source>Installed %1</source>
         <translation>Se ha instalado %1</translation>
     </message>
+    <message>
+        <source>Waiting for administrator approval…</source>
+        <translation>Esperando la aprobación de un administrador…</translation>
+    </message>
 </context>
 <context>
     <name>intake::LayoutFileDialog</name>

@@ -201,6 +201,10 @@
         <source>Installed %1</source>
         <translation>%1 est installé</translation>
     </message>
+    <message>
+        <source>Waiting for administrator approval…</source>
+        <translation>En attente de l’accord d’un administrateur…</translation>
+    </message>
 </context>
 <context>
     <name>intake::LayoutFileDialog</name>

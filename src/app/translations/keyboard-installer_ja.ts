@@ -201,6 +201,10 @@
         <source>Installed %1</source>
         <translation>%1をインストールしました</translation>
     </message>
+    <message>
+        <source>Waiting for administrator approval…</source>
+        <translation>管理者の承認を待っています…</translation>
+    </message>
 </context>
 <context>
     <name>intake::LayoutFileDialog</name>

@@ -1,0 +1,146 @@
+#include "installer/flows.h"
+
+#include "installer/file_names.h"
+#include "installer/installed_layouts.h"
+#include "installer/item_name.h"
+#include "installer/refresh.h"
+#include "installer/system_install.h"
+#include "installer/user_install.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/input_sources.h"
+#include "platform/text.h"
+#include "platform/trash.h"
+
+#include <cerrno>
+#include <exception>
+
+namespace fs = std::filesystem;
+
+namespace installer {
+namespace {
+
+// Runs the step in place, or as the way in waits for it.
+void waitFor(const Conversation& conversation, const std::function<void()>& step)
+{
+    if (conversation.wait)
+        conversation.wait(step);
+    else
+        step();
+}
+
+// Every failure reads as the user would see it; nothing escapes as a crash.
+template <typename Action>
+std::string failureOf(Action action)
+{
+    try {
+        action();
+        return {};
+    } catch (const platform::Error& error) {
+        return error.localizedDescription();
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+}
+
+LayoutReport inspectItem(const fs::path& item, const std::string& name)
+{
+    if (!isLayoutItemName(name))
+        return {{}, {platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}, {}};
+    return inspectLayoutItem(item);
+}
+
+void addClashWarnings(LayoutReport& report, const fs::path& item, InstallScope scope, const SystemTools& tools)
+{
+    const std::vector<Warning> clashes = installWarnings(item, report.layouts, scope, tools);
+    report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
+}
+
+InstallOutcome installItem(const fs::path& item, const std::function<InstallScope()>& scope, const SystemTools& tools,
+                           const Conversation& conversation)
+{
+    using Result = InstallOutcome::Result;
+    InstallOutcome outcome;
+    outcome.name = platform::lastPathComponent(item);
+    outcome.failure = failureOf([&] {
+        outcome.report = inspectItem(item, outcome.name);
+        if (!outcome.report.installable()) {
+            outcome.result = isLayoutItemName(outcome.name) ? Result::refused : Result::unsupported;
+            return;
+        }
+        outcome.scope = scope ? scope() : InstallScope::currentUser;
+        addClashWarnings(outcome.report, item, outcome.scope, tools);
+        if (!outcome.report.warnings.empty() && conversation.proceedDespite
+            && !conversation.proceedDespite(outcome.name, outcome.report.warnings)) {
+            outcome.result = Result::declined;
+            return;
+        }
+        const fs::path folder = layoutsFolder(outcome.scope, tools);
+        if (outcome.scope == InstallScope::allUsers)
+            waitFor(conversation, [&] { installForAllUsers(item, tools, conversation.elevation); });
+        else
+            copyLayout(item, folder);
+        // So it can be chosen without signing out; the system may decline, which is no failure.
+        platform::registerInputSource(folder / installableName(item));
+        outcome.result = Result::installed;
+    });
+    return outcome;
+}
+
+void removeItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)
+{
+    if (!isPlainFileName(name) || !isLayoutItemName(name))
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              platform::inQuotes(name) + " does not name a keyboard layout file or bundle.");
+    if (scope == InstallScope::allUsers)
+        return waitFor(conversation, [&] { removeForAllUsers(name, tools, conversation.elevation); });
+    const fs::path item = userLayoutsFolder() / name;
+    if (!platform::itemOrLinkExists(item))
+        throw platform::Error(platform::posixDomain, ENOENT,
+                              platform::inQuotes(name) + " is not installed for the current user.");
+    platform::moveToTrash(item);
+}
+
+}  // namespace
+
+LayoutReport checkItem(const fs::path& item, InstallScope scope, const SystemTools& tools)
+{
+    LayoutReport report = inspectItem(item, platform::lastPathComponent(item));
+    if (report.installable())
+        addClashWarnings(report, item, scope, tools);
+    return report;
+}
+
+std::vector<InstallOutcome> installItems(const std::vector<fs::path>& items, const std::function<InstallScope()>& scope,
+                                         const SystemTools& tools, const Conversation& conversation)
+{
+    std::vector<InstallOutcome> outcomes;
+    bool anyInstalled = false;
+    for (const fs::path& item : items) {
+        outcomes.push_back(installItem(item, scope, tools, conversation));
+        anyInstalled = anyInstalled || outcomes.back().result == InstallOutcome::Result::installed;
+    }
+    if (anyInstalled)
+        refreshInputSources(tools.killall);
+    return outcomes;
+}
+
+std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, InstallScope scope,
+                                       const SystemTools& tools, const Conversation& conversation)
+{
+    std::vector<RemoveOutcome> outcomes;
+    bool anyRemoved = false;
+    for (const std::string& given : names) {
+        RemoveOutcome outcome;
+        outcome.name = platform::withoutTrailingSlashes(given).string();
+        outcome.failure = failureOf([&] { removeItem(outcome.name, scope, tools, conversation); });
+        outcome.removed = outcome.failure.empty();
+        anyRemoved = anyRemoved || outcome.removed;
+        outcomes.push_back(outcome);
+    }
+    if (anyRemoved)
+        refreshInputSources(tools.killall);
+    return outcomes;
+}
+
+}  // namespace installer
