@@ -10,11 +10,21 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 // Failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ui_testing {
+
+// Receives what the app asks the desktop to open, once set as the handler of a URL scheme.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 struct AlertRecord {
     QString text, informativeText;
@@ -39,8 +49,8 @@ struct AlertCatcher {
             for (const QAbstractButton* button : box->buttons())
                 buttons << button->text();
             alerts.append({box->text(), box->informativeText(), box->icon(), buttons, {}});
-            // The safe choice has focus and answers Return: OK, or Cancel where the alert asks.
-            const QString safe = QString::fromLatin1(buttons.size() == 1 ? "OK" : "Cancel");
+            // The safe choice has focus and answers Return: Cancel where the alert asks, else OK.
+            const QString safe = QString::fromLatin1(buttons.contains(QStringLiteral("Cancel")) ? "Cancel" : "OK");
             if (!focus || focus != box->defaultButton() || static_cast<QAbstractButton*>(focus)->text() != safe)
                 alerts.back().missed += QStringLiteral("a focused default %1; ").arg(safe);
             if (reader->text(QAccessible::Name) != box->text() || reader->text(QAccessible::Description) != box->informativeText())

@@ -25,7 +25,7 @@ namespace {
 using installer::InstalledItem;
 using installer::Warning;
 
-enum Column { nameColumn, fileColumn, scopeColumn, noteColumn };
+enum Column { nameColumn, fileColumn, scopeColumn, noteColumn, inputMenuColumn };
 
 // The core's words that the list shows, which keylayout prints as they are: marked here for
 // lupdate, which cannot read them where the core keeps them.
@@ -85,6 +85,8 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     , list_(new QTreeWidget)
     , emptyLabel_(new QLabel(tr(installer::nothingInstalled)))
     , removeButton_(new QPushButton(tr("Remove…")))
+    , addToMenuButton_(new QPushButton(tr("Add to Input Menu")))
+    , removeFromMenuButton_(new QPushButton(tr("Remove from Input Menu")))
 #ifdef Q_OS_MACOS
     , showButton_(new QPushButton(tr("Show in Finder")))
 #else
@@ -95,7 +97,7 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     resize(680, 360);
 
     list_->setObjectName(QStringLiteral("layoutList"));
-    list_->setHeaderLabels({tr("Layout"), tr("File"), tr("For"), tr("Note")});
+    list_->setHeaderLabels({tr("Layout"), tr("File"), tr("For"), tr("Note"), tr("In Input Menu")});
     list_->setAccessibleName(tr("Installed keyboard layouts"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -111,9 +113,13 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     emptyLabel_->setAlignment(Qt::AlignCenter);
     emptyLabel_->setWordWrap(true);
     removeButton_->setObjectName(QStringLiteral("removeButton"));
+    addToMenuButton_->setObjectName(QStringLiteral("addToMenuButton"));
+    removeFromMenuButton_->setObjectName(QStringLiteral("removeFromMenuButton"));
     showButton_->setObjectName(QStringLiteral("showButton"));
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addToMenuButton_);
+    buttons->addWidget(removeFromMenuButton_);
     buttons->addStretch();
     buttons->addWidget(showButton_);
     buttons->addWidget(removeButton_);
@@ -124,6 +130,8 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
 
     list_->installEventFilter(this);
     connect(removeButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::removeSelected);
+    connect(addToMenuButton_, &QPushButton::clicked, this, [this] { setSelectedInInputMenu(true); });
+    connect(removeFromMenuButton_, &QPushButton::clicked, this, [this] { setSelectedInInputMenu(false); });
     connect(showButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::showSelectedInFolder);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &InstalledLayoutsWindow::updateButtons);
     setActivity(new intake::Activity(this));
@@ -154,13 +162,19 @@ void InstalledLayoutsWindow::reload()
     std::stable_sort(items_.begin(), items_.end(), [](const InstalledItem& a, const InstalledItem& b) {
         return sortKey(a).localeAwareCompare(sortKey(b)) < 0;
     });
+    // Only a system with an input menu has anything to show or do there.
+    const bool hasInputMenu = tools_.inputSources.available();
+    list_->setColumnHidden(inputMenuColumn, !hasInputMenu);
+    addToMenuButton_->setVisible(hasInputMenu);
+    removeFromMenuButton_->setVisible(hasInputMenu);
 
     list_->clear();
     QTreeWidgetItem* current = nullptr;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const InstalledItem& item = items_[i];
-        auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item),
-                                                tr(installer::scopeName(item.scope).c_str()), note(item)});
+        const std::optional<bool> inMenu = item.inInputMenu;
+        auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item), tr(installer::scopeName(item.scope).c_str()),
+                                                note(item), !inMenu ? QString() : *inMenu ? tr("Yes") : tr("No")});
         row->setData(nameColumn, Qt::UserRole, QVariant::fromValue(i));
         const QString details = findings(item);
         for (int column = 0; column < list_->columnCount(); ++column) {
@@ -211,6 +225,27 @@ void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
                       intake::AlertStyle::informational);
 }
 
+void InstalledLayoutsWindow::setSelectedInInputMenu(bool inMenu)
+{
+    const InstalledItem* selected = selectedItem();
+    if (!selected || activity_->isBusy())
+        return;
+    const InstalledItem item = *selected;
+    if (!inMenu) {
+        installer::removeFromInputMenu(item.path, item.report.layouts, tools_.inputSources);
+        return reload();
+    }
+    const auto added = installer::addToInputMenu(item.path, item.report.layouts, tools_.inputSources);
+    reload();
+    if (added.state != installer::InputMenuResult::State::added
+        && intake::showAlertOffering(tr("Not Added to the Input Menu"),
+                                     tr("The system did not list every layout of \"%1\". Open Keyboard Settings and add "
+                                        "the input source there. If it does not appear, sign out and sign back in.")
+                                         .arg(fileName(item)),
+                                     intake::AlertStyle::warning, tr("Open Keyboard Settings")))
+        QDesktopServices::openUrl(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
+}
+
 void InstalledLayoutsWindow::showSelectedInFolder()
 {
     if (const InstalledItem* selected = selectedItem())
@@ -248,9 +283,12 @@ const InstalledItem* InstalledLayoutsWindow::selectedItem() const
 
 void InstalledLayoutsWindow::updateButtons()
 {
-    const bool selected = selectedItem() != nullptr && !activity_->isBusy();
-    removeButton_->setEnabled(selected);
-    showButton_->setEnabled(selected);
+    const InstalledItem* item = activity_->isBusy() ? nullptr : selectedItem();
+    removeButton_->setEnabled(item);
+    showButton_->setEnabled(item);
+    const std::optional<bool> inMenu = item ? item->inInputMenu : std::nullopt;
+    addToMenuButton_->setEnabled(inMenu == false);
+    removeFromMenuButton_->setEnabled(inMenu == true);
 }
 
 }  // namespace app

@@ -18,8 +18,9 @@ class Activity;
 namespace app {
 
 // Lists the layouts installed for the current user and for all users, says in a word what the
-// checks find wrong with each, and removes one: into the Trash, or with an administrator's
-// approval for all users.
+// checks find wrong with each and, where the system has an input menu, whether it is in it;
+// adds one to that menu or takes it out, and removes one: into the Trash, or with an
+// administrator's approval for all users.
 class InstalledLayoutsWindow : public QWidget {
     Q_OBJECT
 
@@ -47,6 +48,7 @@ private:
     const installer::InstalledItem* selectedItem() const;
     void updateButtons();
     void removeConfirmed(const installer::InstalledItem& item);
+    void setSelectedInInputMenu(bool inMenu);
 
     installer::SystemTools tools_;
     intake::Activity* activity_ = nullptr;
@@ -54,6 +56,8 @@ private:
     QTreeWidget* list_;
     QLabel* emptyLabel_;
     QPushButton* removeButton_;
+    QPushButton* addToMenuButton_;
+    QPushButton* removeFromMenuButton_;
     QPushButton* showButton_;
 };
 

@@ -43,6 +43,8 @@ QLocale loadTranslations(QApplication& application)
             if (install(application, language, QStringLiteral("qtbase"), folder))
                 break;
         }
+        // Lists joined by the locale ("A, B and C") read in the same language.
+        QLocale::setDefault(language);
         return language;
     }
     return QLocale(QLocale::English);

@@ -19,13 +19,33 @@ InstallScope scopeOf(const Options& options)
     return options.allUsers ? InstallScope::allUsers : InstallScope::currentUser;
 }
 
-// Root has nobody to ask: a management tool or a package's script runs the command itself.
+bool runAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// Root has nobody to ask: a management tool or a package's script runs the command itself. Nor
+// has it an input menu: each user adds a layout to their own.
 installer::Conversation conversation(const Options& options)
 {
     installer::Conversation conversation;
     conversation.proceedDespite = [&options](const std::string&, const auto&) { return !options.strict; };
-    conversation.elevation = ::geteuid() == 0 ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
+    conversation.elevation = runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
+    conversation.addToInputMenu = options.addToInputMenu && !runAsRoot();
     return conversation;
+}
+
+constexpr const char* addItYourself = "add it in System Settings > Keyboard > Input Sources.";
+
+void tellInputMenu(const std::string& name, const installer::InputMenuResult& result)
+{
+    using State = installer::InputMenuResult::State;
+    if (result.state == State::added)
+        tell("Added " + name + " to the input menu.");
+    else if (result.state != State::unavailable)
+        tell("Not added " + name + " to the input menu: the system " + (result.state == State::notFound ? "does not list all its layouts"
+                                                                                                          : "would not enable them")
+             + "; " + addItYourself);
 }
 
 std::string forWhom(InstallScope scope)
@@ -64,13 +84,18 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
 {
     using Result = installer::InstallOutcome::Result;
     const InstallScope scope = scopeOf(options);
+    if (runAsRoot() && options.addToInputMenu && options.tools.inputSources.available())
+        tell("Run as root, keylayout adds nothing to an input menu: root has none. Each user can " + std::string(addItYourself));
     bool allInstalled = true;
     for (const installer::InstallOutcome& outcome :
          installer::installItems(items, [scope] { return scope; }, options.tools, conversation(options))) {
         const std::string name = platform::inQuotes(outcome.name);
         tellFindings(outcome.report);
         switch (outcome.result) {
-        case Result::installed: tell("Installed " + name + " " + forWhom(scope) + "."); break;
+        case Result::installed:
+            tell("Installed " + name + " " + forWhom(scope) + ".");
+            tellInputMenu(name, outcome.inputMenu);
+            break;
         case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
         case Result::failed: tell("Install failed: " + outcome.failure); break;
         default: tell("Not installed " + name + ".");
@@ -106,6 +131,39 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
         allRemoved = allRemoved && outcome.removed;
     }
     return allRemoved ? succeeded : failed;
+}
+
+ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, const Options& options)
+{
+    const std::vector<installer::InstalledItem> installed = installer::installedItems(options.tools);
+    bool allDone = true;
+    for (const std::string& given : names) {
+        const std::string name = platform::withoutTrailingSlashes(given).string();
+        bool found = false, done = false;
+        for (const installer::InstalledItem& item : installed) {
+            if (item.path.filename() != name)
+                continue;
+            found = true;
+            if (!options.tools.inputSources.available())
+                break;
+            if (inMenu) {
+                const installer::InputMenuResult result = installer::addToInputMenu(item.path, item.report.layouts, options.tools.inputSources);
+                tellInputMenu(platform::inQuotes(name), result);
+                done = result.state == installer::InputMenuResult::State::added;
+            } else {
+                installer::removeFromInputMenu(item.path, item.report.layouts, options.tools.inputSources);
+                done = installer::isInInputMenu(item.path, item.report.layouts, options.tools.inputSources) == false;
+                tell(done ? "Took " + platform::inQuotes(name) + " out of the input menu."
+                          : "Couldn't take " + platform::inQuotes(name) + " out of the input menu.");
+            }
+        }
+        if (!found)
+            tell(platform::inQuotes(name) + " is not installed, for you or for all users.");
+        else if (!options.tools.inputSources.available())
+            tell("This system has no input menu to change for " + platform::inQuotes(name) + ".");
+        allDone = allDone && done;
+    }
+    return allDone ? succeeded : failed;
 }
 
 }  // namespace cli

@@ -15,6 +15,7 @@ struct Options {
     bool json = false;
     bool strict = false;  // warnings refuse an item as problems do
     bool allUsers = false;
+    bool addToInputMenu = true;  // what install puts in place goes into the running user's input menu
     installer::SystemTools tools;
 };
 
@@ -29,5 +30,9 @@ ExitCode list(const Options& options);
 
 // Removes the installed items of these file names, then refreshes the input menu once.
 ExitCode remove(const std::vector<std::string>& names, const Options& options);
+
+// Adds the installed items of these file names, in either folder, to the input menu, or takes
+// them out of it.
+ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, const Options& options);
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 // a management tool, or a layout author's CI.
 
 #include "cli/commands.h"
+#include "cli/input_sources_file.h"
 #include "cli/output.h"
 
 #include <QCommandLineParser>
@@ -22,16 +23,22 @@ Commands:
       Exits 0 when every item can be installed, warnings allowed; 1 when any is refused,
       or with --strict has a warning.
         keylayout check --strict --json Build/Colemak.keylayout
-  install [--all-users] [--strict] ITEM...
+  install [--all-users] [--strict] [--no-enable] ITEM...
       Installs each item for the current user (~/Library/Keyboard Layouts) or for all users
       (/Library/Keyboard Layouts): run as root, without asking; otherwise an administrator
       approves. Warnings are printed and the item installed, unless --strict refuses it.
+      On a Mac each installed layout goes into your input menu, unless --no-enable; run as
+      root, into nobody's.
       Exits 1 when any item was not installed; the others are still tried.
         sudo keylayout install --all-users Colemak.bundle
   list [--json]
       Lists the layouts installed for the current user and for all users, with notes on
-      what the checks find wrong.
+      what the checks find wrong and, on a Mac, whether each is in the input menu.
         keylayout list
+  enable NAME...
+  disable NAME...
+      Adds installed items, by file name, to your input menu, or takes them out of it.
+        keylayout enable Colemak.keylayout
   remove [--all-users] NAME...
       Removes installed items by file name: into the Trash, or for all users. Exits as
       install does.
@@ -41,7 +48,8 @@ A usage error exits with 2.)";
 
 // Which options each command takes; anything else is a usage error.
 const std::map<QString, QStringList> commandOptions = {
-    {"check", {"json", "strict"}}, {"install", {"all-users", "strict"}}, {"list", {"json"}}, {"remove", {"all-users"}}};
+    {"check", {"json", "strict"}}, {"install", {"all-users", "strict", "no-enable"}}, {"list", {"json"}}, {"remove", {"all-users"}},
+    {"enable", {}}, {"disable", {}}};
 
 cli::ExitCode usageError(const QString& message)
 {
@@ -62,10 +70,14 @@ int main(int argc, char* argv[])
     const QCommandLineOption help = parser.addHelpOption(), version = parser.addVersionOption();
     parser.addOptions({{"json", "Print one JSON document on standard output (check, list)."},
                        {"strict", "Refuse items with warnings too (check, install)."},
-                       {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."}});
+                       {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
+                       {"no-enable", "Leave what is installed out of the input menu (install)."}});
     // Seams for tests: the system programs and the all-users folder.
     std::map<QString, std::filesystem::path*> toolOptions;
     cli::Options options;
+    QCommandLineOption inputSources(QStringLiteral("input-sources"), QString(), QStringLiteral("path"));
+    inputSources.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(inputSources);
     for (const auto& [name, tool] : {std::pair{"osascript", &options.tools.osascript}, {"killall", &options.tools.killall},
                                      {"shell", &options.tools.shell}, {"system-layouts", &options.tools.systemLayouts}}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("path"));
@@ -73,7 +85,7 @@ int main(int argc, char* argv[])
         parser.addOption(option);
         toolOptions[QString::fromLatin1(name)] = tool;
     }
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, install, list or remove."));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, install, list, remove, enable or disable."));
     parser.addPositionalArgument(QStringLiteral("items"), QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
 
@@ -92,7 +104,7 @@ int main(int argc, char* argv[])
     if (allowed == commandOptions.end())
         return usageError(QStringLiteral("Unknown command \"%1\".").arg(command));
     for (const QString& name : parser.optionNames())
-        if (!toolOptions.count(name) && !allowed->second.contains(name))
+        if (!toolOptions.count(name) && name != inputSources.names().front() && !allowed->second.contains(name))
             return usageError(QStringLiteral("%1 takes no --%2.").arg(command, name));
     if (command == u"list" ? !arguments.isEmpty() : arguments.isEmpty())
         return usageError(command == u"list" ? QStringLiteral("list takes no items.")
@@ -101,6 +113,9 @@ int main(int argc, char* argv[])
     options.json = parser.isSet(QStringLiteral("json"));
     options.strict = parser.isSet(QStringLiteral("strict"));
     options.allUsers = parser.isSet(QStringLiteral("all-users"));
+    options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
+    if (parser.isSet(inputSources))
+        options.tools.inputSources = cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
     for (const auto& [name, tool] : toolOptions)
         if (parser.isSet(name))
             *tool = QFile::encodeName(parser.value(name)).toStdString();
@@ -115,5 +130,7 @@ int main(int argc, char* argv[])
         return cli::install(items, options);
     if (command == u"list")
         return cli::list(options);
+    if (command == u"enable" || command == u"disable")
+        return cli::setInInputMenu(names, command == u"enable", options);
     return cli::remove(names, options);
 }

@@ -75,8 +75,10 @@ void tellInstalled(const std::vector<installer::InstalledItem>& items)
         std::vector<std::string> names;
         for (const installer::KeyboardLayout& layout : item.report.layouts)
             names.push_back(layout.name);
-        rows.push_back({item.path.filename().string(), installer::scopeName(item.scope), joined(names),
-                        joined(installer::notes(item.report))});
+        std::vector<std::string> notes = installer::notes(item.report);
+        if (item.inInputMenu)
+            notes.insert(notes.begin(), *item.inInputMenu ? "In the input menu" : "Not in the input menu");
+        rows.push_back({item.path.filename().string(), installer::scopeName(item.scope), joined(names), joined(notes)});
         for (std::size_t column = 0; column < 3; ++column)
             widths[column] = std::max(widths[column], width(rows.back()[column]));
     }
@@ -114,7 +116,8 @@ QJsonObject installedItemJson(const installer::InstalledItem& item)
             {"scope", item.scope == installer::InstallScope::allUsers ? "allUsers" : "currentUser"},
             {"layouts", layouts(item.report)},
             {"problems", strings(item.report.problems)},
-            {"warnings", warnings(item.report)}};
+            {"warnings", warnings(item.report)},
+            {"enabled", item.inInputMenu ? QJsonValue(*item.inInputMenu) : QJsonValue(QJsonValue::Null)}};
 }
 
 }  // namespace cli

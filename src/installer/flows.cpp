@@ -8,7 +8,6 @@
 #include "installer/user_install.h"
 #include "platform/error.h"
 #include "platform/files.h"
-#include "platform/input_sources.h"
 #include "platform/text.h"
 #include "platform/trash.h"
 
@@ -80,11 +79,24 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
             waitFor(conversation, [&] { installForAllUsers(item, tools, conversation.elevation); });
         else
             copyLayout(item, folder);
-        // So it can be chosen without signing out; the system may decline, which is no failure.
-        platform::registerInputSource(folder / installableName(item));
+        // The system may decline any of this, which is no failure of the install.
+        const fs::path installed = folder / installableName(item);
+        if (conversation.addToInputMenu)
+            outcome.inputMenu = addToInputMenu(installed, outcome.report.layouts, tools.inputSources);
+        else if (tools.inputSources.registerItem)
+            tools.inputSources.registerItem(installed);
         outcome.result = Result::installed;
     });
     return outcome;
+}
+
+// A loose layout's icon goes with it, and can come back with it from the Trash.
+void moveToTrashWithIcon(const fs::path& item)
+{
+    platform::moveToTrash(item);
+    const fs::path icon = item.parent_path() / iconName(item.filename().string());
+    if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
+        platform::moveToTrash(icon);
 }
 
 void removeItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)
@@ -92,13 +104,24 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
     if (!isPlainFileName(name) || !isLayoutItemName(name))
         throw platform::Error(platform::posixDomain, EINVAL,
                               platform::inQuotes(name) + " does not name a keyboard layout file or bundle.");
-    if (scope == InstallScope::allUsers)
-        return waitFor(conversation, [&] { removeForAllUsers(name, tools, conversation.elevation); });
-    const fs::path item = userLayoutsFolder() / name;
-    if (!platform::itemOrLinkExists(item))
+    const fs::path item = layoutsFolder(scope, tools) / name;
+    if (scope == InstallScope::currentUser && !platform::itemOrLinkExists(item))
         throw platform::Error(platform::posixDomain, ENOENT,
                               platform::inQuotes(name) + " is not installed for the current user.");
-    platform::moveToTrash(item);
+    // Else the menu keeps listing it until the next sign-in; a removal that fails puts it back.
+    const std::vector<std::string> disabled = platform::itemOrLinkExists(item)
+        ? removeFromInputMenu(item, inspectLayoutItem(item).layouts, tools.inputSources)
+        : std::vector<std::string>();
+    try {
+        if (scope == InstallScope::allUsers)
+            waitFor(conversation, [&] { removeForAllUsers(name, tools, conversation.elevation); });
+        else
+            moveToTrashWithIcon(item);
+    } catch (...) {
+        for (const std::string& id : disabled)
+            tools.inputSources.enable(id);
+        throw;
+    }
 }
 
 }  // namespace

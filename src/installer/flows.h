@@ -1,5 +1,6 @@
 #pragma once
 
+#include "installer/input_menu.h"
 #include "installer/install_scope.h"
 #include "installer/layout_check.h"
 #include "installer/privileged.h"
@@ -21,6 +22,8 @@ struct Conversation {
     // Runs a step that may wait for an administrator; returns once it has ended, rethrowing what it threw.
     std::function<void(const std::function<void()>& step)> wait;
     Elevation elevation = Elevation::administratorPrompt;
+    // Whether an installed layout goes into the input menu of the user running the program.
+    bool addToInputMenu = true;
 };
 
 // The checks of a drop in their order: the item alone, then, if it can be installed, what it
@@ -40,11 +43,12 @@ struct InstallOutcome {
     InstallScope scope = InstallScope::currentUser;
     LayoutReport report;
     std::string failure;  // why installing failed, as the user reads it
+    InputMenuResult inputMenu;
 };
 
 // Each item in turn: checked, its scope asked for once it passes alone (so a broken file never
-// brings up an administrator's prompt), warned about, installed and registered with the system.
-// Then, when any was installed, the input menu is refreshed once.
+// brings up an administrator's prompt), warned about, installed, registered with the system and
+// added to the input menu. Then, when any was installed, the input menu is refreshed once.
 std::vector<InstallOutcome> installItems(const std::vector<std::filesystem::path>& items,
                                          const std::function<InstallScope()>& scope, const SystemTools& tools,
                                          const Conversation& conversation = {});
@@ -55,9 +59,9 @@ struct RemoveOutcome {
     std::string failure;
 };
 
-// Removes the installed items of these file names from the scope's folder: into the Trash for
-// the current user, through the privileged program for all users. Then, when any was removed,
-// the input menu is refreshed once.
+// Removes the installed items of these file names from the scope's folder, each first taken out
+// of the input menu so it goes at once: into the Trash for the current user, through the
+// privileged program for all users. Then, when any was removed, the input menu is refreshed once.
 std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, InstallScope scope,
                                        const SystemTools& tools, const Conversation& conversation = {});
 

@@ -1,5 +1,7 @@
 #include "installer/installed_layouts.h"
 
+#include "installer/input_menu.h"
+
 #include "installer/file_names.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -74,7 +76,7 @@ std::vector<InstalledItem> installedItems(const SystemTools& tools)
                 paths.push_back(it->path());
         std::sort(paths.begin(), paths.end());
         for (fs::path& path : paths)
-            items.push_back({path, scope, inspectLayoutItem(path)});
+            items.push_back({path, scope, inspectLayoutItem(path), std::nullopt});
     }
     return items;
 }
@@ -111,6 +113,7 @@ std::vector<InstalledItem> listInstalled(const SystemTools& tools)
     for (InstalledItem& item : items) {
         std::vector<Warning> clashes = clashWarnings(item.path, item.report.layouts, items);
         item.report.warnings.insert(item.report.warnings.end(), clashes.begin(), clashes.end());
+        item.inInputMenu = isInInputMenu(item.path, item.report.layouts, tools.inputSources);
     }
     return items;
 }
@@ -129,6 +132,7 @@ std::vector<std::string> notes(const LayoutReport& report)
         const char* word = warning.kind == Warning::Kind::duplicate        ? "Duplicate id or name"
                          : warning.kind == Warning::Kind::installedTwice   ? "Installed in both places"
                          : warning.kind == Warning::Kind::layoutCannotLoad ? "Some layouts cannot load"
+                         : warning.kind == Warning::Kind::icon             ? "Icon is no icns file"
                                                                            : "Incomplete bundle information";
         if (std::find(words.begin(), words.end(), word) == words.end())
             words.push_back(word);

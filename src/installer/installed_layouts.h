@@ -5,6 +5,7 @@
 #include "installer/system_tools.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct InstalledItem {
     std::filesystem::path path;
     InstallScope scope;
     LayoutReport report;
+    std::optional<bool> inInputMenu;  // any of its layouts; nothing where the system has no menu
 };
 
 // Every .keylayout file and .bundle folder in the two folders, by file name, each inspected
@@ -40,7 +42,8 @@ std::vector<Warning> clashWarnings(const std::filesystem::path& destination,
 std::vector<Warning> installWarnings(const std::filesystem::path& item, const std::vector<KeyboardLayout>& layouts,
                                      InstallScope scope, const SystemTools& tools);
 
-// The installed items with what each clashes with among the others added to its warnings.
+// The installed items with what each clashes with among the others added to its warnings, and
+// whether each is in the input menu.
 std::vector<InstalledItem> listInstalled(const SystemTools& tools);
 
 // What a list of installed items says when both folders hold none.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -239,7 +240,16 @@ LayoutReport inspectLayoutItem(const fs::path& item)
     Reading reading = readLayout(path);
     if (!reading.problems.empty())
         return {{}, std::move(reading.problems), {}};
-    return {{std::move(reading.layout)}, {}, {}};
+    LayoutReport report{{std::move(reading.layout)}, {}, {}};
+    if (const std::optional<fs::path> icon = iconBeside(path)) {
+        // Every icns file opens with its type, "icns", as its first four bytes.
+        std::string start(4, '\0');
+        std::ifstream(*icon, std::ios::binary).read(start.data(), 4);
+        if (start != "icns")
+            report.warnings.push_back({Warning::Kind::icon, platform::inQuotes(platform::lastPathComponent(*icon)) + " beside " + name
+                                                                + " is not an icon file (.icns); the input menu would show a generic icon."});
+    }
+    return report;
 }
 
 }  // namespace installer

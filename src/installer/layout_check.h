@@ -22,6 +22,7 @@ struct Warning {
         duplicate,          // two layouts with the same id or name, in the item or beside it
         installedTwice,     // the same file name in both folders
         bundleMetadata,     // what the system reads from Contents/Info.plist
+        icon,               // the icon beside a loose layout is no icon the menu can show
     };
     Kind kind;
     std::string message;

@@ -2,8 +2,9 @@
 # Runs as root, once an administrator has approved it: puts a staged keyboard layout into a
 # Keyboard Layouts folder, or removes one from it.
 #
-#   install FOLDER NAME STAGED ID   copy STAGED into FOLDER as NAME, owned by root:wheel
-#   remove FOLDER NAME ID           remove FOLDER/NAME
+#   install FOLDER NAME STAGED ID [ICON]   copy STAGED into FOLDER as NAME, owned by root:wheel,
+#                                          and a loose layout's ICON beside it
+#   remove FOLDER NAME ID                  remove FOLDER/NAME and a loose layout's icon
 #
 # ID (a UUID) names this run's temporary items beside the installed ones. A failed step undoes
 # what this run changed, writes one line naming the step on standard error and ends with status 1.
@@ -90,16 +91,27 @@ exists() {
     [ -e "$1" ] || [ -L "$1" ]
 }
 
+# A loose layout's icon has its base name; a bundle keeps its icons inside.
+is_loose_layout() {
+    case "$name" in
+        *.[Kk][Ee][Yy][Ll][Aa][Yy][Oo][Uu][Tt]) return 0 ;;
+        *) return 1 ;;
+    esac
+}
+icon="$folder/${name%.*}.icns"
+
 # The copy is made and finished beside the installed item under a name the system does not load,
 # and only then put in its place: a file over a file by one rename; otherwise the old item is
 # moved aside first, and back should the second move fail.
 install() {
     staged=$1
+    staged_icon=${3-}
     copy=$(temporary_name "$2" "")
     aside=$(temporary_name "$2" "-old")
+    icon_copy=$(temporary_name "$2" "-icon")
     quoted="\"$name\""
     undo() {
-        /bin/rm -rf "$copy" 2>/dev/null
+        /bin/rm -rf "$copy" "$icon_copy" 2>/dev/null
         if exists "$aside"; then
             /bin/mv -f "$aside" "$item" 2>/dev/null
         fi
@@ -115,11 +127,23 @@ install() {
     run "set the permissions of $quoted in $folder" /usr/bin/find "$copy" -type f -exec /bin/chmod 644 {} +
     # Downloads carry a quarantine mark, and the system may ignore a marked layout.
     /usr/bin/xattr -cr "$copy" 2>/dev/null
+    if [ -n "$staged_icon" ]; then
+        run "copy the icon of $quoted into $folder" /usr/bin/ditto "$staged_icon" "$icon_copy"
+        run "set the owner of the icon of $quoted in $folder" /usr/sbin/chown root:wheel "$icon_copy"
+        run "set the permissions of the icon of $quoted in $folder" /bin/chmod 644 "$icon_copy"
+        /usr/bin/xattr -c "$icon_copy" 2>/dev/null
+    fi
     # mv would put the copy inside a folder standing at the name, and rename(2) cannot replace one.
     if [ -d "$item" ] || { [ -d "$copy" ] && exists "$item"; }; then
         run "move the installed $quoted aside in $folder" /bin/mv -f "$item" "$aside"
     fi
     run "put $quoted in place in $folder" /bin/mv -f "$copy" "$item"
+    if [ -n "$staged_icon" ]; then
+        run "put the icon of $quoted in place in $folder" /bin/mv -f "$icon_copy" "$icon"
+    elif is_loose_layout; then
+        # An icon of an earlier install would show beside a layout that came without one.
+        /bin/rm -f "$icon" 2>/dev/null
+    fi
     # The new item is in place; an old one that resists goes with the next run.
     /bin/rm -rf "$aside" 2>/dev/null
 }
@@ -132,13 +156,16 @@ remove() {
     remove_leftovers
     run "remove \"$name\" from $folder" /bin/mv -f "$item" "$aside"
     run "remove \"$name\" from $folder" /bin/rm -rf "$aside"
+    if is_loose_layout; then
+        run "remove the icon of \"$name\" from $folder" /bin/rm -f "$icon"
+    fi
 }
 
 case "$action $#" in
-    "install 5") install "$4" "$5" ;;
+    "install 5" | "install 6") install "$4" "$5" "${6-}" ;;
     "remove 4") remove "$4" ;;
     *)
-        printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID | remove FOLDER NAME ID" >&2
+        printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID" >&2
         exit 2
         ;;
 esac

@@ -10,8 +10,10 @@
 
 #include <cerrno>
 #include <exception>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -65,8 +67,13 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevatio
     // The folder is brand new, so nothing stands at the staged path yet.
     const fs::path staged = staging.path() / name;
     platform::copyItem(platform::withoutTrailingSlashes(item), staged);
-    runPrivileged({"install", tools.systemLayouts.string(), name, staged.string(), uuid}, tools, elevation,
-                  "Administrator installation was cancelled or failed.");
+    std::vector<std::string> arguments = {"install", tools.systemLayouts.string(), name, staged.string(), uuid};
+    if (const std::optional<fs::path> icon = iconBeside(item)) {
+        const fs::path stagedIcon = staging.path() / iconName(name);
+        platform::copyItem(*icon, stagedIcon);
+        arguments.push_back(stagedIcon.string());
+    }
+    runPrivileged(arguments, tools, elevation, "Administrator installation was cancelled or failed.");
 }
 
 void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/input_sources.h"
+
 #include <filesystem>
 
 namespace installer {
 
-// The system programs and the all-users folder that installing relies on. Every way in takes
+// The system programs, the all-users folder and the input-source registry that installing relies on. Every way in takes
 // them from here; tests put stand-ins and temporary folders in their place.
 struct SystemTools {
     std::filesystem::path osascript = "/usr/bin/osascript";
@@ -12,6 +14,7 @@ struct SystemTools {
     // Runs the privileged program as root, asked by osascript or by a caller that is root already.
     std::filesystem::path shell = "/bin/sh";
     std::filesystem::path systemLayouts = "/Library/Keyboard Layouts";
+    platform::InputSourceRegistry inputSources = platform::systemInputSources();
 };
 
 }  // namespace installer

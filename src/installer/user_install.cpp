@@ -1,5 +1,6 @@
 #include "installer/user_install.h"
 
+#include "installer/file_names.h"
 #include "installer/item_name.h"
 #include "installer/temporary_names.h"
 #include "platform/error.h"
@@ -9,6 +10,7 @@
 #include "platform/uuid.h"
 
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -89,21 +91,35 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
 
     removeLeftovers(to);
     // The copy is made beside the installed item and only then swapped in, so a failure part-way
-    // never costs the user the layout they had.
+    // never costs the user the layout they had. A loose layout's icon travels with it.
     const fs::path copy = temporarySibling(to, "");
     const fs::path aside = temporarySibling(to, "-old");
+    const std::optional<fs::path> icon = iconBeside(from);
+    const fs::path iconCopy = temporarySibling(to, "-icon"), iconAside = temporarySibling(to, "-icon-old");
+    const fs::path installedIcon = to / iconName(name);
     try {
         platform::copyItem(platform::withoutTrailingSlashes(from), copy, cloning);
         setInstalledPermissions(copy);
         // A downloaded layout carries a quarantine mark, and the system may ignore a marked one.
         platform::clearExtendedAttributes(copy);
+        if (icon) {
+            platform::copyItem(*icon, iconCopy, cloning);
+            setInstalledPermissions(iconCopy);
+            platform::clearExtendedAttributes(iconCopy);
+        }
         platform::swapIntoPlace(copy, destination, aside);
+        if (icon)
+            platform::swapIntoPlace(iconCopy, installedIcon, iconAside);
     } catch (const platform::Error& error) {
-        if (platform::itemOrLinkExists(copy))
-            removeQuietly(copy);
+        for (const fs::path& made : {copy, iconCopy})
+            if (platform::itemOrLinkExists(made))
+                removeQuietly(made);
         throw copyFailure(error, name, occupied);
     }
-    for (const fs::path& old : {copy, aside})
+    // An icon of an earlier install would show beside a layout that came without one.
+    if (!icon && hasExtension(name, ".keylayout") && platform::itemOrLinkExists(installedIcon))
+        removeQuietly(installedIcon);
+    for (const fs::path& old : {copy, aside, iconCopy, iconAside})
         if (platform::itemOrLinkExists(old))
             removeQuietly(old);
 }

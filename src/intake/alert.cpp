@@ -52,4 +52,13 @@ bool askToProceed(const QString& title, const QString& message, AlertStyle style
     return run(box, title, message, style, cancel) == proceed;
 }
 
+bool showAlertOffering(const QString& title, const QString& message, AlertStyle style, const QString& action)
+{
+    QMessageBox box(QApplication::activeWindow());
+    QPushButton* offered = box.addButton(action, QMessageBox::ActionRole);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    box.setEscapeButton(ok);
+    return run(box, title, message, style, ok) == offered;
+}
+
 }  // namespace intake

@@ -15,4 +15,8 @@ void showAlert(const QString& title, const QString& message,
 // "Cancel", which is the default and answers Escape. True when the user chose `action`.
 bool askToProceed(const QString& title, const QString& message, AlertStyle style, const QString& action);
 
+// An alert that also offers a way on: the buttons `action` and "OK", which is the default and
+// answers Escape. True when the user chose `action`.
+bool showAlertOffering(const QString& title, const QString& message, AlertStyle style, const QString& action);
+
 }  // namespace intake

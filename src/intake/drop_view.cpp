@@ -8,11 +8,13 @@
 #include "platform/anchor_layout.h"
 #include "platform/colors.h"
 
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -207,11 +209,37 @@ bool DropView::installChecked(const std::filesystem::path& item)
     }
     showInstalled(name);
     emit installed(name);
-    showAlert(tr("Keyboard Installed"),
-              tr("Open Keyboard Settings and add the new input source. "
-                 "If it does not appear immediately, sign out and sign back in."),
-              AlertStyle::informational);
+    tellInstalled(outcome);
     return true;
+}
+
+// Where the layout is in the input menu, it can be chosen at once; where the system could not put
+// it there, Keyboard Settings is one click away; where there is no such menu, the steps are told.
+void DropView::tellInstalled(const installer::InstallOutcome& outcome)
+{
+    using State = installer::InputMenuResult::State;
+    const QString title = tr("Keyboard Installed");
+    const QString addYourself = tr("Open Keyboard Settings and add the new input source. "
+                                   "If it does not appear immediately, sign out and sign back in.");
+    switch (outcome.inputMenu.state) {
+    case State::added: {
+        QStringList names;
+        for (const installer::KeyboardLayout& layout : outcome.report.layouts)
+            names << tr("\"%1\"").arg(QString::fromStdString(layout.name));
+        const QString message = (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
+                                    .arg(QLocale().createSeparatedList(names));
+        if (showAlertOffering(title, message, AlertStyle::informational, tr("Use Now")))
+            tools_.inputSources.select(outcome.inputMenu.ids.front());
+        return;
+    }
+    case State::notFound:
+    case State::failed:
+        if (showAlertOffering(title, addYourself, AlertStyle::informational, tr("Open Keyboard Settings")))
+            QDesktopServices::openUrl(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
+        return;
+    case State::unavailable:
+        showAlert(title, addYourself, AlertStyle::informational);
+    }
 }
 
 // The hint says what the app waits for, then reads as it did: the outcome comes after this.

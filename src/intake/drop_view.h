@@ -1,5 +1,6 @@
 #pragma once
 
+#include "installer/flows.h"
 #include "installer/install_scope.h"
 #include "installer/system_tools.h"
 
@@ -76,6 +77,7 @@ private:
     void showInstalled(const QString& name);
     void waitForAdministrator(const std::function<void()>& step);
     bool installChecked(const std::filesystem::path& item);
+    void tellInstalled(const installer::InstallOutcome& outcome);
     void applyLabelColors();
 
     std::function<installer::InstallScope()> scopeProvider_;

@@ -1,6 +1,7 @@
 #include "app/installed_layouts_window.h"
 #include "platform/process.h"
 
+#include "support/stand_in_registry.h"
 #include "ui_support.h"
 
 #include <QDesktopServices>
@@ -14,19 +15,6 @@
 namespace fs = std::filesystem;
 using namespace testing_support;
 using ui_testing::validLayout;
-
-namespace {
-
-// Receives what "Show in Folder" asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
-}  // namespace
 
 // Both folders listed with what is wrong with each item, then removed from the keyboard: into the
 // Trash for the current user, through the administrator's command for all users.
@@ -55,7 +43,8 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             QStringList columns;
             for (int column = 0; column < list->columnCount(); ++column)
-                columns << list->topLevelItem(row)->text(column);
+                if (!list->isColumnHidden(column))
+                    columns << list->topLevelItem(row)->text(column);
             texts << columns.join(u'|');
         }
         return texts;
@@ -65,7 +54,7 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
                                    "Twice|Twice.keylayout|All users|Installed in both places"}));
     EXPECT_TRUE(list->topLevelItem(1)->data(0, Qt::AccessibleDescriptionRole).toString().contains(u"the file is empty"));
 
-    UrlCatcher desktop;
+    ui_testing::UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
     auto* remove = window.findChild<QPushButton*>(QStringLiteral("removeButton"));
     auto* show = window.findChild<QPushButton*>(QStringLiteral("showButton"));
@@ -120,4 +109,36 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     EXPECT_EQ(seen, expected);
 }
 
-#include "installed_layouts_window_test.moc"
+
+// Where the system has an input menu, each row says whether its layout is in it, and the selected
+// one is added or taken out with a button; the buttons offer only what would change something.
+TEST(InstalledLayoutsWindow, ShowsAndChangesWhetherEachLayoutIsInTheInputMenu)
+{
+    ui_testing::TemporaryHome home;
+    testing_support::StandInRegistry system;
+    system.sources = {{"org.unknown.keylayout.Alpha", "Alpha", true}, {"org.unknown.keylayout.Beta", "Beta", false}};
+    installer::SystemTools tools = home.tools();
+    tools.inputSources = system.registry();
+    writeFile(home.layouts() / "Alpha.keylayout", validLayout("Alpha", 1)), writeFile(home.layouts() / "Beta.keylayout", validLayout("Beta", 2));
+    app::InstalledLayoutsWindow window;
+    window.setSystemTools(tools);
+    auto* list = window.findChild<QTreeWidget*>();
+    auto* add = window.findChild<QPushButton*>(QStringLiteral("addToMenuButton"));
+    auto* remove = window.findChild<QPushButton*>(QStringLiteral("removeFromMenuButton"));
+    const auto state = [&] {
+        QString text;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            text += list->topLevelItem(row)->text(0) + u':' + list->topLevelItem(row)->text(4) + u' ';
+        return text + QString::number(add->isEnabled()) + QString::number(remove->isEnabled());
+    };
+    EXPECT_FALSE(list->isColumnHidden(4));
+    EXPECT_EQ(state(), QStringLiteral("Alpha:Yes Beta:No 01"));
+    list->setCurrentItem(list->topLevelItem(1));
+    EXPECT_EQ(state(), QStringLiteral("Alpha:Yes Beta:No 10"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(state(), QStringLiteral("Alpha:Yes Beta:Yes 01"));
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(state(), QStringLiteral("Alpha:Yes Beta:No 10"));
+    EXPECT_EQ(system.calls, std::vector<std::string>({"register Beta.keylayout", "enable org.unknown.keylayout.Beta",
+                                                      "disable org.unknown.keylayout.Beta"}));
+}

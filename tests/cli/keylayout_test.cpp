@@ -57,7 +57,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              {"src/Good.keylayout", layout("Good", 1)}, {"src/Other.keylayout", layout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
              {"src/Clash.keylayout", layout("Clash", 7)}, {"new/Good.keylayout", layout("Newer", 3)}, {"src/B.bundle/Contents/Resources/B.keylayout", layout("Bee", 4)},
              {"src/B.bundle/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
-             {"root/Library/Keyboard Layouts/Taken.keylayout", layout("Taken", 7)}})
+             {"root/Library/Keyboard Layouts/Taken.keylayout", layout("Taken", 7)}, {"src/Iconic.keylayout", layout("Iconic", 9)},
+             {"src/Iconic.icns", "icns"}})
         writeFile(folder / path, content);
 
     const std::string T = folder.path().string(), again = " Run \"keylayout --help\" for the commands.\n";
@@ -98,15 +99,17 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "", "Good.keylayout Other.keylayout", "Taken.keylayout", 1},
         {{"install", "new/Good.keylayout"}, 0, "Installed \"Good.keylayout\" for the current user.\n", "", "Good.keylayout Other.keylayout",
          "Taken.keylayout", 2},
-        {{"install", "--all-users", "src/B.bundle/"}, 0, "Installed \"B.bundle\" for all users.\n", "", "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout", 3},
-        {{"list", "--json"}, 0, "", "[{\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3) + "\"problems\": [],\"scope\": \"currentUser\","
-         "\"warnings\": []},{\"item\": \"Other.keylayout\"," + json("Other.keylayout", "Other", 2) + "\"problems\": [],\"scope\": \"currentUser\","
-         "\"warnings\": []},{\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-         "{\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
-         "Good.keylayout Other.keylayout", "B.bundle Taken.keylayout", 3},
-        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Gone.bundle"}, 1, "Removed \"B.bundle\" for all users.\nRemoved \"Taken.keylayout\" for "
-         "all users.\nRemove failed: \"Gone.bundle\" is not installed for all users.\n", "", "Good.keylayout Other.keylayout", "", 4},
+        {{"install", "--all-users", "src/B.bundle/", "src/Iconic.keylayout"}, 0, "Installed \"B.bundle\" for all users.\nInstalled \"Iconic.keylayout\" "
+         "for all users.\n", "", "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
+        {{"list", "--json"}, 0, "", "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3) + "\"problems\": [],\"scope\": \"currentUser\","
+         "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\"," + json("Other.keylayout", "Other", 2) + "\"problems\": [],\"scope\": \"currentUser\","
+         "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+         "{\"enabled\": null,\"item\": \"Iconic.keylayout\"," + json("Iconic.keylayout", "Iconic", 9) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+         "{\"enabled\": null,\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+         "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
+        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Iconic.keylayout", "Gone.bundle"}, 1, "Removed \"B.bundle\" for all users.\nRemoved "
+         "\"Taken.keylayout\" for all users.\nRemoved \"Iconic.keylayout\" for all users.\nRemove failed: \"Gone.bundle\" is not installed for all users.\n",
+         "", "Good.keylayout Other.keylayout", "", 4},
         // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
 #ifndef __APPLE__
         {{"remove", "Good.keylayout", "../Other.keylayout", "Missing.keylayout"}, 1, "Moved \"Good.keylayout\" to the Trash.\nRemove failed: "
@@ -135,9 +138,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
-    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict"}, {"list", "json"}, {"remove", "all-users"}};
+    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict no-enable"}, {"list", "json"},
+                                                      {"remove", "all-users"}, {"enable", ""}, {"disable", ""}};
     for (const auto& [command, options] : takes)
-        for (const std::string option : {"json", "strict", "all-users", ""}) {
+        for (const std::string option : {"json", "strict", "all-users", "no-enable", ""}) {
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
@@ -151,15 +155,58 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         }
 
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
-    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n");
+    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);
 #ifndef __APPLE__
     EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
-    for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] ITEM...", "list [--json]",
+    for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...", "enable NAME...", "disable NAME...", "list [--json]",
                                 "remove [--all-users] NAME...", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove "})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
-    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts"})
+    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
+}
+
+// With a registry of input sources (a file standing in for the Mac's): install puts what it installed
+// into the input menu of the user who runs it, unless --no-enable or run as root, which says so once;
+// enable and disable change it; list tells it.
+TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
+{
+    TemporaryFolder folder;
+    const ScopedEnvironment home("HOME", (folder / "home").string());
+    writeFile(folder / "src/Good.keylayout", layout("Good", 1)), writeFile(folder / "src/Other.keylayout", layout("Other", 2));
+    const fs::path registry = folder / "sources", calls = folder / "sources.calls";
+    writeFile(registry, "org.unknown.keylayout.Good\tGood\t0\norg.unknown.keylayout.Other\tOther\t0\n");
+    const bool root = ::geteuid() == 0;
+    const std::string asRoot = "Run as root, keylayout adds nothing to an input menu: root has none. Each user can add it in System Settings "
+                               "> Keyboard > Input Sources.\n";
+    const struct { std::vector<std::string> arguments; int status; std::string error, calls, enabled; } rows[] = {
+        {{"install", "src/Good.keylayout"}, 0,
+         (root ? asRoot : "") + "Installed \"Good.keylayout\" for the current user.\n" + (root ? "" : "Added \"Good.keylayout\" to the input menu.\n"),
+         "register Good.keylayout\n" + std::string(root ? "" : "enable org.unknown.keylayout.Good\n"), root ? "false" : "true"},
+        {{"install", "--no-enable", "src/Other.keylayout"}, 0, "Installed \"Other.keylayout\" for the current user.\n", "register Other.keylayout\n",
+         root ? "false,false" : "true,false"},
+        {{"enable", "Other.keylayout", "Missing.keylayout"}, 1, "Added \"Other.keylayout\" to the input menu.\n\"Missing.keylayout\" is not installed, "
+         "for you or for all users.\n", "register Other.keylayout\nenable org.unknown.keylayout.Other\n", root ? "false,true" : "true,true"},
+        {{"disable", "Good.keylayout", "Other.keylayout"}, 0, "Took \"Good.keylayout\" out of the input menu.\nTook \"Other.keylayout\" out of the "
+         "input menu.\n", root ? "disable org.unknown.keylayout.Other\n" : "disable org.unknown.keylayout.Good\ndisable org.unknown.keylayout.Other\n",
+         "false,false"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.front());
+        fs::remove(calls);
+        std::vector<std::string> arguments = {"--input-sources", registry.string(), "--killall", "/bin/true"};
+        for (const std::string& argument : row.arguments)
+            arguments.push_back(argument.starts_with("src/") ? (folder / argument).string() : argument);
+        const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
+        EXPECT_EQ(std::pair(result.terminationStatus, result.standardError), std::pair(row.status, row.error));
+        EXPECT_EQ(readFile(calls), row.calls);
+        const std::string listed = platform::runToEnd(KEYLAYOUT, {"--input-sources", registry.string(), "list", "--json"}).standardOutput;
+        const std::regex state("\"enabled\": (true|false|null)");
+        std::string enabled;
+        for (auto match = std::sregex_iterator(listed.begin(), listed.end(), state); match != std::sregex_iterator(); ++match)
+            enabled += (enabled.empty() ? "" : ",") + (*match)[1].str();
+        EXPECT_EQ(enabled, row.enabled);
+    }
 }

@@ -126,6 +126,24 @@ TEST_F(PrivilegedProgram, RunsAtTheSameTimeInstallCompleteItemsAndALockOfADeadRu
     }
 }
 
+// A loose layout's icon goes in beside it, owned and moded like it; one left from an earlier
+// install goes when the layout comes without one, and with the layout when it is removed. A
+// bundle's name says nothing of icons beside it.
+TEST_F(PrivilegedProgram, PutsALooseLayoutsIconBesideItAndRemovesItWithIt)
+{
+    const std::string id = "1F2E3D4C-0000-4000-8000-000000000001";
+    plant(downloads, {{"A.keylayout", "layout"}, {"A.icns", "icns new"}, {"B.bundle/Contents/x", "b"}});
+    plant(system, {{"A.icns", "icns old"}, {"B.icns", "not the bundle's"}});
+    EXPECT_EQ(run({"install", system.string(), "A.keylayout", (downloads / "A.keylayout").string(), id, (downloads / "A.icns").string()}), "");
+    EXPECT_EQ(tree(system), Entries({{"A.icns", "420 icns new"}, {"A.keylayout", "420 layout"}, {"B.icns", "384 not the bundle's"}}));
+    EXPECT_NE(readFile(folder / "log").find("chown root:wheel " + system.string() + "/.keyboard-installer-" + id + "-icon.tmp"), std::string::npos);
+    EXPECT_EQ(install(downloads / "A.keylayout", id) + install(downloads / "B.bundle", id), "");
+    EXPECT_EQ(tree(system).count("A.icns") + tree(system).count("B.icns"), 1u) << "only the loose layout's old icon goes";
+    plant(system, {{"A.icns", "icns again"}});
+    EXPECT_EQ(run({"remove", system.string(), "A.keylayout", id}) + run({"remove", system.string(), "B.bundle", id}), "");
+    EXPECT_EQ(tree(system), Entries({{"B.icns", "384 not the bundle's"}}));
+}
+
 // Moved aside under a name of ours first, the item is never left half removed under its own name; a
 // failed removal leaves only that sibling, which the next run takes away.
 TEST_F(PrivilegedProgram, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
@@ -137,8 +155,8 @@ TEST_F(PrivilegedProgram, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     writeTool(root, "bin/rm", "rm");
     EXPECT_EQ(run({"remove", system.string(), "Other.keylayout", id}), "");
     EXPECT_TRUE(fs::is_empty(system));
-    const std::string usage = "2 usage: keyboard-installer install FOLDER NAME STAGED ID | remove FOLDER NAME ID\n";
-    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{{}, {"frob", "a", "b", "c"}, {"remove", "a", "b"}, {"install", "a", "b", "c", "d", "e"}})
+    const std::string usage = "2 usage: keyboard-installer install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID\n";
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{{}, {"frob", "a", "b", "c"}, {"remove", "a", "b"}, {"install", "a", "b", "c", "d", "e", "f"}})
         EXPECT_EQ(run(wrong), usage);
 }
 

@@ -5,22 +5,28 @@
 #include "intake/activity.h"
 #include "platform/colors.h"
 #include "platform/process.h"
+#include "support/stand_in_registry.h"
 #include "ui_support.h"
 
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+
+// Qt's platform accessibility is a private class; Linux's Qt ships its headers.
+#if defined(HAVE_QT_GUI_PRIVATE) && defined(__linux__)
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
 
 
 namespace fs = std::filesystem;
@@ -29,6 +35,16 @@ using namespace testing_support;
 using ui_testing::validLayout;
 
 namespace {
+
+// Switches assistive technology on or off as a screen reader would, which offscreen Qt never does
+// itself. Whether it could.
+bool setAssistiveTechnology(bool active)
+{
+#if defined(HAVE_QT_GUI_PRIVATE) && defined(__linux__)
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
+#endif
+    return QAccessible::isActive() == active;
+}
 
 // What assistive technology was told of a value, in order.
 QStringList announced;
@@ -253,8 +269,7 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
     int chooserCalls = 0;
     view.setFileChooser([&](QWidget*) { return ++chooserCalls, std::optional<QUrl>(); });
     scope = InstallScope::allUsers;
-    // As a screen reader would, which offscreen Qt never does itself.
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    const bool listening = setAssistiveTechnology(true);
     QAccessible::installUpdateHandler(noteAnnouncement);
     // osascript answers once the test, from inside the wait, opens its gate; a wait that blocks the
     // event loop never opens it, and after 10 s osascript gives up.
@@ -280,10 +295,54 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
         EXPECT_TRUE(remove->isEnabled());
         alerts.alerts.clear();
         // The wait is read out, and so is the outcome, before the alert.
-        EXPECT_EQ(std::exchange(announced, {}), QStringList({QStringLiteral("Waiting for administrator approval…")})
-                                                    + (answer == "exit 0" ? QStringList({"Installed Waited.keylayout"}) : QStringList()));
+        const QStringList told = std::exchange(announced, {});
+        if (listening) {
+            EXPECT_EQ(told, QStringList({QStringLiteral("Waiting for administrator approval…")})
+                                + (answer == "exit 0" ? QStringList({"Installed Waited.keylayout"}) : QStringList()));
+        }
     }
     QAccessible::installUpdateHandler(nullptr);
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    setAssistiveTechnology(false);
+#ifdef __linux__
+    EXPECT_TRUE(listening) << "announcements are checked where the platform's accessibility can be switched on";
+#endif
     EXPECT_EQ(readFile(home.root / "osascript.calls"), "\n\n") << "one prompt a drop, none for the refused ones";
+}
+
+// Where the system has an input menu, the installed layout is in it and can be chosen at once;
+// where the system could not put it there, Keyboard Settings is one click away.
+TEST_F(DropViewTest, OffersTheNewLayoutAtOnceOrKeyboardSettingsWhereTheSystemHasAnInputMenu)
+{
+    StandInRegistry system;
+    installer::SystemTools tools = home.tools();
+    tools.inputSources = system.registry();
+    view.setSystemTools(tools);
+    writeScript(home.root / "killall", "");
+    ui_testing::UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
+    const struct { std::string name; QString answer, message, offered; std::string calls; } rows[] = {
+        {"Listed", "Use Now", "\"Listed\" is in the input menu now.", "Use Now",
+         "register Listed.keylayout\nenable org.unknown.keylayout.Listed\nselect org.unknown.keylayout.Listed\n"},
+        {"Listed", "OK", "\"Listed\" is in the input menu now.", "Use Now", "register Listed.keylayout\n"},
+        {"Unlisted", "Open Keyboard Settings", "Open Keyboard Settings and add the new input source. If it does not appear immediately, "
+         "sign out and sign back in.", "Open Keyboard Settings", "register Unlisted.keylayout\n"},
+    };
+    system.sources = {{"org.unknown.keylayout.Listed", "Listed", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer.toStdString());
+        system.calls.clear();
+        alerts.answers = QStringList(row.answer);
+        EXPECT_EQ(drag(dragOf({makeItem(row.name + ".keylayout", validLayout(row.name, int(row.name.size())))}).get()), std::pair(true, true));
+        ASSERT_EQ(alerts.alerts.size(), 1);
+        auto alert = alerts.alerts.takeFirst();
+        alert.buttons.sort();  // in the platform's order
+        EXPECT_EQ(std::tuple(alert.text, alert.informativeText, alert.buttons, alert.missed),
+                  std::tuple(QStringLiteral("Keyboard Installed"), row.message, QStringList({"OK", row.offered}), QString()));
+        std::string calls;
+        for (const std::string& call : system.calls)
+            calls += call + "\n";
+        EXPECT_EQ(calls, row.calls);
+    }
+    EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
 }

@@ -150,6 +150,38 @@
         <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
         <translation>„%1“ verschwindet aus dem Eingabemenü, sobald du zu einer anderen Eingabequelle wechselst. Wird es weiterhin angezeigt, melde dich ab und wieder an.</translation>
     </message>
+    <message>
+        <source>Add to Input Menu</source>
+        <translation>Zum Eingabemenü hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Input Menu</source>
+        <translation>Aus dem Eingabemenü entfernen</translation>
+    </message>
+    <message>
+        <source>In Input Menu</source>
+        <translation>Im Eingabemenü</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>Nicht zum Eingabemenü hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>Das System hat nicht alle Layouts von „%1“ aufgeführt. Öffne die Einstellungen „Tastatur“ und füge die Eingabequelle dort hinzu. Wenn sie nicht erscheint, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Einstellungen „Tastatur“ öffnen</translation>
+    </message>
 </context>
 <context>
     <name>intake::DropView</name>
@@ -204,6 +236,26 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>Warten auf Zustimmung eines Administrators …</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 ist jetzt im Eingabemenü.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 sind jetzt im Eingabemenü.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Jetzt verwenden</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Einstellungen „Tastatur“ öffnen</translation>
     </message>
 </context>
 <context>

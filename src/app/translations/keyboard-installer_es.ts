@@ -150,6 +150,38 @@
         <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
         <translation>“%1” desaparecerá del menú de entrada en cuanto cambies a otra fuente de entrada. Si sigue apareciendo, cierra la sesión y vuelve a iniciarla.</translation>
     </message>
+    <message>
+        <source>Add to Input Menu</source>
+        <translation>Añadir al menú de entrada</translation>
+    </message>
+    <message>
+        <source>Remove from Input Menu</source>
+        <translation>Quitar del menú de entrada</translation>
+    </message>
+    <message>
+        <source>In Input Menu</source>
+        <translation>En el menú de entrada</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>No se ha añadido al menú de entrada</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>El sistema no ha incluido todas las distribuciones de “%1”. Abre los ajustes de Teclado y añade allí la fuente de entrada. Si no aparece, cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Abrir los ajustes de Teclado</translation>
+    </message>
 </context>
 <context>
     <name>intake::DropView</name>
@@ -204,6 +236,26 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>Esperando la aprobación de un administrador…</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 ya está en el menú de entrada.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 ya están en el menú de entrada.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Usar ahora</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Abrir los ajustes de Teclado</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,38 @@
         <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
         <translation>« %1 » disparaîtra du menu de saisie dès que vous passerez à une autre source de saisie. S’il apparaît encore, fermez votre session puis rouvrez-la.</translation>
     </message>
+    <message>
+        <source>Add to Input Menu</source>
+        <translation>Ajouter au menu de saisie</translation>
+    </message>
+    <message>
+        <source>Remove from Input Menu</source>
+        <translation>Retirer du menu de saisie</translation>
+    </message>
+    <message>
+        <source>In Input Menu</source>
+        <translation>Dans le menu de saisie</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>Impossible d’ajouter au menu de saisie</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>Le système n’a pas répertorié toutes les dispositions de « %1 ». Ouvrez les réglages Clavier et ajoutez-y la source de saisie. Si elle n’apparaît pas, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Ouvrir les réglages Clavier</translation>
+    </message>
 </context>
 <context>
     <name>intake::DropView</name>
@@ -204,6 +236,26 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>En attente de l’accord d’un administrateur…</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 est maintenant dans le menu de saisie.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 sont maintenant dans le menu de saisie.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Utiliser maintenant</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Ouvrir les réglages Clavier</translation>
     </message>
 </context>
 <context>

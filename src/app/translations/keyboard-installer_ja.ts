@@ -150,6 +150,38 @@
         <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
         <translation>別の入力ソースに切り替えると、“%1”は入力メニューから消えます。表示されたままの場合は、ログアウトしてから再度ログインしてください。</translation>
     </message>
+    <message>
+        <source>Add to Input Menu</source>
+        <translation>入力メニューに追加</translation>
+    </message>
+    <message>
+        <source>Remove from Input Menu</source>
+        <translation>入力メニューから削除</translation>
+    </message>
+    <message>
+        <source>In Input Menu</source>
+        <translation>入力メニューに表示</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>入力メニューに追加されませんでした</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>システムが“%1”のすべてのレイアウトを認識しませんでした。“キーボード”設定を開いて、入力ソースを追加してください。表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>“キーボード”設定を開く</translation>
+    </message>
 </context>
 <context>
     <name>intake::DropView</name>
@@ -204,6 +236,26 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>管理者の承認を待っています…</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1が入力メニューに追加されました。</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1が入力メニューに追加されました。</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>今すぐ使用</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>“キーボード”設定を開く</translation>
     </message>
 </context>
 <context>

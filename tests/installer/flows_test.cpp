@@ -1,0 +1,165 @@
+#include "installer/flows.h"
+#include "installer/installed_layouts.h"
+
+#include "support/stand_in_registry.h"
+#include "support/stand_ins.h"
+#include "support/temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace fs = std::filesystem;
+using namespace installer;
+using namespace testing_support;
+using State = InputMenuResult::State;
+
+namespace {
+
+std::string layout(const std::string& name, int id)
+{
+    return "<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>";
+}
+
+std::string plist(const std::string& inside)
+{
+    return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>org.x.keyboardlayout.b</string>"
+        + inside + "</dict></plist>";
+}
+
+std::string joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+class Flows : public testing::Test {
+protected:
+    TemporaryFolder folder;
+    const ScopedEnvironment home{"HOME", (folder / "home").string()}, data{"XDG_DATA_HOME", (folder / "data").string()};
+    const fs::path user = folder / "home/Library/Keyboard Layouts", downloads = folder / "Downloads";
+    StandInRegistry system;
+    SystemTools tools{.killall = "/bin/true", .shell = folder / "sh", .systemLayouts = folder / "system"};
+
+    void SetUp() override { tools.inputSources = system.registry(); }
+    InstallOutcome install(const fs::path& item, const Conversation& conversation = {})
+    {
+        return installItems({item}, [] { return InstallScope::currentUser; }, tools, conversation).front();
+    }
+};
+
+}  // namespace
+
+// The system derives each layout's id; the flow finds the item's sources by it, else by the name
+// the menu shows, enables only those not enabled yet and reads the state back.
+TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
+{
+    const platform::InputSource other{"org.x.other", "Other", true};
+    const std::string bundle = "B.bundle/Contents/";
+    const struct {
+        const char* what;
+        std::map<std::string, std::string> files;
+        std::vector<platform::InputSource> sources;
+        State state;
+        std::string calls;
+        bool addToInputMenu = true;
+        std::set<std::string> refused = {};
+    } rows[] = {
+        {"a loose layout, id without spaces", {{"Colemak DH.keylayout", layout("Colemak DH", 1)}},
+         {other, {"org.unknown.keylayout.ColemakDH", "Colemak DH (local)", false}}, State::added,
+         "register Colemak DH.keylayout\nenable org.unknown.keylayout.ColemakDH\n"},
+        {"already in the menu: not enabled twice", {{"Colemak DH.keylayout", layout("Colemak DH", 1)}},
+         {{"org.unknown.keylayout.ColemakDH", "Colemak DH", true}}, State::added, "register Colemak DH.keylayout\n"},
+        {"a bundle: its own id for one layout, the derived one for the other",
+         {{bundle + "Resources/Bee.keylayout", layout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", layout("Cee", 3)},
+          {bundle + "Info.plist", plist("<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>")}},
+         {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.Cee", "C", false}, other}, State::added,
+         "register B.bundle\nenable org.x.bee\nenable org.x.keyboardlayout.b.keylayout.Cee\n"},
+        {"a binary property list: found by name", {{bundle + "Resources/Bee.keylayout", layout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
+         {{"com.vendor.bee", "Bee", false}}, State::added, "register B.bundle\nenable com.vendor.bee\n"},
+        {"not listed by the system", {{"Lost.keylayout", layout("Lost", 4)}}, {other}, State::notFound, "register Lost.keylayout\n"},
+        {"one of two not listed", {{bundle + "Resources/Bee.keylayout", layout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", layout("Cee", 3)}},
+         {{"x.bee", "Bee", false}}, State::notFound, "register B.bundle\nenable x.bee\n"},
+        {"enabling refused", {{"Colemak.keylayout", layout("Colemak", 5)}}, {{"org.unknown.keylayout.Colemak", "Colemak", false}},
+         State::failed, "register Colemak.keylayout\nenable org.unknown.keylayout.Colemak\n", true, {"org.unknown.keylayout.Colemak"}},
+        {"not for the menu (root, --no-enable): registered only", {{"Colemak.keylayout", layout("Colemak", 5)}},
+         {{"org.unknown.keylayout.Colemak", "Colemak", false}}, State::unavailable, "register Colemak.keylayout\n", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        fs::remove_all(downloads);
+        for (const auto& [path, content] : row.files)
+            writeFile(downloads / path, content);
+        system.sources = row.sources, system.refused = row.refused, system.calls.clear();
+        const fs::path item = downloads / fs::path(row.files.begin()->first).begin()->string();
+        Conversation conversation;
+        conversation.addToInputMenu = row.addToInputMenu;
+        const InstallOutcome outcome = install(item, conversation);
+        EXPECT_EQ(outcome.result, InstallOutcome::Result::installed) << outcome.failure;
+        EXPECT_EQ(outcome.inputMenu.state, row.state);
+        EXPECT_EQ(joined(system.calls), row.calls);
+        // What the window and keylayout list show afterwards.
+        const auto listed = listInstalled(tools);
+        const auto it = std::find_if(listed.begin(), listed.end(), [&](const auto& i) { return i.path.filename() == item.filename(); });
+        ASSERT_NE(it, listed.end());
+        EXPECT_EQ(it->inInputMenu, row.state == State::added || (row.state == State::notFound && row.calls.find("enable") != std::string::npos));
+        fs::remove_all(user);
+    }
+    // Where the system has no input menu, nothing is asked of one and nothing is known of it.
+    tools.inputSources = {};
+    writeFile(downloads / "Plain.keylayout", layout("Plain", 6));
+    EXPECT_EQ(install(downloads / "Plain.keylayout").inputMenu.state, State::unavailable);
+    EXPECT_EQ(listInstalled(tools).front().inInputMenu, std::nullopt);
+}
+
+// Out of the menu first, so it goes at once; a removal that fails puts it back.
+TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
+{
+    writeFile(user / "Colemak.keylayout", layout("Colemak", 5));
+    writeFile(tools.systemLayouts / "Colemak.keylayout", layout("Colemak", 5));
+    writeScript(folder / "osascript", "echo 'User canceled.' >&2; exit 1");
+    tools.osascript = folder / "osascript";
+    system.sources = {{"org.unknown.keylayout.Colemak", "Colemak", true}};
+    system.watched = tools.systemLayouts / "Colemak.keylayout";
+    EXPECT_EQ(removeItems({"Colemak.keylayout"}, InstallScope::allUsers, tools).front().failure, "User canceled.");
+    EXPECT_EQ(joined(system.calls), "disable org.unknown.keylayout.Colemak while installed\nenable org.unknown.keylayout.Colemak\n");
+    system.calls.clear(), system.watched = user / "Colemak.keylayout";
+    EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);
+    EXPECT_EQ(joined(system.calls), "disable org.unknown.keylayout.Colemak while installed\n");
+}
+
+// A loose layout's icon, in any letter case beside it, is installed as the layout's base name with
+// ".icns", replaced with it, gone when it comes without one, and trashed with it. A file there that
+// is no icon is warned of.
+TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
+{
+    const std::string icon = "icns\x00\x00\x01\x00 pixels";
+    writeFile(downloads / "Colemak.keylayout", layout("Colemak", 5)), writeFile(downloads / "Colemak.ICNS", icon, 0600);
+    writeFile(user / "Colemak.icns", "an older icon");
+    EXPECT_EQ(install(downloads / "Colemak.keylayout").report.warnings.size(), 0u);
+    EXPECT_EQ(readFile(user / "Colemak.icns"), icon);
+    EXPECT_EQ(fs::status(user / "Colemak.icns").permissions(), fs::perms(0644));
+    EXPECT_EQ(listInstalled(tools).size(), 1u) << "an icon is no item of the list";
+
+    fs::remove(downloads / "Colemak.ICNS");
+    install(downloads / "Colemak.keylayout");
+    EXPECT_FALSE(fs::exists(user / "Colemak.icns")) << "an icon of an earlier install left";
+
+    writeFile(downloads / "Colemak.icns", "<html>not an icon");
+    Conversation declining;
+    declining.proceedDespite = [](const auto&, const auto&) { return false; };
+    const InstallOutcome warned = install(downloads / "Colemak.keylayout", declining);
+    ASSERT_EQ(warned.report.warnings.size(), 1u);
+    EXPECT_EQ(std::pair(warned.result, warned.report.warnings[0].kind), std::pair(InstallOutcome::Result::declined, Warning::Kind::icon));
+    EXPECT_EQ(warned.report.warnings[0].message,
+              "\"Colemak.icns\" beside \"Colemak.keylayout\" is not an icon file (.icns); the input menu would show a generic icon.");
+
+    writeFile(user / "Colemak.icns", icon);
+    EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);
+    EXPECT_TRUE(fs::is_empty(user));
+    EXPECT_EQ(readFile(folder / "data/Trash/files/Colemak.icns"), icon);
+}
