@@ -2,6 +2,8 @@
 // of each comparison alternate round by round, warm-up rounds are dropped, medians are shown.
 
 #include "installer/installed_layouts.h"
+#include "installer/keyboard_geometry.h"
+#include "installer/keyboard_model.h"
 #include "installer/layout_check.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
@@ -29,6 +31,7 @@
 #include <iterator>
 #include <map>
 #include <random>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -430,7 +433,67 @@ void reportLayoutCheck(const fs::path& work, int rounds)
                 twelve.ratio(), median(twelve.ours), median(twelve.theirs), rounds);
 }
 
+// The example layout of the README, grown to 200 KB as layouts for many keyboard types grow: its
+// ANSI map set again under other ids, each named by a <layout> of its own after the first.
+std::string exampleLayoutOf200Kilobytes()
+{
+    std::ifstream in(EXAMPLE_LAYOUT, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t setStart = text.find("\t<keyMapSet id=\"ANSI\">"), setEnd = text.find("</keyMapSet>", setStart);
+    if (setStart == std::string::npos || setEnd == std::string::npos)
+        throw std::runtime_error("The example layout has no ANSI map set");
+    const std::string set = text.substr(setStart, setEnd + 13 - setStart);
+    for (int type = 1; text.size() < 200 * 1024; ++type) {
+        const std::string id = "Type" + std::to_string(type);
+        text.insert(text.find("\t</layouts>"), "\t\t<layout first=\"" + std::to_string(40 + type) + "\" last=\"" + std::to_string(40 + type)
+                                                + "\" mapSet=\"" + id + "\" modifiers=\"Modifiers\"/>\n");
+        text.insert(text.find("\t<actions>"), std::regex_replace(set, std::regex("id=\"ANSI\""), "id=\"" + id + "\""));
+    }
+    return text;
+}
+
+// What the window and `keylayout show` do with a layout: its model read by the checks' reader, and
+// the picture laid out in both shapes, against the checks alone, which read and parse the file too.
+void reportKeyboardModel(const fs::path& work, int rounds)
+{
+    const fs::path layout = work / "Example.keylayout";
+    writeFile(layout, exampleLayoutOf200Kilobytes());
+    const SideBySide times = measureAlternately(rounds, [&] {
+        const auto start = Clock::now();
+        const installer::ItemKeyboards read = installer::readKeyboards(layout);
+        std::size_t legends = 0;
+        for (const auto shape : {installer::KeyboardShape::ansi, installer::KeyboardShape::iso})
+            for (const installer::PictureKey& key : installer::keyboardPicture(read.keyboards.at(0), shape).keys)
+                legends += key.legends.size();
+        const double ms = millisecondsSince(start);
+        if (read.keyboards.at(0).keys.size() < 100 || legends < 300)
+            throw std::runtime_error("The example layout's model is missing keys");
+        return ms;
+    }, checkLayout(layout, true));
+    std::printf("readKeyboards + keyboardPicture (ANSI and ISO) %zu KB layout: %.3f ms (goal < 5 ms), ratio %.2f against "
+                "inspectLayoutItem on it  [ours %.3f ms, check %.3f ms, median of %d]\n", std::size_t(fs::file_size(layout) / 1024),
+                median(times.ours), times.ratio(), median(times.ours), median(times.theirs), rounds);
+}
+
 #ifdef KEYLAYOUT
+// `keylayout show --json` as a layout author's CI step runs it, against the least keylayout does:
+// start, print its version and exit.
+void reportKeylayoutShow(const fs::path& work, int rounds)
+{
+    const fs::path layout = work / "Shown.keylayout";
+    writeFile(layout, exampleLayoutOf200Kilobytes());
+    const auto run = [](std::vector<std::string> arguments) -> TimedRun {
+        return [arguments] {
+            const auto start = Clock::now();
+            runProgram(arguments, true);
+            return millisecondsSince(start);
+        };
+    };
+    const SideBySide times = measureAlternately(rounds, run({KEYLAYOUT, "show", "--json", layout.string()}), run({KEYLAYOUT, "--version"}));
+    std::printf("keylayout show --json 200 KB layout vs keylayout --version, whole processes: ratio %.2f (goal <= 1.50)  "
+                "[show %.2f ms, version %.2f ms, median of %d]\n", times.ratio(), median(times.ours), median(times.theirs), rounds);
+}
+
 // `keylayout check` as a CI step runs it: the whole process, from start to exit, with nothing
 // installed to compare against. Qt Core starts in a few milliseconds; a GUI application would not.
 void reportKeylayoutCheck(const fs::path& work, int rounds)
@@ -551,7 +614,11 @@ int runBenchmark(const Options& options)
 #ifdef KEYLAYOUT
     reportKeylayoutCheck(work.path(), smallRounds);
     std::fflush(stdout);
+    reportKeylayoutShow(work.path(), smallRounds);
+    std::fflush(stdout);
 #endif
+    reportKeyboardModel(work.path(), smallRounds);
+    std::fflush(stdout);
     reportInstalledLayouts(work.path(), options.rounds);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/installed_layouts_window.h"
 
+#include "app/keyboard_panel.h"
 #include "installer/flows.h"
 #include "intake/activity.h"
 #include "intake/alert.h"
@@ -64,8 +65,8 @@ QString note(const InstalledItem& item)
 QString findings(const InstalledItem& item)
 {
     QStringList sentences;
-    for (const std::string& problem : item.report.problems)
-        sentences << QString::fromStdString(problem);
+    for (const installer::Problem& problem : item.report.problems)
+        sentences << QString::fromStdString(problem.message);
     for (const Warning& warning : item.report.warnings)
         sentences << QString::fromStdString(warning.message);
     return sentences.join(u'\n');
@@ -94,7 +95,7 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
 #endif
 {
     setWindowTitle(tr("Installed Keyboard Layouts"));
-    resize(680, 360);
+    resize(760, 620);
 
     list_->setObjectName(QStringLiteral("layoutList"));
     list_->setHeaderLabels({tr("Layout"), tr("File"), tr("For"), tr("Note"), tr("In Input Menu")});
@@ -124,9 +125,16 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     buttons->addWidget(showButton_);
     buttons->addWidget(removeButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
+    layout->addWidget(list_, 1);
     layout->addWidget(emptyLabel_);
     layout->addLayout(buttons);
+    // What the selected item types, below the list.
+    auto* keyboard = new KeyboardPanel;
+    layout->addWidget(keyboard);
+    connect(list_, &QTreeWidget::itemSelectionChanged, keyboard, [this, keyboard] {
+        const InstalledItem* selected = selectedItem();
+        selected ? keyboard->showItem(selected->path) : keyboard->showNothing();
+    });
 
     list_->installEventFilter(this);
     connect(removeButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::removeSelected);

@@ -109,7 +109,7 @@ ExitCode list(const Options& options)
 {
     const std::vector<installer::InstalledItem> items = installer::listInstalled(options.tools);
     if (!options.json) {
-        tellInstalled(items);
+        printInstalled(items);
         return succeeded;
     }
     QJsonArray document;

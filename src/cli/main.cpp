@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/input_sources_file.h"
 #include "cli/output.h"
+#include "cli/show.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -15,7 +16,7 @@ namespace {
 
 const char* const description = R"(Installs macOS keyboard layouts (.keylayout files and keyboard .bundle folders) the way
 Keyboard Installer does: the same checks, the same copy, the same refresh of the input menu.
-Messages go to standard error; --json prints one JSON document on standard output.
+Messages go to standard error; output and --json's one JSON document go to standard output.
 
 Commands:
   check [--json] [--strict] ITEM...
@@ -43,13 +44,18 @@ Commands:
       Removes installed items by file name: into the Trash, or for all users. Exits as
       install does.
         keylayout remove Colemak.keylayout
+  show [--json] [--svg FILE] [--iso] ITEM...
+      Shows what each key of each layout types with no modifier, Shift, Option, both, and
+      Caps Lock: a picture of the keyboard, JSON, or with one item an SVG picture in FILE.
+      --iso draws the ISO keyboard instead of ANSI. Exits 1 when any item is refused.
+        keylayout show --svg docs/Colemak.svg Colemak.bundle
 
 A usage error exits with 2.)";
 
 // Which options each command takes; anything else is a usage error.
 const std::map<QString, QStringList> commandOptions = {
     {"check", {"json", "strict"}}, {"install", {"all-users", "strict", "no-enable"}}, {"list", {"json"}}, {"remove", {"all-users"}},
-    {"enable", {}}, {"disable", {}}};
+    {"enable", {}}, {"disable", {}}, {"show", {"json", "svg", "iso"}}};
 
 cli::ExitCode usageError(const QString& message)
 {
@@ -68,10 +74,12 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(description));
     const QCommandLineOption help = parser.addHelpOption(), version = parser.addVersionOption();
-    parser.addOptions({{"json", "Print one JSON document on standard output (check, list)."},
+    parser.addOptions({{"json", "Print one JSON document on standard output (check, list, show)."},
                        {"strict", "Refuse items with warnings too (check, install)."},
                        {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
-                       {"no-enable", "Leave what is installed out of the input menu (install)."}});
+                       {"no-enable", "Leave what is installed out of the input menu (install)."},
+                       {"svg", "Write the picture of the one item as SVG to the file (show).", "FILE"},
+                       {"iso", "Draw the ISO keyboard (show)."}});
     // Seams for tests: the system programs and the all-users folder.
     std::map<QString, std::filesystem::path*> toolOptions;
     cli::Options options;
@@ -85,7 +93,7 @@ int main(int argc, char* argv[])
         parser.addOption(option);
         toolOptions[QString::fromLatin1(name)] = tool;
     }
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, install, list, remove, enable or disable."));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, install, list, remove, enable, disable or show."));
     parser.addPositionalArgument(QStringLiteral("items"), QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
 
@@ -109,6 +117,8 @@ int main(int argc, char* argv[])
     if (command == u"list" ? !arguments.isEmpty() : arguments.isEmpty())
         return usageError(command == u"list" ? QStringLiteral("list takes no items.")
                                              : QStringLiteral("%1 needs at least one item.").arg(command));
+    if (parser.isSet(QStringLiteral("svg")) && arguments.size() > 1)
+        return usageError(QStringLiteral("show --svg takes one item."));
 
     options.json = parser.isSet(QStringLiteral("json"));
     options.strict = parser.isSet(QStringLiteral("strict"));
@@ -132,5 +142,11 @@ int main(int argc, char* argv[])
         return cli::list(options);
     if (command == u"enable" || command == u"disable")
         return cli::setInInputMenu(names, command == u"enable", options);
+    if (command == u"show") {
+        cli::ShowOptions show{options.json, parser.isSet(QStringLiteral("iso")), std::nullopt};
+        if (parser.isSet(QStringLiteral("svg")))
+            show.svg = QFile::encodeName(parser.value(QStringLiteral("svg"))).toStdString();
+        return cli::show(items, show);
+    }
     return cli::remove(names, options);
 }

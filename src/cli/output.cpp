@@ -9,19 +9,41 @@
 namespace cli {
 namespace {
 
-QJsonArray strings(const std::vector<std::string>& texts)
+// The kinds as CI steps filter on them; the names stay as they are.
+const char* kindName(installer::Problem::Kind kind)
 {
-    QJsonArray array;
-    for (const std::string& text : texts)
-        array.append(QString::fromStdString(text));
-    return array;
+    using Kind = installer::Problem::Kind;
+    switch (kind) {
+    case Kind::missing: return "missing";
+    case Kind::notLayoutItem: return "notLayoutItem";
+    case Kind::notLayout: return "notLayout";
+    case Kind::cannotLoad: return "cannotLoad";
+    case Kind::unreadable: return "unreadable";
+    case Kind::noLayoutInBundle: return "noLayoutInBundle";
+    }
+    return "";
 }
 
-QJsonArray warnings(const installer::LayoutReport& report)
+const char* kindName(installer::Warning::Kind kind)
+{
+    using Kind = installer::Warning::Kind;
+    switch (kind) {
+    case Kind::layoutCannotLoad: return "layoutCannotLoad";
+    case Kind::duplicate: return "duplicate";
+    case Kind::installedTwice: return "installedTwice";
+    case Kind::bundleMetadata: return "bundleMetadata";
+    case Kind::icon: return "icon";
+    }
+    return "";
+}
+
+// Each problem or warning as {"kind": ..., "message": ...}.
+template <typename Finding>
+QJsonArray findings(const std::vector<Finding>& found)
 {
     QJsonArray array;
-    for (const installer::Warning& warning : report.warnings)
-        array.append(QString::fromStdString(warning.message));
+    for (const Finding& finding : found)
+        array.append(QJsonObject{{"kind", kindName(finding.kind)}, {"message", QString::fromStdString(finding.message)}});
     return array;
 }
 
@@ -59,14 +81,15 @@ void tell(const std::string& line)
 
 void tellFindings(const installer::LayoutReport& report)
 {
-    for (const std::string& problem : report.problems)
-        tell("Refused: " + problem);
+    for (const installer::Problem& problem : report.problems)
+        tell("Refused: " + problem.message);
     for (const installer::Warning& warning : report.warnings)
         tell("Warning: " + warning.message);
 }
 
-void tellInstalled(const std::vector<installer::InstalledItem>& items)
+void printInstalled(const std::vector<installer::InstalledItem>& items)
 {
+    const auto print = [](const std::string& line) { std::cout << line << '\n'; };
     if (items.empty())
         return tell(installer::nothingInstalled);
     std::vector<std::vector<std::string>> rows;
@@ -87,11 +110,11 @@ void tellInstalled(const std::vector<installer::InstalledItem>& items)
         for (std::size_t column = 0; column < 3; ++column)
             line += rows[i][column] + std::string(widths[column] - width(rows[i][column]) + 2, ' ');
         line += rows[i][3];
-        tell(line.substr(0, line.find_last_not_of(' ') + 1));
-        for (const std::string& problem : items[i].report.problems)
-            tell("    " + problem);
+        print(line.substr(0, line.find_last_not_of(' ') + 1));
+        for (const installer::Problem& problem : items[i].report.problems)
+            print("    " + problem.message);
         for (const installer::Warning& warning : items[i].report.warnings)
-            tell("    " + warning.message);
+            print("    " + warning.message);
     }
 }
 
@@ -106,8 +129,8 @@ QJsonObject checkedItemJson(const std::string& item, const installer::LayoutRepo
     return {{"item", QString::fromStdString(item)},
             {"installable", installable},
             {"layouts", layouts(report)},
-            {"problems", strings(report.problems)},
-            {"warnings", warnings(report)}};
+            {"problems", findings(report.problems)},
+            {"warnings", findings(report.warnings)}};
 }
 
 QJsonObject installedItemJson(const installer::InstalledItem& item)
@@ -115,8 +138,8 @@ QJsonObject installedItemJson(const installer::InstalledItem& item)
     return {{"item", QString::fromStdString(item.path.filename().string())},
             {"scope", item.scope == installer::InstallScope::allUsers ? "allUsers" : "currentUser"},
             {"layouts", layouts(item.report)},
-            {"problems", strings(item.report.problems)},
-            {"warnings", warnings(item.report)},
+            {"problems", findings(item.report.problems)},
+            {"warnings", findings(item.report.warnings)},
             {"enabled", item.inInputMenu ? QJsonValue(*item.inInputMenu) : QJsonValue(QJsonValue::Null)}};
 }
 

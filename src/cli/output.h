@@ -17,9 +17,10 @@ void tell(const std::string& line);
 // Each problem and warning of the report, one sentence a line.
 void tellFindings(const installer::LayoutReport& report);
 
-// The installed items as rows of a table: file name, whom it is for, the layouts, the notes;
-// under each row, the sentences behind its notes.
-void tellInstalled(const std::vector<installer::InstalledItem>& items);
+// The installed items as rows of a table on standard output: file name, whom it is for, the
+// layouts, the notes; under each row, the sentences behind its notes. With none, says so on
+// standard error.
+void printInstalled(const std::vector<installer::InstalledItem>& items);
 
 // The one JSON document of a run, on standard output.
 void printJson(const QJsonArray& document);

@@ -1,6 +1,7 @@
 #include "installer/layout_check.h"
 
 #include "installer/file_names.h"
+#include "installer/layout_reading.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -79,14 +80,17 @@ std::optional<long> wholeNumber(std::string_view text)
 // The layout the file holds, or the sentences saying why macOS cannot load it.
 struct Reading {
     KeyboardLayout layout;
-    std::vector<std::string> problems;
+    std::vector<Problem> problems;
 };
 
-Reading readLayout(const fs::path& file)
+// A layout that can load is handed to `visit` before its document closes.
+Reading readLayout(const fs::path& file, const LoadableLayoutVisitor& visit)
 {
     Reading reading{{file.filename().string(), "", 0, 0}, {}};
     const std::string quoted = platform::inQuotes(reading.layout.file);
-    const auto notALayout = [&](const std::string& why) { reading.problems.push_back(quoted + " is not a keyboard layout: " + why); };
+    const auto notALayout = [&](const std::string& why) {
+        reading.problems.push_back({Problem::Kind::notLayout, quoted + " is not a keyboard layout: " + why});
+    };
 
     std::string bytes;
     try {
@@ -96,7 +100,9 @@ Reading readLayout(const fs::path& file)
         case EISDIR: notALayout("it is a folder."); break;
         case EINVAL: notALayout("it is not a regular file."); break;
         case EFBIG: notALayout("it is larger than " + std::to_string(maximumLayoutSize >> 20) + " MB, far more than any keyboard layout."); break;
-        default: reading.problems.push_back("Couldn't read " + quoted + ": " + std::generic_category().message(static_cast<int>(error.code())) + ".");
+        default:
+            reading.problems.push_back({Problem::Kind::unreadable, "Couldn't read " + quoted + ": "
+                                        + std::generic_category().message(static_cast<int>(error.code())) + "."});
         }
         return reading;
     }
@@ -111,7 +117,7 @@ Reading readLayout(const fs::path& file)
     }
 
     const auto cannotLoad = [&](const std::string& why) {
-        reading.problems.push_back(quoted + " is not a keyboard layout macOS can load: " + why);
+        reading.problems.push_back({Problem::Kind::cannotLoad, quoted + " is not a keyboard layout macOS can load: " + why});
     };
     reading.layout.name = keyboard.attribute("name").value();
     for (const auto& [attribute, value] : {std::pair{"group", &reading.layout.group}, {"id", &reading.layout.id}}) {
@@ -128,6 +134,8 @@ Reading readLayout(const fs::path& file)
     for (const char* element : {"layouts", "modifierMap", "keyMapSet"})
         if (!keyboard.child(element))
             cannotLoad(std::string("it has no <") + element + ">.");
+    if (reading.problems.empty() && visit)
+        visit(reading.layout, keyboard);
     return reading;
 }
 
@@ -200,23 +208,23 @@ void warnOfMetadata(const fs::path& bundle, const std::string& quotedBundle, std
                            + std::string(marker) + "\", which the system expects of keyboard layout bundles.");
 }
 
-LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBundle)
+LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBundle, const LoadableLayoutVisitor& visit)
 {
     LayoutReport report;
     std::vector<std::string> broken;
     for (const fs::path& file : layoutFilesIn(bundle / "Contents" / "Resources")) {
-        Reading reading = readLayout(file);
+        Reading reading = readLayout(file, visit);
         if (reading.problems.empty())
             report.layouts.push_back(std::move(reading.layout));
         else
-            broken.push_back(reading.problems.front());
+            broken.push_back(reading.problems.front().message);
     }
     // One layout that loads makes the bundle usable; the first broken one says what went wrong.
     if (report.layouts.empty()) {
         std::string problem = quotedBundle + " holds no keyboard layout in Contents/Resources.";
         if (!broken.empty())
             problem.append(" ").append(broken.front());
-        report.problems.push_back(problem);
+        report.problems.push_back({Problem::Kind::noLayoutInBundle, problem});
         return report;
     }
     for (const std::string& problem : broken)
@@ -230,14 +238,19 @@ LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBund
 
 LayoutReport inspectLayoutItem(const fs::path& item)
 {
+    return inspectLayoutItem(item, nullptr);
+}
+
+LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor& visit)
+{
     const fs::path path = platform::withoutTrailingSlashes(item);
     const std::string name = platform::inQuotes(platform::lastPathComponent(path));
     if (!platform::itemOrLinkExists(path))
-        return {{}, {name + " could not be found; it may have been moved or deleted."}, {}};
+        return {{}, {{Problem::Kind::missing, name + " could not be found; it may have been moved or deleted."}}, {}};
     if (hasExtension(path, ".bundle"))
-        return inspectBundle(path, name);
+        return inspectBundle(path, name, visit);
 
-    Reading reading = readLayout(path);
+    Reading reading = readLayout(path, visit);
     if (!reading.problems.empty())
         return {{}, std::move(reading.problems), {}};
     LayoutReport report{{std::move(reading.layout)}, {}, {}};

@@ -28,12 +28,33 @@ struct Warning {
     std::string message;
 };
 
+// Why an item cannot be installed, and a sentence saying so.
+struct Problem {
+    enum class Kind {
+        missing,           // nothing at the path
+        notLayoutItem,     // neither a .keylayout file nor a .bundle folder
+        notLayout,         // no keyboard layout at all: a web page, an archive, binary data, no regular file
+        cannotLoad,        // a layout without what macOS needs to load it
+        unreadable,        // a file that could not be read
+        noLayoutInBundle,  // a bundle without a layout that can load
+    };
+    Kind kind;
+    std::string message;
+};
+
 // What the checks found in one item. Every problem and warning is a sentence that names the files.
 struct LayoutReport {
     std::vector<KeyboardLayout> layouts;  // those that can load
-    std::vector<std::string> problems;    // why the item cannot be installed; none when it can
+    std::vector<Problem> problems;        // why the item cannot be installed; none when it can
     std::vector<Warning> warnings;
     bool installable() const { return problems.empty(); }
+    std::vector<std::string> problemMessages() const
+    {
+        std::vector<std::string> messages;
+        for (const Problem& problem : problems)
+            messages.push_back(problem.message);
+        return messages;
+    }
 };
 
 // Real layouts are well under a megabyte; anything far larger is not one.

@@ -199,7 +199,7 @@ bool DropView::installChecked(const std::filesystem::path& item)
                   AlertStyle::warning);
         return false;
     case Result::refused:
-        return failed(joined(outcome.report.problems, "\n"));
+        return failed(joined(outcome.report.problemMessages(), "\n"));
     case Result::failed:
         return failed(QString::fromStdString(outcome.failure));
     case Result::declined:

@@ -1,4 +1,5 @@
 #include "app/installed_layouts_window.h"
+#include "app/keyboard_view.h"
 #include "platform/process.h"
 
 #include "support/stand_in_registry.h"
@@ -64,6 +65,7 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     list->clearSelection();
     EXPECT_FALSE(remove->isEnabled() || show->isEnabled()) << "nothing chosen";
     list->setCurrentItem(list->findItems(QStringLiteral("Clash.keylayout"), Qt::MatchExactly, 1).value(0));
+    EXPECT_EQ(window.findChild<app::KeyboardView*>()->accessibleName(), "Keyboard of Gamma") << "the selected item's keyboard below the list";
     QTest::mouseClick(show, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(system.string()))});

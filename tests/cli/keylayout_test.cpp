@@ -3,6 +3,7 @@
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <unistd.h>
 
@@ -84,12 +85,13 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n", "", "", "Taken.keylayout", 0},
         {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"}, 1, "Refused: " + web + "\n\"Web.keylayout\" cannot be installed.\n"
          "Warning: " + clash + "\n\"Clash.keylayout\" can be installed.\n",
-         "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [\"" + std::regex_replace(web, std::regex("\""), "\\\"")
-             + "\"],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
+         "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [{\"kind\": \"notLayout\",\"message\": \""
+             + std::regex_replace(web, std::regex("\""), "\\\"") + "\"}],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\","
+             + json("Clash.keylayout", "Clash", 7) + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
+             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]", "", "Taken.keylayout", 0},
         {{"check", "--json", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
          "[{\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"warnings\": [\"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"]}]", "", "Taken.keylayout", 0},
+             + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]", "", "Taken.keylayout", 0},
         {{"check", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n", "", "",
          "Taken.keylayout", 0},
         // Refused items among good ones: the good ones are installed all the same, then the menu refreshed once.
@@ -107,6 +109,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "{\"enabled\": null,\"item\": \"Iconic.keylayout\"," + json("Iconic.keylayout", "Iconic", 9) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
          "{\"enabled\": null,\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
+        // The table is the output, for a pipe to grep.
+        {{"list"}, 0, "", "Good.keylayout    Current user  NewerOther.keylayout   Current user  OtherB.bundle          All users     Bee"
+         "Iconic.keylayout  All users     IconicTaken.keylayout   All users     Taken", "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
         {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Iconic.keylayout", "Gone.bundle"}, 1, "Removed \"B.bundle\" for all users.\nRemoved "
          "\"Taken.keylayout\" for all users.\nRemoved \"Iconic.keylayout\" for all users.\nRemove failed: \"Gone.bundle\" is not installed for all users.\n",
          "", "Good.keylayout Other.keylayout", "", 4},
@@ -162,10 +167,89 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
     for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...", "enable NAME...", "disable NAME...", "list [--json]",
-                                "remove [--all-users] NAME...", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove "})
+                                "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --", "keylayout install --",
+                                "keylayout list", "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
     for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
+}
+
+// keylayout show on a layout, a bundle and items it refuses: what goes to each output, the SVG it
+// writes, and how it exits.
+TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
+{
+    TemporaryFolder folder;
+    const std::string small = "<keyboard group=\"0\" id=\"1\" name=\"Small\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\">"
+                              "<keyMapSelect mapIndex=\"1\"><modifier keys=\"anyShift\"/></keyMapSelect><keyMapSelect mapIndex=\"2\"><modifier keys=\"anyOption\"/>"
+                              "</keyMapSelect><keyMapSelect mapIndex=\"3\"><modifier keys=\"anyShift anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"1\">"
+                              "<modifier keys=\"caps\"/></keyMapSelect></modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\"><key code=\"0\" output=\"a\"/>"
+                              "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/><key code=\"12\" output=\"qu\"/></keyMap><keyMap index=\"1\">"
+                              "<key code=\"0\" output=\"A\"/><key code=\"12\" output=\"QUE\"/></keyMap><keyMap index=\"2\"><key code=\"0\" output=\"å\"/>"
+                              "<key code=\"12\" output=\"漢\"/></keyMap><keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap>"
+                              "</keyMapSet><actions><action id=\"d\"><when state=\"none\" next=\"1\"/></action></actions><terminators><when state=\"1\" "
+                              "output=\"´\"/></terminators></keyboard>";
+    const auto named = [&](const std::string& name, const std::string& id) {
+        return std::regex_replace(std::regex_replace(small, std::regex("Small"), name), std::regex("id=\"1\""), "id=\"" + id + "\"");
+    };
+    for (const auto& [path, content] : std::map<std::string, std::string>{
+             {"Small.keylayout", small}, {"Web.keylayout", "<!DOCTYPE html><html>"}, {"B.bundle/Contents/Resources/Z.keylayout", named("Zed", "2")},
+             {"B.bundle/Contents/Resources/A.keylayout", named("Ay", "3")}, {"B.bundle/Contents/Resources/C.keylayout", ""},
+             {"B.bundle/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"}})
+        writeFile(folder / path, content);
+    const std::string T = folder.path().string() + "/", again = " Run \"keylayout --help\" for the commands.\n";
+    const std::string smallJson = "{\"file\": \"Small.keylayout\",\"item\": \"" + T + "Small.keylayout\",\"keys\": [{\"caps\": \"A\",\"code\": 0,"
+                                  "\"dead\": [\"shift+option\"],\"none\": \"a\",\"option\": \"å\",\"shift\": \"A\",\"shift+option\": \"´\"},{\"caps\": \"\",\"code\": 10,"
+                                  "\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"},{\"caps\": \"QUE\",\"code\": 12,\"dead\": [],"
+                                  "\"none\": \"qu\",\"option\": \"漢\",\"shift\": \"QUE\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": 36,\"dead\": [],"
+                                  "\"none\": \"\\r\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"}],\"name\": \"Small\"}";
+    const std::string web = "Refused: \"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.\n"
+                            "\"Web.keylayout\" cannot be shown.\n";
+    const std::string cannotLoad = "Warning: In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: the file is empty.\n";
+    const struct { std::vector<std::string> arguments; int status; std::string error; std::vector<std::string> out; } rows[] = {
+        {{"show"}, 2, "keylayout: show needs at least one item." + again, {""}},
+        {{"show", "--svg", T + "a.svg", "Small.keylayout", "B.bundle"}, 2, "keylayout: show --svg takes one item." + again, {""}},
+        {{"show", "--strict", "Small.keylayout"}, 2, "keylayout: show takes no --strict." + again, {""}},
+        {{"check", "--iso", "Small.keylayout"}, 2, "keylayout: check takes no --iso." + again, {""}},
+        // Four legends a key where they stand on the board, wide ones taking two columns, long ones cut short; no Return glyph,
+        // no ISO key; dead keys named below.
+        {{"show", "Small.keylayout"}, 0, "", {"Small (Small.keylayout)\n╭────┬", "│       │Q…  │    │", "│   ⇥   │qu漢│    │",
+                                              "│        │A  ´│    │", "\n│   ⇪    │a  å│    │",
+                                              "│   ↩    │\n", "\nDead keys, which type nothing until the next key: ´ (shift+option, key a)\n"}},
+        {{"show", "--iso", "Small.keylayout"}, 0, "", {"\n│§   │    │", "│ ↩ │\n", "\n│  ⇧  │    │    │"}},
+        // Refused items are told of and left out; the others are shown, a bundle's layouts by file name.
+        {{"show", "--json", "Small.keylayout", "Web.keylayout", "Notes.txt", "B.bundle/"}, 1,
+         web + "Refused: \"Notes.txt\" is not a .keylayout file or keyboard .bundle.\n\"Notes.txt\" cannot be shown.\n" + cannotLoad,
+         {"[" + smallJson + ",{\"file\": \"A.keylayout\",\"item\": \"" + T + "B.bundle/\",", "\"name\": \"Ay\"},{\"file\": \"Z.keylayout\",", "\"name\": \"Zed\"}]"}},
+        {{"show", "Web.keylayout", "Small.keylayout"}, 1, web, {"Small (Small.keylayout)\n"}},
+        {{"show", "--svg", T + "B.svg", "B.bundle"}, 0, cannotLoad + "Saved the picture in \"" + T + "B.svg\".\n", {""}},
+        {{"show", "--svg", T + "none/B.svg", "B.bundle"}, 1, cannotLoad + "Couldn't save the picture in \"" + T + "none/B.svg\": ", {""}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> arguments;
+        for (const std::string& argument : row.arguments)
+            arguments.push_back(argument.ends_with(".keylayout") || argument.starts_with("B.bundle") || argument == "Notes.txt" ? T + argument : argument);
+        SCOPED_TRACE(row.arguments.back());
+        const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
+        EXPECT_EQ(result.terminationStatus, row.status);
+        EXPECT_TRUE(result.standardError.starts_with(row.error)) << result.standardError;
+        const std::string out = row.arguments.size() > 1 && row.arguments[1] == "--json" ? std::regex_replace(result.standardOutput, std::regex("\n *"), "") : result.standardOutput;
+        for (const std::string& part : row.out)
+            EXPECT_NE(out.find(part), std::string::npos) << part << " in\n" << out;
+        EXPECT_EQ(out.empty(), row.out == std::vector<std::string>{""}) << out;
+    }
+
+    // The bundle's layouts one under the other, each under its name, a <text> a legend.
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_file((folder / "B.svg").c_str()));
+    const pugi::xml_node root = svg.document_element();
+    EXPECT_EQ(std::string(root.name()) + " " + root.attribute("xmlns").value(), "svg http://www.w3.org/2000/svg");
+    std::string texts;
+    for (const pugi::xpath_node text : root.select_nodes("//text[@class!='symbol']"))
+        texts += std::string(text.node().attribute("class").value()) + ":" + text.node().child_value() + (text.node().attribute("font-weight") ? "*" : "") + " ";
+    EXPECT_EQ(texts, "name:Ay legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* "
+                     "name:Zed legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* ");
+    EXPECT_LT(root.select_node("//text[.='Ay']/following::text[.='´']").node().attribute("y").as_double(),
+              root.select_node("//text[.='Zed']").node().attribute("y").as_double());
 }
 
 // With a registry of input sources (a file standing in for the Mac's): install puts what it installed

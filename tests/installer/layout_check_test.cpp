@@ -42,7 +42,7 @@ void make(const fs::path& path, const std::string& content)
 // Every finding is told once, as a sentence and as the list's word for its kind.
 void expectEachFindingOnce(const installer::LayoutReport& report)
 {
-    std::vector<std::string> messages = report.problems;
+    std::vector<std::string> messages = report.problemMessages();
     for (const auto& warning : report.warnings)
         messages.push_back(warning.message);
     for (auto told : {messages, installer::notes(report)}) {
@@ -61,8 +61,9 @@ TEST(InspectLayoutItem, TakesOnlyWholeNumbersForGroupAndId)
         make(folder / "A.keylayout", layout(std::string("group=\"") + wrong + "\" id=\"" + wrong + "\" name=\"A\""));
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
         EXPECT_EQ(report.problems.size(), 2u) << wrong;
-        for (const std::string& problem : report.problems)
-            EXPECT_NE(problem.find("is not a whole number"), std::string::npos) << problem;
+        for (const installer::Problem& problem : report.problems)
+            EXPECT_TRUE(problem.kind == installer::Problem::Kind::cannotLoad && problem.message.find("is not a whole number") != std::string::npos)
+                << problem.message;
     }
     for (const auto& [text, value] : std::map<std::string, long>{{"0", 0}, {" +7 ", 7}, {"-5", -5}, {"\t12\n", 12}}) {
         make(folder / "A.keylayout", layout("group=\"" + text + "\" id=\"" + text + "\" name=\"A\""));
@@ -94,24 +95,24 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
         {"L.keylayout", {{"", "->real.keylayout"}, {"../real.keylayout", good}}, true, {}},
         {"B.bundle", {{info, plist("org.x.keyboardlayout.b")}, {resources + "Good.keylayout", good}, {resources + "Notes.txt", "x"}}, true, {}},
 
-        {"Colemak.keylayout", {{"", webPage}}, false, {"\"Colemak.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead."}},
-        {"My.keylayout", {{"", ""}}, false, {"\"My.keylayout\" is not a keyboard layout: the file is empty."}},
+        {"Colemak.keylayout", {{"", webPage}}, false, {"P2 \"Colemak.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead."}},
+        {"My.keylayout", {{"", ""}}, false, {"P2 \"My.keylayout\" is not a keyboard layout: the file is empty."}},
         {"A.keylayout", {{"", "<keyboard>\n  <keyMap index=\"0\">\n    <key code=\"0\" out"}}, false, {"it ends before line 3 is complete; the download may have been cut short."}},
         {"A.keylayout", {{"", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10)}}, false, {"binary data"}},
         {"A.keylayout", {{"", std::string("PK\x03\x04\x14\0\0\0\x08\0<keyboard/>", 21)}}, false, {"a zip archive"}},
         {"A.keylayout", {{"", "<?xml version=\"1.0\"?>\n<plist><dict/></plist>"}}, false, {"root element is <plist>"}},
         {"Foo.keylayout", {{"", layout("group=\"x1\" name=\"N\"", "<layouts/><modifierMap/>")}}, false,
-         {"\"Foo.keylayout\" is not a keyboard layout macOS can load: its group, \"x1\", is not a whole number.",
+         {"P3 \"Foo.keylayout\" is not a keyboard layout macOS can load: its group, \"x1\", is not a whole number.",
           "its <keyboard> has no id.", "\"Foo.keylayout\" is not a keyboard layout macOS can load: it has no <keyMapSet>."}},
         {"A.keylayout", {{"", layout("id=\"1\"", "<keyMapSet/>")}}, false,
          {"has no group.", "has no name.", "it has no <layouts>.", "it has no <modifierMap>."}},
-        {"Pipe.keylayout", {{"", "<fifo>"}}, false, {"\"Pipe.keylayout\" is not a keyboard layout: it is not a regular file."}},
+        {"Pipe.keylayout", {{"", "<fifo>"}}, false, {"P2 \"Pipe.keylayout\" is not a keyboard layout: it is not a regular file."}},
         {"Zero.keylayout", {{"", "->/dev/zero"}}, false, {"\"Zero.keylayout\" is not a keyboard layout: it is not a regular file."}},
         {"Big.keylayout", {{"", "<big>"}}, false, {"\"Big.keylayout\" is not a keyboard layout: it is larger than 4 MB"}},
-        {"Foo.bundle", {{info, "<plist/>"}}, false, {"\"Foo.bundle\" holds no keyboard layout in Contents/Resources."}},
+        {"Foo.bundle", {{info, "<plist/>"}}, false, {"P5 \"Foo.bundle\" holds no keyboard layout in Contents/Resources."}},
         {"Foo.bundle", {{resources + "Foo.keylayout", ""}, {resources + "Pipe.keylayout", "<fifo>"}}, false,
          {"in Contents/Resources. \"Foo.keylayout\" is not a keyboard layout: the file is empty."}},
-        {"Gone.keylayout", {}, false, {"\"Gone.keylayout\" could not be found"}},
+        {"Gone.keylayout", {}, false, {"P0 \"Gone.keylayout\" could not be found"}},
         {"D.keylayout", {{"x", good}}, false, {"\"D.keylayout\" is not a keyboard layout: it is a folder"}},
 
         {"B.bundle", {{resources + "A.keylayout", good}, {resources + "B.keylayout", layout("group=\"0\" id=\"-5\" name=\"Good\"")},
@@ -132,8 +133,8 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
             make((inside.empty() ? folder / row.item : folder / row.item / inside).lexically_normal(), content);
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / (std::string(row.item) + "/"));
         std::string findings;
-        for (const std::string& problem : report.problems)
-            findings += problem + "\n";
+        for (const auto& problem : report.problems)
+            findings += "P" + std::to_string(int(problem.kind)) + " " + problem.message + "\n";
         for (const auto& warning : report.warnings)
             findings += std::to_string(int(warning.kind)) + " " + warning.message + "\n";
         EXPECT_EQ(report.installable(), row.installable) << findings;

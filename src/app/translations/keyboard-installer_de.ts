@@ -184,6 +184,156 @@
     </message>
 </context>
 <context>
+    <name>app::KeyboardPanel</name>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Layout in the bundle</source>
+        <translation>Layout im Bundle</translation>
+    </message>
+    <message>
+        <source>Keyboard shape</source>
+        <translation>Tastaturform</translation>
+    </message>
+    <message>
+        <source>ANSI keyboard</source>
+        <translation>ANSI-Tastatur</translation>
+    </message>
+    <message>
+        <source>ISO keyboard</source>
+        <translation>ISO-Tastatur</translation>
+    </message>
+    <message>
+        <source>Show what each key types while Caps Lock is on</source>
+        <translation>Zeigen, was jede Taste bei aktivierter Feststelltaste eingibt</translation>
+    </message>
+    <message>
+        <source>Choose a layout above to see what it types.</source>
+        <translation>Wähle oben ein Layout, um zu sehen, was es eingibt.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types while Caps Lock is on.</source>
+        <translation>Jede Taste zeigt, was sie bei aktivierter Feststelltaste eingibt.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types alone at the lower left, with Shift above that, with Option at the lower right, and with Shift and Option above that.</source>
+        <translation>Jede Taste zeigt unten links, was sie allein eingibt, darüber mit der Umschalttaste, unten rechts mit der Wahltaste und darüber mit Umschalt- und Wahltaste.</translation>
+    </message>
+    <message>
+        <source>Legends highlighted in the accent colour are dead keys: they type nothing at first, then change the next key you press, as ´ then e types é.</source>
+        <translation>In der Akzentfarbe hervorgehobene Beschriftungen sind Tottasten: Sie geben zunächst nichts ein und ändern dann die nächste Taste, die du drückst – so ergibt ´ und dann e ein é.</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardView</name>
+    <message>
+        <source>No modifier</source>
+        <translation>Ohne Sondertaste</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalttaste</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Wahltaste</translation>
+    </message>
+    <message>
+        <source>Shift-Option</source>
+        <translation>Umschalt- und Wahltaste</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zeilenschalter</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulatortaste</translation>
+    </message>
+    <message>
+        <source>Space bar</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Rückschritttaste</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehlstaste</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control-Taste</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fn-Taste</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Pfeil nach links</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Pfeil nach rechts</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Pfeil nach unten</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Pfeil nach oben</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>a blank space</source>
+        <translation>ein unsichtbares Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Keyboard of %1</source>
+        <translation>Tastatur: %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>dead key %1</source>
+        <translation>Tottaste %1</translation>
+    </message>
+    <message>
+        <source>without a character of its own</source>
+        <translation>ohne eigenes Zeichen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>

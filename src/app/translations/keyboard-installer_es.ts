@@ -184,6 +184,156 @@
     </message>
 </context>
 <context>
+    <name>app::KeyboardPanel</name>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloqueo de mayúsculas</translation>
+    </message>
+    <message>
+        <source>Layout in the bundle</source>
+        <translation>Distribución del bundle</translation>
+    </message>
+    <message>
+        <source>Keyboard shape</source>
+        <translation>Forma del teclado</translation>
+    </message>
+    <message>
+        <source>ANSI keyboard</source>
+        <translation>Teclado ANSI</translation>
+    </message>
+    <message>
+        <source>ISO keyboard</source>
+        <translation>Teclado ISO</translation>
+    </message>
+    <message>
+        <source>Show what each key types while Caps Lock is on</source>
+        <translation>Mostrar lo que escribe cada tecla con el bloqueo de mayúsculas activado</translation>
+    </message>
+    <message>
+        <source>Choose a layout above to see what it types.</source>
+        <translation>Elige una distribución arriba para ver lo que escribe.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types while Caps Lock is on.</source>
+        <translation>Cada tecla muestra lo que escribe con el bloqueo de mayúsculas activado.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types alone at the lower left, with Shift above that, with Option at the lower right, and with Shift and Option above that.</source>
+        <translation>Cada tecla muestra abajo a la izquierda lo que escribe sola, encima con Mayúsculas, abajo a la derecha con Opción y encima con Mayúsculas y Opción.</translation>
+    </message>
+    <message>
+        <source>Legends highlighted in the accent colour are dead keys: they type nothing at first, then change the next key you press, as ´ then e types é.</source>
+        <translation>Las leyendas resaltadas en el color de acento son teclas muertas: al principio no escriben nada y luego modifican la siguiente tecla que pulses, como ´ y después e, que da é.</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardView</name>
+    <message>
+        <source>No modifier</source>
+        <translation>Sin tecla modificadora</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opción</translation>
+    </message>
+    <message>
+        <source>Shift-Option</source>
+        <translation>Mayúsculas-Opción</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloqueo de mayúsculas</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retorno</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Space bar</source>
+        <translation>Barra espaciadora</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Flecha izquierda</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Flecha derecha</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flecha abajo</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Flecha arriba</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>un carácter de control</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>un espacio</translation>
+    </message>
+    <message>
+        <source>a blank space</source>
+        <translation>un espacio invisible</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard of %1</source>
+        <translation>Teclado: %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>dead key %1</source>
+        <translation>tecla muerta %1</translation>
+    </message>
+    <message>
+        <source>without a character of its own</source>
+        <translation>sin carácter propio</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>

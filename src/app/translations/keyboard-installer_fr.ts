@@ -184,6 +184,156 @@
     </message>
 </context>
 <context>
+    <name>app::KeyboardPanel</name>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verrouillage des majuscules</translation>
+    </message>
+    <message>
+        <source>Layout in the bundle</source>
+        <translation>Disposition du bundle</translation>
+    </message>
+    <message>
+        <source>Keyboard shape</source>
+        <translation>Forme du clavier</translation>
+    </message>
+    <message>
+        <source>ANSI keyboard</source>
+        <translation>Clavier ANSI</translation>
+    </message>
+    <message>
+        <source>ISO keyboard</source>
+        <translation>Clavier ISO</translation>
+    </message>
+    <message>
+        <source>Show what each key types while Caps Lock is on</source>
+        <translation>Afficher ce que tape chaque touche quand le verrouillage des majuscules est activé</translation>
+    </message>
+    <message>
+        <source>Choose a layout above to see what it types.</source>
+        <translation>Choisissez une disposition ci-dessus pour voir ce qu’elle tape.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types while Caps Lock is on.</source>
+        <translation>Chaque touche affiche ce qu’elle tape quand le verrouillage des majuscules est activé.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types alone at the lower left, with Shift above that, with Option at the lower right, and with Shift and Option above that.</source>
+        <translation>Chaque touche affiche en bas à gauche ce qu’elle tape seule, au-dessus avec Maj, en bas à droite avec Option, et au-dessus avec Maj et Option.</translation>
+    </message>
+    <message>
+        <source>Legends highlighted in the accent colour are dead keys: they type nothing at first, then change the next key you press, as ´ then e types é.</source>
+        <translation>Les légendes mises en évidence dans la couleur d’accentuation sont des touches mortes&#xa0;: elles ne tapent rien d’abord, puis modifient la touche suivante, comme ´ puis e qui donne é.</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardView</name>
+    <message>
+        <source>No modifier</source>
+        <translation>Sans touche de modification</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift-Option</source>
+        <translation>Maj-Option</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verrouillage des majuscules</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Space bar</source>
+        <translation>Barre d’espace</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Flèche gauche</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Flèche droite</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Flèche haut</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>une espace</translation>
+    </message>
+    <message>
+        <source>a blank space</source>
+        <translation>une espace invisible</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard of %1</source>
+        <translation>Clavier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>dead key %1</source>
+        <translation>touche morte %1</translation>
+    </message>
+    <message>
+        <source>without a character of its own</source>
+        <translation>sans caractère propre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>

@@ -184,6 +184,156 @@
     </message>
 </context>
 <context>
+    <name>app::KeyboardPanel</name>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lockキー</translation>
+    </message>
+    <message>
+        <source>Layout in the bundle</source>
+        <translation>バンドル内のレイアウト</translation>
+    </message>
+    <message>
+        <source>Keyboard shape</source>
+        <translation>キーボードの形状</translation>
+    </message>
+    <message>
+        <source>ANSI keyboard</source>
+        <translation>ANSIキーボード</translation>
+    </message>
+    <message>
+        <source>ISO keyboard</source>
+        <translation>ISOキーボード</translation>
+    </message>
+    <message>
+        <source>Show what each key types while Caps Lock is on</source>
+        <translation>Caps Lockキーがオンのときに各キーで入力される文字を表示</translation>
+    </message>
+    <message>
+        <source>Choose a layout above to see what it types.</source>
+        <translation>上でレイアウトを選択すると、入力される文字が表示されます。</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types while Caps Lock is on.</source>
+        <translation>各キーには、Caps Lockキーがオンのときに入力される文字が表示されています。</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types alone at the lower left, with Shift above that, with Option at the lower right, and with Shift and Option above that.</source>
+        <translation>各キーの左下にはそのまま入力される文字、その上にはShiftキーを押したときの文字、右下にはOptionキーを押したときの文字、その上にはShiftキーとOptionキーを押したときの文字が表示されています。</translation>
+    </message>
+    <message>
+        <source>Legends highlighted in the accent colour are dead keys: they type nothing at first, then change the next key you press, as ´ then e types é.</source>
+        <translation>アクセントカラーで強調表示された文字はデッドキーです。押しただけでは何も入力されず、次に押したキーが変化します。たとえば ´ に続けて e を押すと é になります。</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardView</name>
+    <message>
+        <source>No modifier</source>
+        <translation>修飾キーなし</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shiftキー</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Optionキー</translation>
+    </message>
+    <message>
+        <source>Shift-Option</source>
+        <translation>Shift + Optionキー</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lockキー</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Returnキー</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabキー</translation>
+    </message>
+    <message>
+        <source>Space bar</source>
+        <translation>スペースバー</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Deleteキー</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commandキー</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Controlキー</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>fnキー</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>左矢印キー</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>右矢印キー</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>下矢印キー</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>上矢印キー</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>制御文字</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>a blank space</source>
+        <translation>見えない空白文字</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Keyboard of %1</source>
+        <translation>キーボード：%1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>キー %1</translation>
+    </message>
+    <message>
+        <source>dead key %1</source>
+        <translation>デッドキー %1</translation>
+    </message>
+    <message>
+        <source>without a character of its own</source>
+        <translation>固有の文字なし</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>

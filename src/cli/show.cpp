@@ -1,0 +1,96 @@
+#include "cli/show.h"
+
+#include "cli/keyboard_drawing.h"
+#include "cli/output.h"
+#include "installer/file_names.h"
+#include "installer/keyboard_model.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace cli {
+namespace {
+
+QJsonObject keyboardJson(const std::string& item, const installer::KeyboardModel& model)
+{
+    QJsonArray keys;
+    for (const installer::KeyOutputs& key : model.keys) {
+        QJsonObject object{{"code", key.code}};
+        QJsonArray dead;
+        for (const installer::Layer layer : installer::allLayers) {
+            const QString name = QString::fromUtf8(installer::layerName(layer));
+            object.insert(name, QString::fromStdString(key[layer]));
+            if (key.isDead(layer))
+                dead.append(name);
+        }
+        object.insert(QStringLiteral("dead"), dead);
+        keys.append(object);
+    }
+    return {{"item", QString::fromStdString(item)},
+            {"file", QString::fromStdString(model.file)},
+            {"name", QString::fromStdString(model.name)},
+            {"keys", keys}};
+}
+
+// The item's keyboards, or none with what the checks found told; anything but a layout item is
+// refused as `check` refuses it.
+installer::ItemKeyboards read(const fs::path& item)
+{
+    const std::string name = platform::lastPathComponent(item);
+    installer::ItemKeyboards read;
+    if (installer::isLayoutItemName(name))
+        read = installer::readKeyboards(item);
+    else
+        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem, platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
+    tellFindings(read.report);
+    return read;
+}
+
+bool save(const fs::path& file, const QByteArray& contents)
+{
+    QSaveFile out(QFile::decodeName(file.c_str()));
+    if (out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size() && out.commit()) {
+        tell("Saved the picture in " + platform::inQuotes(file.string()) + ".");
+        return true;
+    }
+    tell("Couldn't save the picture in " + platform::inQuotes(file.string()) + ": " + out.errorString().toStdString() + ".");
+    return false;
+}
+
+}  // namespace
+
+ExitCode show(const std::vector<fs::path>& items, const ShowOptions& options)
+{
+    const installer::KeyboardShape shape = options.iso ? installer::KeyboardShape::iso : installer::KeyboardShape::ansi;
+    QJsonArray document;
+    bool allShown = true;
+    std::string pictures;
+    for (const fs::path& item : items) {
+        const installer::ItemKeyboards read = cli::read(item);
+        if (!read.report.installable()) {
+            tell(platform::inQuotes(platform::lastPathComponent(item)) + " cannot be shown.");
+            allShown = false;
+            continue;
+        }
+        for (const installer::KeyboardModel& keyboard : read.keyboards) {
+            document.append(keyboardJson(item.string(), keyboard));
+            if (!options.json && !options.svg)
+                pictures += (pictures.empty() ? "" : "\n") + textDrawing(keyboard, shape);
+        }
+        if (options.svg)
+            allShown = save(*options.svg, svgDrawing(read.keyboards, shape)) && allShown;
+    }
+    if (options.json)
+        printJson(document);
+    else if (!options.svg)
+        std::cout << pictures;
+    return allShown ? succeeded : failed;
+}
+
+}  // namespace cli

@@ -1,0 +1,264 @@
+#include "installer/keyboard_model.h"
+
+#include "installer/layout_reading.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+
+namespace installer {
+namespace {
+
+enum Modifier : unsigned {
+    leftShift = 1 << 0,
+    rightShift = 1 << 1,
+    leftOption = 1 << 2,
+    rightOption = 1 << 3,
+    leftControl = 1 << 4,
+    rightControl = 1 << 5,
+    command = 1 << 6,
+    capsLock = 1 << 7,
+};
+
+// Codes beyond any keyboard's; a key element claiming one is ignored.
+constexpr int highestCode = 1023;
+// Key maps that name each other as their base would never end.
+constexpr int deepestBase = 16;
+
+unsigned modifiersDown(Layer layer)
+{
+    switch (layer) {
+    case Layer::none: return 0;
+    case Layer::shift: return leftShift;
+    case Layer::option: return leftOption;
+    case Layer::shiftOption: return leftShift | leftOption;
+    case Layer::caps: return capsLock;
+    }
+    return 0;
+}
+
+// The modifiers a word of a keys attribute names; none for a word the format does not have.
+unsigned namedModifiers(std::string_view word)
+{
+    static constexpr std::pair<std::string_view, unsigned> words[] = {
+        {"shift", leftShift},       {"rightShift", rightShift},     {"anyShift", leftShift | rightShift},
+        {"option", leftOption},     {"rightOption", rightOption},   {"anyOption", leftOption | rightOption},
+        {"control", leftControl},   {"rightControl", rightControl}, {"anyControl", leftControl | rightControl},
+        {"command", command},       {"caps", capsLock}};
+    for (const auto& [name, modifiers] : words)
+        if (name == word)
+            return modifiers;
+    return 0;
+}
+
+// A <modifier keys> alternative holds when every word without "?" is down and every modifier that
+// is down is named by some word.
+bool holds(std::string_view keys, unsigned down)
+{
+    unsigned named = 0;
+    constexpr std::string_view space = " \t\r\n";
+    for (std::size_t start = keys.find_first_not_of(space); start != std::string_view::npos;
+         start = keys.find_first_not_of(space, start)) {
+        const std::size_t end = std::min(keys.find_first_of(space, start), keys.size());
+        std::string_view word = keys.substr(start, end - start);
+        start = end;
+        const bool optional = word.ends_with('?');
+        if (optional)
+            word.remove_suffix(1);
+        const unsigned modifiers = namedModifiers(word);
+        if (!optional && (down & modifiers) == 0)
+            return false;
+        named |= modifiers;
+    }
+    return (down & ~named) == 0;
+}
+
+int mapIndex(const pugi::xml_node& modifierMap, unsigned down)
+{
+    for (const pugi::xml_node select : modifierMap.children("keyMapSelect"))
+        for (const pugi::xml_node modifier : select.children("modifier"))
+            if (holds(modifier.attribute("keys").value(), down))
+                return select.attribute("mapIndex").as_int(-1);
+    return modifierMap.attribute("defaultIndex").as_int(0);
+}
+
+void appendUtf8(std::string& text, char32_t c)
+{
+    if (c < 0x80) {
+        text += char(c);
+    } else if (c < 0x800) {
+        text += char(0xC0 | (c >> 6)), text += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        text += char(0xE0 | (c >> 12)), text += char(0x80 | ((c >> 6) & 0x3F)), text += char(0x80 | (c & 0x3F));
+    } else {
+        text += char(0xF0 | (c >> 18)), text += char(0x80 | ((c >> 12) & 0x3F));
+        text += char(0x80 | ((c >> 6) & 0x3F)), text += char(0x80 | (c & 0x3F));
+    }
+}
+
+// Layouts are UTF-16 underneath, so a character outside the Basic Multilingual Plane may be written
+// as two references, one for each half of its surrogate pair, which the parser turns into two
+// separate three-byte sequences. Joins such pairs into the character; a lone half is no character.
+std::string withSurrogatesJoined(std::string_view text)
+{
+    if (text.find('\xED') == std::string_view::npos)
+        return std::string(text);
+    const auto surrogate = [&](std::size_t at, unsigned char first, unsigned char last) -> char32_t {
+        if (at + 3 > text.size() || static_cast<unsigned char>(text[at]) != 0xED)
+            return 0;
+        const auto second = static_cast<unsigned char>(text[at + 1]);
+        if (second < first || second > last)
+            return 0;
+        return 0xD000 | char32_t(second & 0x3F) << 6 | char32_t(static_cast<unsigned char>(text[at + 2]) & 0x3F);
+    };
+    std::string joined;
+    for (std::size_t i = 0; i < text.size();) {
+        if (const char32_t high = surrogate(i, 0xA0, 0xAF)) {
+            const char32_t low = surrogate(i + 3, 0xB0, 0xBF);
+            appendUtf8(joined, low ? 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD);
+            i += low ? 6 : 3;
+        } else if (surrogate(i, 0xB0, 0xBF)) {
+            appendUtf8(joined, 0xFFFD);
+            i += 3;
+        } else {
+            joined += text[i++];
+        }
+    }
+    return joined;
+}
+
+// What a <key> or an action types in the state "none", given the layout's actions and terminators.
+class OutputReader {
+public:
+    explicit OutputReader(const pugi::xml_node& keyboard)
+    {
+        for (const pugi::xml_node action : keyboard.child("actions").children("action"))
+            actions_.emplace(action.attribute("id").value(), action);
+        for (const pugi::xml_node when : keyboard.child("terminators").children("when"))
+            terminators_.emplace(when.attribute("state").value(), when.attribute("output").value());
+    }
+
+    // The text, and whether the key is dead and the text its terminator.
+    std::pair<std::string, bool> outputOf(const pugi::xml_node& key) const
+    {
+        if (const pugi::xml_attribute output = key.attribute("output"))
+            return {withSurrogatesJoined(output.value()), false};
+        pugi::xml_node action = key.child("action");
+        if (const pugi::xml_attribute id = key.attribute("action")) {
+            const auto found = actions_.find(id.value());
+            action = found == actions_.end() ? pugi::xml_node() : found->second;
+        }
+        const pugi::xml_node when = action.find_child_by_attribute("when", "state", "none");
+        if (const pugi::xml_attribute output = when.attribute("output"))
+            return {withSurrogatesJoined(output.value()), false};
+        if (const pugi::xml_attribute next = when.attribute("next")) {
+            const auto terminator = terminators_.find(next.value());
+            return {terminator == terminators_.end() ? std::string() : withSurrogatesJoined(terminator->second), true};
+        }
+        return {};
+    }
+
+private:
+    std::unordered_map<std::string_view, pugi::xml_node> actions_;
+    std::unordered_map<std::string_view, std::string_view> terminators_;
+};
+
+pugi::xml_node keyMapWithIndex(const pugi::xml_node& keyMapSet, int index)
+{
+    for (const pugi::xml_node keyMap : keyMapSet.children("keyMap"))
+        if (keyMap.attribute("index").as_int(-1) == index)
+            return keyMap;
+    return {};
+}
+
+// The <key> elements of a key map by code: those of its base map, then its own over them.
+void collectKeys(const pugi::xml_node& keyboard, const pugi::xml_node& keyMapSet, int index,
+                 std::vector<pugi::xml_node>& keys, int depth = 0)
+{
+    const pugi::xml_node keyMap = keyMapWithIndex(keyMapSet, index);
+    if (const pugi::xml_attribute base = keyMap.attribute("baseMapSet"); base && depth < deepestBase)
+        collectKeys(keyboard, keyboard.find_child_by_attribute("keyMapSet", "id", base.value()),
+                    keyMap.attribute("baseIndex").as_int(-1), keys, depth + 1);
+    for (const pugi::xml_node key : keyMap.children("key")) {
+        const int code = key.attribute("code").as_int(-1);
+        if (code < 0 || code > highestCode)
+            continue;
+        if (keys.size() <= std::size_t(code))
+            keys.resize(std::size_t(code) + 1);
+        keys[std::size_t(code)] = key;
+    }
+}
+
+KeyboardModel modelOf(const KeyboardLayout& layout, const pugi::xml_node& keyboard)
+{
+    KeyboardModel model{layout.file, layout.name, {}};
+    const pugi::xml_node first = keyboard.child("layouts").child("layout");
+    const pugi::xml_node modifierMap = keyboard.find_child_by_attribute("modifierMap", "id", first.attribute("modifiers").value());
+    const pugi::xml_node keyMapSet = keyboard.find_child_by_attribute("keyMapSet", "id", first.attribute("mapSet").value());
+    if (!first || !modifierMap || !keyMapSet)
+        return model;
+
+    std::array<std::vector<pugi::xml_node>, allLayers.size()> keys;
+    std::size_t codes = 0;
+    for (const Layer layer : allLayers) {
+        auto& layerKeys = keys[std::size_t(layer)];
+        collectKeys(keyboard, keyMapSet, mapIndex(modifierMap, modifiersDown(layer)), layerKeys);
+        codes = std::max(codes, layerKeys.size());
+    }
+    const OutputReader reader(keyboard);
+    for (std::size_t code = 0; code < codes; ++code) {
+        KeyOutputs outputs{int(code), {}, {}};
+        bool typesSomething = false;
+        for (std::size_t layer = 0; layer < allLayers.size(); ++layer) {
+            if (code >= keys[layer].size() || !keys[layer][code])
+                continue;
+            std::tie(outputs.text[layer], outputs.dead[layer]) = reader.outputOf(keys[layer][code]);
+            typesSomething = typesSomething || outputs.dead[layer] || !outputs.text[layer].empty();
+        }
+        if (typesSomething)
+            model.keys.push_back(std::move(outputs));
+    }
+    return model;
+}
+
+}  // namespace
+
+std::string_view layerName(Layer layer)
+{
+    static constexpr std::string_view names[] = {"none", "shift", "option", "shift+option", "caps"};
+    return names[std::size_t(layer)];
+}
+
+const KeyOutputs* KeyboardModel::key(int code) const
+{
+    const auto found = std::lower_bound(keys.begin(), keys.end(), code, [](const KeyOutputs& key, int c) { return key.code < c; });
+    return found != keys.end() && found->code == code ? &*found : nullptr;
+}
+
+ItemKeyboards readKeyboards(const std::filesystem::path& item)
+{
+    ItemKeyboards read;
+    read.report = inspectLayoutItem(item, [&](const KeyboardLayout& layout, const pugi::xml_node& keyboard) {
+        read.keyboards.push_back(modelOf(layout, keyboard));
+    });
+    if (!read.report.installable())
+        read.keyboards.clear();
+    return read;
+}
+
+std::string visibleText(std::string_view text)
+{
+    std::string visible;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1Control = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (c1Control)
+            ++i;
+        else if (byte >= 0x20 && byte != 0x7F)
+            visible += text[i];
+    }
+    return visible;
+}
+
+}  // namespace installer
