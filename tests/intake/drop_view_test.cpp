@@ -320,12 +320,12 @@ TEST_F(DropViewTest, OffersTheNewLayoutAtOnceOrKeyboardSettingsWhereTheSystemHas
     writeScript(home.root / "killall", "");
     ui_testing::UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
-    const struct { std::string name; QString answer, message, offered; std::string calls; } rows[] = {
+    const struct { std::string name; QString answer, message, offered; std::vector<std::string> calls; } rows[] = {
         {"Listed", "Use Now", "\"Listed\" is in the input menu now.", "Use Now",
-         "register Listed.keylayout\nenable org.unknown.keylayout.Listed\nselect org.unknown.keylayout.Listed\n"},
-        {"Listed", "OK", "\"Listed\" is in the input menu now.", "Use Now", "register Listed.keylayout\n"},
+         {"register Listed.keylayout", "enable org.unknown.keylayout.Listed", "select org.unknown.keylayout.Listed"}},
+        {"Listed", "OK", "\"Listed\" is in the input menu now.", "Use Now", {"register Listed.keylayout"}},
         {"Unlisted", "Open Keyboard Settings", "Open Keyboard Settings and add the new input source. If it does not appear immediately, "
-         "sign out and sign back in.", "Open Keyboard Settings", "register Unlisted.keylayout\n"},
+         "sign out and sign back in.", "Open Keyboard Settings", {"register Unlisted.keylayout"}},
     };
     system.sources = {{"org.unknown.keylayout.Listed", "Listed", false}};
     for (const auto& row : rows) {
@@ -338,10 +338,7 @@ TEST_F(DropViewTest, OffersTheNewLayoutAtOnceOrKeyboardSettingsWhereTheSystemHas
         alert.buttons.sort();  // in the platform's order
         EXPECT_EQ(std::tuple(alert.text, alert.informativeText, alert.buttons, alert.missed),
                   std::tuple(QStringLiteral("Keyboard Installed"), row.message, QStringList({"OK", row.offered}), QString()));
-        std::string calls;
-        for (const std::string& call : system.calls)
-            calls += call + "\n";
-        EXPECT_EQ(calls, row.calls);
+        EXPECT_EQ(system.calls, row.calls);
     }
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
     QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
