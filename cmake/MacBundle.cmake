@@ -4,7 +4,10 @@
 set(KEYBOARD_INSTALLER_INFO_PLIST ${PROJECT_SOURCE_DIR}/packaging/macos/Info.plist.in)
 set(KEYBOARD_INSTALLER_ICNS ${PROJECT_SOURCE_DIR}/packaging/macos/KeyboardInstaller.icns)
 
+# LANGUAGES are those the app's texts are translated into; Qt's own catalogues for them go into
+# Contents/Resources/translations.
 function(keyboard_installer_bundle target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" LANGUAGES)
     set_target_properties(${target} PROPERTIES
         MACOSX_BUNDLE_INFO_PLIST ${KEYBOARD_INSTALLER_INFO_PLIST}
         MACOSX_BUNDLE_GUI_IDENTIFIER org.keyboard-installer.KeyboardInstaller
@@ -20,6 +23,19 @@ function(keyboard_installer_bundle target)
         target_sources(${target} PRIVATE ${KEYBOARD_INSTALLER_ICNS})
         set_source_files_properties(${KEYBOARD_INSTALLER_ICNS} PROPERTIES
             MACOSX_PACKAGE_LOCATION Resources)
+        # macdeployqt leaves Qt's translations out; they are taken from where Qt itself reads them.
+        get_target_property(qtpaths Qt6::qtpaths LOCATION)
+        execute_process(COMMAND "${qtpaths}" --query QT_INSTALL_TRANSLATIONS
+            OUTPUT_VARIABLE qt_translations OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+        foreach(language IN LISTS arg_LANGUAGES)
+            set(catalogue "${qt_translations}/qtbase_${language}.qm")
+            if(NOT EXISTS "${catalogue}")
+                message(FATAL_ERROR "No ${catalogue}: Qt's translations are missing (brew install qttranslations).")
+            endif()
+            target_sources(${target} PRIVATE "${catalogue}")
+            set_source_files_properties("${catalogue}" PROPERTIES
+                MACOSX_PACKAGE_LOCATION Resources/translations)
+        endforeach()
     endif()
 endfunction()
 

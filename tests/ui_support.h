@@ -83,13 +83,16 @@ inline QImage render(QWidget& widget)
     return image;
 }
 
+// The stand-in osascript and killall and the all-users folder in a test's home.
+inline installer::SystemTools toolsUnder(const std::filesystem::path& home) { return {home / "osascript", home / "killall", "/bin/sh", home / "System Layouts"}; }
+
 // A private HOME, TMPDIR and all-users folder for one test, so nothing touches the real ones;
 // the stand-in osascript and killall are the test's to write.
 struct TemporaryHome {
     testing_support::TemporaryFolder root;
     testing_support::ScopedEnvironment home{"HOME", root.path()}, tmp{"TMPDIR", root.path()};
     std::filesystem::path layouts() const { return root / "Library/Keyboard Layouts"; }
-    installer::SystemTools tools() const { return {root / "osascript", root / "killall", "/bin/sh", root / "System Layouts"}; }
+    installer::SystemTools tools() const { return toolsUnder(root.path()); }
 };
 
 // A layout that the checks accept, with a name and id of its own.

@@ -44,9 +44,9 @@ QPushButton* linkButton(const QString& text)
 
 AppDelegate::AppDelegate()
     : currentButton_(std::make_unique<ScopeButton>(
-          QStringLiteral("Install for current user\n(recommended)")))
+          tr("Install for current user\n(recommended)")))
     , allButton_(std::make_unique<ScopeButton>(
-          QStringLiteral("Install for all users\n(Sierra or earlier)")))
+          tr("Install for all users\n(Sierra or earlier)")))
 {
     // Finder's "Open With" and the Dock icon send their file to the application object.
     if (QCoreApplication* application = QCoreApplication::instance())
@@ -66,33 +66,33 @@ void AppDelegate::applicationDidFinishLaunching()
                                                      | Qt::WindowTitleHint
                                                      | Qt::WindowCloseButtonHint
                                                      | Qt::WindowMinimizeButtonHint);
-    window_->setWindowTitle(QStringLiteral("Keyboard Installer"));
+    window_->setWindowTitle(QStringLiteral("Keyboard Installer"));  // the app's name, as in Finder and the Dock
     window_->setFixedSize(windowSize);
 
     auto* personView = new PersonView;
     personView->setObjectName(QStringLiteral("personView"));
     personView->setColor(platform::blackColor());
-    personView->setAccessibleName(QStringLiteral("Current user"));
-    personView->setAccessibleDescription(QStringLiteral("A single person"));
+    personView->setAccessibleName(tr("Current user"));
+    personView->setAccessibleDescription(tr("A single person"));
 
     groupView_ = new PersonView;
     groupView_->setObjectName(QStringLiteral("groupView"));
     groupView_->setGroup(true);
     groupView_->setColor(platform::labelColor(window_->palette()));
-    groupView_->setAccessibleName(QStringLiteral("All users"));
-    groupView_->setAccessibleDescription(QStringLiteral("A group of three people"));
+    groupView_->setAccessibleName(tr("All users"));
+    groupView_->setAccessibleDescription(tr("A group of three people"));
     // The front figure's colour adapts to light and dark appearance.
     groupView_->installEventFilter(this);
 
     currentButton_->setObjectName(QStringLiteral("currentButton"));
     configureScopeButton(currentButton_.get(),
-                         QStringLiteral("Installs dropped layouts for you only"));
+                         tr("Installs dropped layouts for you only"));
     connect(currentButton_.get(), &QPushButton::clicked, this, &AppDelegate::selectCurrent);
     currentButton_->setChecked(true);
 
     allButton_->setObjectName(QStringLiteral("allButton"));
     configureScopeButton(allButton_.get(),
-                         QStringLiteral("Installs dropped layouts for every user of this "
+                         tr("Installs dropped layouts for every user of this "
                                         "computer; asks for an administrator"));
     connect(allButton_.get(), &QPushButton::clicked, this, &AppDelegate::selectAll);
 
@@ -107,11 +107,11 @@ void AppDelegate::applicationDidFinishLaunching()
             installedWindow_->reload();
     });
 
-    QPushButton* installedLink = linkButton(QStringLiteral("Installed Layouts…"));
+    QPushButton* installedLink = linkButton(tr("Installed Layouts…"));
     installedLink->setObjectName(QStringLiteral("installedLayoutsLink"));
-    installedLink->setAccessibleDescription(QStringLiteral("Lists the installed keyboard layouts and removes one"));
+    installedLink->setAccessibleDescription(tr("Lists the installed keyboard layouts and removes one"));
     connect(installedLink, &QPushButton::clicked, this, &AppDelegate::showInstalledLayouts);
-    auto* showInstalled = new QAction(QStringLiteral("Installed Layouts…"), window_.get());
+    auto* showInstalled = new QAction(tr("Installed Layouts…"), window_.get());
     showInstalled->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Command-L on macOS
     showInstalled->setShortcutContext(Qt::ApplicationShortcut);
     window_->addAction(showInstalled);
@@ -119,7 +119,7 @@ void AppDelegate::applicationDidFinishLaunching()
 #ifdef Q_OS_MACOS
     // Without a parent it is the menu bar at the top of the screen.
     menuBar_ = std::make_unique<QMenuBar>();
-    menuBar_->addMenu(QStringLiteral("Window"))->addAction(showInstalled);
+    menuBar_->addMenu(tr("Window"))->addAction(showInstalled);
 #endif
 
     QWidget* content = window_.get();

@@ -28,6 +28,19 @@ using installer::Warning;
 
 enum Column { nameColumn, fileColumn, scopeColumn, noteColumn, inputMenuColumn };
 
+// The core's words that the list shows, which keylayout prints as they are: marked here for
+// lupdate, which cannot read them where the core keeps them.
+[[maybe_unused]] constexpr const char* coreWords[] = {
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "No keyboard layouts are installed, for you or for all users."),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Current user"),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "All users"),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Cannot load"),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Duplicate id or name"),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Installed in both places"),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Some layouts cannot load"),
+    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Incomplete bundle information"),
+};
+
 QString fileName(const InstalledItem& item)
 {
     return QFile::decodeName(item.path.filename().c_str());
@@ -45,7 +58,7 @@ QString note(const InstalledItem& item)
 {
     QStringList words;
     for (const std::string& word : installer::notes(item.report))
-        words << QString::fromStdString(word);
+        words << InstalledLayoutsWindow::tr(word.c_str());
     return words.join(QStringLiteral(", "));
 }
 
@@ -71,30 +84,33 @@ QString sortKey(const InstalledItem& item)
 InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , list_(new QTreeWidget)
-    , emptyLabel_(new QLabel(QString::fromLatin1(installer::nothingInstalled)))
-    , removeButton_(new QPushButton(QStringLiteral("Remove…")))
-    , addToMenuButton_(new QPushButton(QStringLiteral("Add to Input Menu")))
-    , removeFromMenuButton_(new QPushButton(QStringLiteral("Remove from Input Menu")))
+    , emptyLabel_(new QLabel(tr(installer::nothingInstalled)))
+    , removeButton_(new QPushButton(tr("Remove…")))
+    , addToMenuButton_(new QPushButton(tr("Add to Input Menu")))
+    , removeFromMenuButton_(new QPushButton(tr("Remove from Input Menu")))
 #ifdef Q_OS_MACOS
-    , showButton_(new QPushButton(QStringLiteral("Show in Finder")))
+    , showButton_(new QPushButton(tr("Show in Finder")))
 #else
-    , showButton_(new QPushButton(QStringLiteral("Show in Folder")))
+    , showButton_(new QPushButton(tr("Show in Folder")))
 #endif
 {
-    setWindowTitle(QStringLiteral("Installed Keyboard Layouts"));
+    setWindowTitle(tr("Installed Keyboard Layouts"));
     resize(760, 620);
 
     list_->setObjectName(QStringLiteral("layoutList"));
-    list_->setHeaderLabels({QStringLiteral("Layout"), QStringLiteral("File"), QStringLiteral("For"), QStringLiteral("Note"),
-                            QStringLiteral("In Input Menu")});
-    list_->setAccessibleName(QStringLiteral("Installed keyboard layouts"));
+    list_->setHeaderLabels({tr("Layout"), tr("File"), tr("For"), tr("Note"), tr("In Input Menu")});
+    list_->setAccessibleName(tr("Installed keyboard layouts"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->header()->setStretchLastSection(true);
     list_->setColumnWidth(nameColumn, 190);
     list_->setColumnWidth(fileColumn, 190);
-    list_->setColumnWidth(scopeColumn, 100);
+    // Room for whom a row is for, in the window's language as in English.
+    int scopeWidth = 100;
+    for (const installer::InstallScope scope : {installer::InstallScope::currentUser, installer::InstallScope::allUsers})
+        scopeWidth = std::max(scopeWidth, list_->fontMetrics().horizontalAdvance(tr(installer::scopeName(scope).c_str())) + 20);
+    list_->setColumnWidth(scopeColumn, scopeWidth);
     emptyLabel_->setAlignment(Qt::AlignCenter);
     emptyLabel_->setWordWrap(true);
     removeButton_->setObjectName(QStringLiteral("removeButton"));
@@ -165,8 +181,8 @@ void InstalledLayoutsWindow::reload()
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const InstalledItem& item = items_[i];
         const std::optional<bool> inMenu = item.inInputMenu;
-        auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item), QString::fromStdString(installer::scopeName(item.scope)),
-                                                note(item), !inMenu ? QString() : *inMenu ? QStringLiteral("Yes") : QStringLiteral("No")});
+        auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item), tr(installer::scopeName(item.scope).c_str()),
+                                                note(item), !inMenu ? QString() : *inMenu ? tr("Yes") : tr("No")});
         row->setData(nameColumn, Qt::UserRole, QVariant::fromValue(i));
         const QString details = findings(item);
         for (int column = 0; column < list_->columnCount(); ++column) {
@@ -198,10 +214,10 @@ void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
 {
     const QString name = fileName(item);
     const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
-    if (!intake::askToProceed(QStringLiteral("Remove \"%1\"?").arg(name),
-                              forAllUsers ? QStringLiteral("It is removed for every user of this computer, once an administrator approves.")
-                                          : QStringLiteral("It goes to the Trash, from where you can put it back."),
-                              intake::AlertStyle::warning, QStringLiteral("Remove")))
+    if (!intake::askToProceed(tr("Remove \"%1\"?").arg(name),
+                              forAllUsers ? tr("It is removed for every user of this computer, once an administrator approves.")
+                                          : tr("It goes to the Trash, from where you can put it back."),
+                              intake::AlertStyle::warning, tr("Remove")))
         return;
     installer::Conversation conversation;
     conversation.wait = [this](const std::function<void()>& step) { activity_->waitFor(step); };
@@ -209,11 +225,11 @@ void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
         installer::removeItems({item.path.filename().string()}, item.scope, tools_, conversation).front();
     reload();
     if (!outcome.removed)
-        return intake::showAlert(QStringLiteral("Remove Failed"), QString::fromStdString(outcome.failure),
+        return intake::showAlert(tr("Remove Failed"), QString::fromStdString(outcome.failure),
                                  intake::AlertStyle::critical);
-    intake::showAlert(QStringLiteral("Keyboard Layout Removed"),
-                      QStringLiteral("\"%1\" leaves the input menu once you switch to another input source. "
-                                     "If it still shows, sign out and sign back in.").arg(name),
+    intake::showAlert(tr("Keyboard Layout Removed"),
+                      tr("\"%1\" leaves the input menu once you switch to another input source. "
+                         "If it still shows, sign out and sign back in.").arg(name),
                       intake::AlertStyle::informational);
 }
 
@@ -230,11 +246,11 @@ void InstalledLayoutsWindow::setSelectedInInputMenu(bool inMenu)
     const auto added = installer::addToInputMenu(item.path, item.report.layouts, tools_.inputSources);
     reload();
     if (added.state != installer::InputMenuResult::State::added
-        && intake::showAlertOffering(QStringLiteral("Not Added to the Input Menu"),
-                                     QStringLiteral("The system did not list every layout of \"%1\". Open Keyboard Settings and add "
-                                                    "the input source there. If it does not appear, sign out and sign back in.")
+        && intake::showAlertOffering(tr("Not Added to the Input Menu"),
+                                     tr("The system did not list every layout of \"%1\". Open Keyboard Settings and add "
+                                        "the input source there. If it does not appear, sign out and sign back in.")
                                          .arg(fileName(item)),
-                                     intake::AlertStyle::warning, QStringLiteral("Open Keyboard Settings")))
+                                     intake::AlertStyle::warning, tr("Open Keyboard Settings")))
         QDesktopServices::openUrl(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
 }
 

@@ -1,4 +1,5 @@
 #include "app/app_delegate.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    app::loadTranslations(application);
 #ifndef Q_OS_MACOS
     // macOS shows the bundle's icon, which setting one here would replace in the Dock.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/keyboard-installer.png")));

@@ -40,14 +40,14 @@ void showAlert(const QString& title, const QString& message, AlertStyle style)
 {
     // Parented to the active window so the alert comes up over it, not somewhere on screen.
     QMessageBox box(QApplication::activeWindow());
-    run(box, title, message, style, box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    run(box, title, message, style, box.addButton(QMessageBox::Ok));
 }
 
 bool askToProceed(const QString& title, const QString& message, AlertStyle style, const QString& action)
 {
     QMessageBox box(QApplication::activeWindow());
     QPushButton* proceed = box.addButton(action, QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setEscapeButton(cancel);
     return run(box, title, message, style, cancel) == proceed;
 }
@@ -56,7 +56,7 @@ bool showAlertOffering(const QString& title, const QString& message, AlertStyle 
 {
     QMessageBox box(QApplication::activeWindow());
     QPushButton* offered = box.addButton(action, QMessageBox::ActionRole);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setEscapeButton(ok);
     return run(box, title, message, style, ok) == offered;
 }

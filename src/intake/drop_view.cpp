@@ -83,8 +83,8 @@ QString joined(const std::vector<installer::Warning>& warnings)
 
 DropView::DropView(QWidget* parent)
     : QWidget(parent)
-    , titleLabel_(new QLabel(QStringLiteral("Keyboard layout to install:"), this))
-    , hintLabel_(new QLabel(QStringLiteral("Drag keyboard layout here to install"), this))
+    , titleLabel_(new QLabel(tr("Keyboard layout to install:"), this))
+    , hintLabel_(new QLabel(tr("Drag keyboard layout here to install"), this))
     , fileChooser_(LayoutFileDialog::choose)
     , activity_(new Activity(this))
 {
@@ -161,8 +161,8 @@ bool DropView::performDragOperation(const QMimeData* data)
 
 QString DropView::accessibleHelp()
 {
-    return QStringLiteral("Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
-                          "folder here to install it");
+    return tr("Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle "
+              "folder here to install it");
 }
 
 bool DropView::installItem(const QUrl& dropped)
@@ -182,20 +182,20 @@ bool DropView::installChecked(const std::filesystem::path& item)
     const installer::Conversation conversation{
         .proceedDespite =
             [](const std::string& name, const std::vector<installer::Warning>& warnings) {
-                return askToProceed(QLatin1Char('"') + QFile::decodeName(name.c_str()) + QStringLiteral("\" May Not Work as Expected"),
-                                    joined(warnings), AlertStyle::warning, QStringLiteral("Install Anyway"));
+                return askToProceed(tr("\"%1\" May Not Work as Expected").arg(QFile::decodeName(name.c_str())),
+                                    joined(warnings), AlertStyle::warning, tr("Install Anyway"));
             },
         .wait = [this](const std::function<void()>& step) { waitForAdministrator(step); },
     };
     const installer::InstallOutcome outcome = installer::installItems({item}, scopeProvider_, tools_, conversation).front();
     const QString name = QFile::decodeName(outcome.name.c_str());
     const auto failed = [](const QString& message) {
-        showAlert(QStringLiteral("Install Failed"), message, AlertStyle::critical);
+        showAlert(tr("Install Failed"), message, AlertStyle::critical);
         return false;
     };
     switch (outcome.result) {
     case Result::unsupported:
-        showAlert(QStringLiteral("Unsupported File"), QStringLiteral("Please drag a .keylayout file or keyboard .bundle."),
+        showAlert(tr("Unsupported File"), tr("Please drag a .keylayout file or keyboard .bundle."),
                   AlertStyle::warning);
         return false;
     case Result::refused:
@@ -218,23 +218,23 @@ bool DropView::installChecked(const std::filesystem::path& item)
 void DropView::tellInstalled(const installer::InstallOutcome& outcome)
 {
     using State = installer::InputMenuResult::State;
-    const QString title = QStringLiteral("Keyboard Installed");
-    const QString addYourself = QStringLiteral("Open Keyboard Settings and add the new input source. "
-                                               "If it does not appear immediately, sign out and sign back in.");
+    const QString title = tr("Keyboard Installed");
+    const QString addYourself = tr("Open Keyboard Settings and add the new input source. "
+                                   "If it does not appear immediately, sign out and sign back in.");
     switch (outcome.inputMenu.state) {
     case State::added: {
         QStringList names;
         for (const installer::KeyboardLayout& layout : outcome.report.layouts)
-            names << QLatin1Char('"') + QString::fromStdString(layout.name) + QLatin1Char('"');
-        const QString message = QStringLiteral("%1 %2 in the input menu now.")
-                                    .arg(QLocale().createSeparatedList(names), names.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
-        if (showAlertOffering(title, message, AlertStyle::informational, QStringLiteral("Use Now")))
+            names << tr("\"%1\"").arg(QString::fromStdString(layout.name));
+        const QString message = (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
+                                    .arg(QLocale().createSeparatedList(names));
+        if (showAlertOffering(title, message, AlertStyle::informational, tr("Use Now")))
             tools_.inputSources.select(outcome.inputMenu.ids.front());
         return;
     }
     case State::notFound:
     case State::failed:
-        if (showAlertOffering(title, addYourself, AlertStyle::informational, QStringLiteral("Open Keyboard Settings")))
+        if (showAlertOffering(title, addYourself, AlertStyle::informational, tr("Open Keyboard Settings")))
             QDesktopServices::openUrl(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
         return;
     case State::unavailable:
@@ -246,7 +246,7 @@ void DropView::tellInstalled(const installer::InstallOutcome& outcome)
 void DropView::waitForAdministrator(const std::function<void()>& step)
 {
     const QString before = hintLabel_->text();
-    hintLabel_->setText(QStringLiteral("Waiting for administrator approval…"));
+    hintLabel_->setText(tr("Waiting for administrator approval…"));
     AccessibleDropView::announceOutcome(this, hintLabel_->text());
     try {
         activity_->waitFor(step);
@@ -332,8 +332,8 @@ void DropView::setHighlighted(bool highlighted)
 void DropView::showInstalled(const QString& name)
 {
     showsInstalled_ = true;
-    titleLabel_->setText(QStringLiteral("Installed:"));
-    hintLabel_->setText(QStringLiteral("Installed ") + name);
+    titleLabel_->setText(tr("Installed:"));
+    hintLabel_->setText(tr("Installed %1").arg(name));
     hintLabel_->setFont(systemFont(17, true));
     applyLabelColors();
     AccessibleDropView::announceOutcome(this, hintLabel_->text());

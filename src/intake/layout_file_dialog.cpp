@@ -19,7 +19,7 @@ LayoutFileDialog::LayoutFileDialog(QWidget* parent)
     : QFileDialog(parent, title())
 {
     setFileMode(QFileDialog::ExistingFile);
-    setNameFilter(QStringLiteral("Keyboard layouts (*.keylayout *.bundle)"));
+    setNameFilter(tr("Keyboard layouts (*.keylayout *.bundle)"));
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (!downloads.isEmpty() && QDir(downloads).exists())
         setDirectory(downloads);
@@ -35,7 +35,7 @@ LayoutFileDialog::LayoutFileDialog(QWidget* parent)
 
 QString LayoutFileDialog::title()
 {
-    return QStringLiteral("Choose a keyboard layout to install");
+    return tr("Choose a keyboard layout to install");
 }
 
 std::optional<QUrl> LayoutFileDialog::choose(QWidget* parent)

@@ -10,6 +10,8 @@ namespace intake {
 // A file chooser for layouts in which a .bundle folder is chosen like a file instead of opened;
 // macOS's own panel does so already, and Qt's dialog does so here.
 class LayoutFileDialog : public QFileDialog {
+    Q_OBJECT
+
 public:
     explicit LayoutFileDialog(QWidget* parent);
 

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -36,6 +37,10 @@ TEST(BundleInfo, TheRenderedInfoPlistIsAPropertyListWithTheAppsKeys)
                                 "CFBundleExecutable=.+", "CFBundleIconFile=.+", "NSHumanReadableCopyright=.+",
                                 "LSMinimumSystemVersion=[0-9]+\\.[0-9]+"})
         EXPECT_EQ(dicts[0].filter(QRegularExpression(u'^' + entry + u'$')).size(), 1) << entry.toStdString();
+    // English, then each language the app's texts are translated into.
+    QStringList translated = QDir(QStringLiteral(TRANSLATIONS_FOLDER)).entryList({QStringLiteral("*.ts")});
+    translated.replaceInStrings(QRegularExpression(QStringLiteral("keyboard-installer_(\\w+)\\.ts")), QStringLiteral("CFBundleLocalizations=\\1"));
+    EXPECT_EQ(dicts[0].filter(QStringLiteral("CFBundleLocalizations=")), QStringList(QStringLiteral("CFBundleLocalizations=en")) + translated);
     // Finder's "Open With" and the Dock offer us for both kinds, never as their default handler;
     // layouts by the type we import (an XML file named .keylayout), not by the extension alone.
     for (qsizetype i = 1; i < dicts.size(); ++i)

@@ -42,6 +42,8 @@ TEST(CheckBundle, FailsOnEveryMachOFileThatLacksAnArchitectureOrNeedsALaterMacOS
         {{{qtCore, "#slice arm64 13.0\n#slice x86_64 14.0\n"}}, qtCore + " (x86_64) needs macOS 14.0; the bundle promises 13.0"},
         {{{executable, universal + "#load /opt/homebrew/opt/pugixml/lib/libpugixml.1.dylib\n"}, {"Contents/MacOS/keylayout", ""}},
          executable + " loads /opt/homebrew/opt/pugixml/lib/libpugixml.1.dylib\n  Contents/MacOS/keylayout is missing"},
+        {{{"Contents/Info.plist", bundle.at("Contents/Info.plist") + "<key>CFBundleLocalizations</key>\n<string>ja</string>\n"}},
+         "Contents/Resources/translations/qtbase_ja.qm is missing"},  // the stand-in reads a key wherever it is
     };
     for (const auto& row : rows) {
         const fs::path app = folder / "Keyboard Installer.app";

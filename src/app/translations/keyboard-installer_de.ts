@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>app::AppDelegate</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Nur für mich installieren
+(empfohlen)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Für alle installieren
+(Sierra oder älter)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Eine einzelne Person</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Eine Gruppe aus drei Personen</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Installiert hierher gezogene Layouts nur für dich</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Installiert hierher gezogene Layouts für alle Benutzer dieses Computers; ein Administrator muss zustimmen</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Installierte Layouts …</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Zeigt die installierten Tastaturlayouts und entfernt eines davon</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstalledLayoutsWindow</name>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>Es sind keine Tastaturlayouts installiert, weder für dich noch für alle Benutzer.</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>Kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID oder Name doppelt</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>An beiden Orten installiert</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Nicht alle Layouts ladbar</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Bundle-Infos unvollständig</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Entfernen …</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Installed Keyboard Layouts</source>
+        <translation>Installierte Tastaturlayouts</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Tastaturlayout</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Für</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Installed keyboard layouts</source>
+        <translation>Installierte Tastaturlayouts</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>„%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>Es wird für alle Benutzer dieses Computers entfernt, sobald ein Administrator zustimmt.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>Es wird in den Papierkorb gelegt, aus dem du es wieder zurücklegen kannst.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Tastaturlayout entfernt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>„%1“ verschwindet aus dem Eingabemenü, sobald du zu einer anderen Eingabequelle wechselst. Wird es weiterhin angezeigt, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Add to Input Menu</source>
+        <translation>Zum Eingabemenü hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Input Menu</source>
+        <translation>Aus dem Eingabemenü entfernen</translation>
+    </message>
+    <message>
+        <source>In Input Menu</source>
+        <translation>Im Eingabemenü</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>Nicht zum Eingabemenü hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>Das System hat nicht alle Layouts von „%1“ aufgeführt. Öffne die Einstellungen „Tastatur“ und füge die Eingabequelle dort hinzu. Wenn sie nicht erscheint, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Einstellungen „Tastatur“ öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardPanel</name>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Layout in the bundle</source>
+        <translation>Layout im Bundle</translation>
+    </message>
+    <message>
+        <source>Keyboard shape</source>
+        <translation>Tastaturform</translation>
+    </message>
+    <message>
+        <source>ANSI keyboard</source>
+        <translation>ANSI-Tastatur</translation>
+    </message>
+    <message>
+        <source>ISO keyboard</source>
+        <translation>ISO-Tastatur</translation>
+    </message>
+    <message>
+        <source>Show what each key types while Caps Lock is on</source>
+        <translation>Zeigen, was jede Taste bei aktivierter Feststelltaste eingibt</translation>
+    </message>
+    <message>
+        <source>Choose a layout above to see what it types.</source>
+        <translation>Wähle oben ein Layout, um zu sehen, was es eingibt.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types while Caps Lock is on.</source>
+        <translation>Jede Taste zeigt, was sie bei aktivierter Feststelltaste eingibt.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types alone at the lower left, with Shift above that, with Option at the lower right, and with Shift and Option above that.</source>
+        <translation>Jede Taste zeigt unten links, was sie allein eingibt, darüber mit der Umschalttaste, unten rechts mit der Wahltaste und darüber mit Umschalt- und Wahltaste.</translation>
+    </message>
+    <message>
+        <source>Legends highlighted in the accent colour are dead keys: they type nothing at first, then change the next key you press, as ´ then e types é.</source>
+        <translation>In der Akzentfarbe hervorgehobene Beschriftungen sind Tottasten: Sie geben zunächst nichts ein und ändern dann die nächste Taste, die du drückst – so ergibt ´ und dann e ein é.</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardView</name>
+    <message>
+        <source>No modifier</source>
+        <translation>Ohne Sondertaste</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalttaste</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Wahltaste</translation>
+    </message>
+    <message>
+        <source>Shift-Option</source>
+        <translation>Umschalt- und Wahltaste</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zeilenschalter</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulatortaste</translation>
+    </message>
+    <message>
+        <source>Space bar</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Rückschritttaste</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehlstaste</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control-Taste</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fn-Taste</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Pfeil nach links</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Pfeil nach rechts</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Pfeil nach unten</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Pfeil nach oben</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>a blank space</source>
+        <translation>ein unsichtbares Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Keyboard of %1</source>
+        <translation>Tastatur: %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>dead key %1</source>
+        <translation>Tottaste %1</translation>
+    </message>
+    <message>
+        <source>without a character of its own</source>
+        <translation>ohne eigenes Zeichen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>intake::DropView</name>
+    <message>
+        <source>Keyboard layout to install:</source>
+        <translation>Zu installierendes Tastaturlayout:</translation>
+    </message>
+    <message>
+        <source>Drag keyboard layout here to install</source>
+        <translation>Tastaturlayout zum Installieren hierher ziehen</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle folder here to install it</source>
+        <translation>Öffnet eine Dateiauswahl. Du kannst auch eine .keylayout-Datei oder einen Tastatur-.bundle-Ordner hierher ziehen, um sie zu installieren</translation>
+    </message>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Nicht unterstützte Datei</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Ziehe bitte eine .keylayout-Datei oder ein Tastatur-.bundle hierher.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>Installation fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>„%1“ funktioniert möglicherweise nicht wie erwartet</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Trotzdem installieren</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Tastaturlayout installiert</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Öffne die Einstellungen „Tastatur“ und füge die neue Eingabequelle hinzu. Wenn sie nicht sofort erscheint, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Installed:</source>
+        <translation>Installiert:</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 ist installiert</translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval…</source>
+        <translation>Warten auf Zustimmung eines Administrators …</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 ist jetzt im Eingabemenü.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 sind jetzt im Eingabemenü.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Jetzt verwenden</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Einstellungen „Tastatur“ öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>intake::LayoutFileDialog</name>
+    <message>
+        <source>Keyboard layouts (*.keylayout *.bundle)</source>
+        <translation>Tastaturlayouts (*.keylayout *.bundle)</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard layout to install</source>
+        <translation>Wähle ein Tastaturlayout zum Installieren</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>app::AppDelegate</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Installer pour moi
+(recommandé)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Installer pour tous
+(Sierra ou antérieur)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Utilisateur actuel</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Une seule personne</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Un groupe de trois personnes</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Installe les dispositions déposées ici pour vous uniquement</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Installe les dispositions déposées ici pour tous les utilisateurs de cet ordinateur&#xa0;; demande l’accord d’un administrateur</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Dispositions installées…</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Affiche les dispositions de clavier installées et en supprime une</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstalledLayoutsWindow</name>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>Aucune disposition de clavier n’est installée, ni pour vous ni pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Utilisateur actuel</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>Chargement impossible</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID ou nom en double</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>Aux deux emplacements</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Chargement partiel</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Infos du bundle incomplètes</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Installed Keyboard Layouts</source>
+        <translation>Dispositions de clavier installées</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Pour</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Installed keyboard layouts</source>
+        <translation>Dispositions de clavier installées</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>Supprimer « %1 »&#xa0;?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>L’élément sera supprimé pour tous les utilisateurs de cet ordinateur dès qu’un administrateur aura donné son accord.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>L’élément sera placé dans la Corbeille, d’où vous pourrez le remettre à sa place.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Disposition de clavier supprimée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>« %1 » disparaîtra du menu de saisie dès que vous passerez à une autre source de saisie. S’il apparaît encore, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Add to Input Menu</source>
+        <translation>Ajouter au menu de saisie</translation>
+    </message>
+    <message>
+        <source>Remove from Input Menu</source>
+        <translation>Retirer du menu de saisie</translation>
+    </message>
+    <message>
+        <source>In Input Menu</source>
+        <translation>Dans le menu de saisie</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>Impossible d’ajouter au menu de saisie</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>Le système n’a pas répertorié toutes les dispositions de « %1 ». Ouvrez les réglages Clavier et ajoutez-y la source de saisie. Si elle n’apparaît pas, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Ouvrir les réglages Clavier</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardPanel</name>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verrouillage des majuscules</translation>
+    </message>
+    <message>
+        <source>Layout in the bundle</source>
+        <translation>Disposition du bundle</translation>
+    </message>
+    <message>
+        <source>Keyboard shape</source>
+        <translation>Forme du clavier</translation>
+    </message>
+    <message>
+        <source>ANSI keyboard</source>
+        <translation>Clavier ANSI</translation>
+    </message>
+    <message>
+        <source>ISO keyboard</source>
+        <translation>Clavier ISO</translation>
+    </message>
+    <message>
+        <source>Show what each key types while Caps Lock is on</source>
+        <translation>Afficher ce que tape chaque touche quand le verrouillage des majuscules est activé</translation>
+    </message>
+    <message>
+        <source>Choose a layout above to see what it types.</source>
+        <translation>Choisissez une disposition ci-dessus pour voir ce qu’elle tape.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types while Caps Lock is on.</source>
+        <translation>Chaque touche affiche ce qu’elle tape quand le verrouillage des majuscules est activé.</translation>
+    </message>
+    <message>
+        <source>Each key shows what it types alone at the lower left, with Shift above that, with Option at the lower right, and with Shift and Option above that.</source>
+        <translation>Chaque touche affiche en bas à gauche ce qu’elle tape seule, au-dessus avec Maj, en bas à droite avec Option, et au-dessus avec Maj et Option.</translation>
+    </message>
+    <message>
+        <source>Legends highlighted in the accent colour are dead keys: they type nothing at first, then change the next key you press, as ´ then e types é.</source>
+        <translation>Les légendes mises en évidence dans la couleur d’accentuation sont des touches mortes&#xa0;: elles ne tapent rien d’abord, puis modifient la touche suivante, comme ´ puis e qui donne é.</translation>
+    </message>
+</context>
+<context>
+    <name>app::KeyboardView</name>
+    <message>
+        <source>No modifier</source>
+        <translation>Sans touche de modification</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Shift-Option</source>
+        <translation>Maj-Option</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verrouillage des majuscules</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Space bar</source>
+        <translation>Barre d’espace</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>Flèche gauche</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>Flèche droite</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Flèche haut</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a space</source>
+        <translation>une espace</translation>
+    </message>
+    <message>
+        <source>a blank space</source>
+        <translation>une espace invisible</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard of %1</source>
+        <translation>Clavier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>dead key %1</source>
+        <translation>touche morte %1</translation>
+    </message>
+    <message>
+        <source>without a character of its own</source>
+        <translation>sans caractère propre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>intake::DropView</name>
+    <message>
+        <source>Keyboard layout to install:</source>
+        <translation>Disposition de clavier à installer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Drag keyboard layout here to install</source>
+        <translation>Glissez une disposition de clavier ici pour l’installer</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. You can also drag a .keylayout file or keyboard .bundle folder here to install it</source>
+        <translation>Ouvre un sélecteur de fichier. Vous pouvez aussi glisser ici un fichier .keylayout ou un dossier .bundle de clavier pour l’installer</translation>
+    </message>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Fichier non pris en charge</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Veuillez glisser un fichier .keylayout ou un .bundle de clavier.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>Échec de l’installation</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>« %1 » risque de ne pas fonctionner comme prévu</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Installer quand même</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Disposition de clavier installée</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Ouvrez les réglages Clavier et ajoutez la nouvelle source de saisie. Si elle n’apparaît pas tout de suite, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Installed:</source>
+        <translation>Installé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 est installé</translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval…</source>
+        <translation>En attente de l’accord d’un administrateur…</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 est maintenant dans le menu de saisie.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 sont maintenant dans le menu de saisie.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Utiliser maintenant</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Ouvrir les réglages Clavier</translation>
+    </message>
+</context>
+<context>
+    <name>intake::LayoutFileDialog</name>
+    <message>
+        <source>Keyboard layouts (*.keylayout *.bundle)</source>
+        <translation>Dispositions de clavier (*.keylayout *.bundle)</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard layout to install</source>
+        <translation>Choisissez une disposition de clavier à installer</translation>
+    </message>
+</context>
+</TS>
