@@ -17,18 +17,18 @@ enum Code {
     grave = 50, isoSection = 10, backslash = 42,
 };
 
-struct Spec {
+struct Place {
     int code;
     double width = 1;
     std::string_view symbol = {};
 };
 
 // Lays the keys out left to right from x, one unit high.
-void addRow(std::vector<KeyCap>& keys, double y, double x, std::initializer_list<Spec> specs)
+void addRow(std::vector<KeyCap>& keys, double y, double x, std::initializer_list<Place> places)
 {
-    for (const Spec& spec : specs) {
-        keys.push_back({spec.code, {x, y, spec.width, 1}, 0, spec.symbol});
-        x += spec.width;
+    for (const Place& place : places) {
+        keys.push_back({place.code, {x, y, place.width, 1}, 0, place.symbol});
+        x += place.width;
     }
 }
 
@@ -48,7 +48,7 @@ KeyboardGeometry make(KeyboardShape shape)
         addRow(keys, 1, 13.5, {{backslash}});
     // A to the quote.
     addRow(keys, 2, 0, {{capsLock, 1.75, "⇪"}, {0}, {1}, {2}, {3}, {5}, {4}, {38}, {40}, {37}, {41}, {39}});
-    addRow(keys, 2, 12.75, {iso ? Spec{backslash} : Spec{returnKey, 1.75, "↩"}});
+    addRow(keys, 2, 12.75, {iso ? Place{backslash} : Place{returnKey, 1.75, "↩"}});
     // Z to the slash.
     if (iso)
         addRow(keys, 3, 0, {{shift, 1.25, "⇧"}, {grave}});
