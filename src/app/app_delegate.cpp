@@ -93,7 +93,7 @@ void AppDelegate::applicationDidFinishLaunching()
     allButton_->setObjectName(QStringLiteral("allButton"));
     configureScopeButton(allButton_.get(),
                          tr("Installs dropped layouts for every user of this "
-                                        "computer; asks for an administrator"));
+                            "computer; asks for an administrator"));
     connect(allButton_.get(), &QPushButton::clicked, this, &AppDelegate::selectAll);
 
     auto* dropView = new intake::DropView;
