@@ -95,11 +95,6 @@ struct TemporaryHome {
     installer::SystemTools tools() const { return toolsUnder(root.path()); }
 };
 
-// A layout that the checks accept, with a name and id of its own.
-inline std::string validLayout(const std::string& name, int id)
-{
-    return "<?xml version=\"1.1\"?>\n<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name
-        + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>\n";
-}
+using testing_support::validLayout;
 
 }  // namespace ui_testing

@@ -17,11 +17,6 @@ using namespace testing_support;
 
 namespace {
 
-std::string layout(const std::string& name, int id)
-{
-    return "<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>";
-}
-
 // The names in the folder, in order, hidden ones included.
 std::string names(const fs::path& folder)
 {
@@ -55,10 +50,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     writeScript(root / "osascript", "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
     writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
     for (const auto& [path, content] : std::map<std::string, std::string>{
-             {"src/Good.keylayout", layout("Good", 1)}, {"src/Other.keylayout", layout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
-             {"src/Clash.keylayout", layout("Clash", 7)}, {"new/Good.keylayout", layout("Newer", 3)}, {"src/B.bundle/Contents/Resources/B.keylayout", layout("Bee", 4)},
+             {"src/Good.keylayout", validLayout("Good", 1)}, {"src/Other.keylayout", validLayout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
+             {"src/Clash.keylayout", validLayout("Clash", 7)}, {"new/Good.keylayout", validLayout("Newer", 3)}, {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
              {"src/B.bundle/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
-             {"root/Library/Keyboard Layouts/Taken.keylayout", layout("Taken", 7)}, {"src/Iconic.keylayout", layout("Iconic", 9)},
+             {"root/Library/Keyboard Layouts/Taken.keylayout", validLayout("Taken", 7)}, {"src/Iconic.keylayout", validLayout("Iconic", 9)},
              {"src/Iconic.icns", "icns"}})
         writeFile(folder / path, content);
 
@@ -259,7 +254,7 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
 {
     TemporaryFolder folder;
     const ScopedEnvironment home("HOME", (folder / "home").string());
-    writeFile(folder / "src/Good.keylayout", layout("Good", 1)), writeFile(folder / "src/Other.keylayout", layout("Other", 2));
+    writeFile(folder / "src/Good.keylayout", validLayout("Good", 1)), writeFile(folder / "src/Other.keylayout", validLayout("Other", 2));
     const fs::path registry = folder / "sources", calls = folder / "sources.calls";
     writeFile(registry, "org.unknown.keylayout.Good\tGood\t0\norg.unknown.keylayout.Other\tOther\t0\n");
     const bool root = ::geteuid() == 0;

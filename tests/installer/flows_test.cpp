@@ -17,11 +17,6 @@ using State = InputMenuResult::State;
 
 namespace {
 
-std::string layout(const std::string& name, int id)
-{
-    return "<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>";
-}
-
 std::string plist(const std::string& inside)
 {
     return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>org.x.keyboardlayout.b</string>"
@@ -60,24 +55,24 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
         bool addToInputMenu = true;
         std::set<std::string> refused = {};
     } rows[] = {
-        {"a loose layout, id without spaces", {{"Colemak DH.keylayout", layout("Colemak DH", 1)}},
+        {"a loose layout, id without spaces", {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
          {other, {"org.unknown.keylayout.ColemakDH", "Colemak DH (local)", false}}, State::added,
          {"register Colemak DH.keylayout", "enable org.unknown.keylayout.ColemakDH"}},
-        {"already in the menu: not enabled twice", {{"Colemak DH.keylayout", layout("Colemak DH", 1)}},
+        {"already in the menu: not enabled twice", {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
          {{"org.unknown.keylayout.ColemakDH", "Colemak DH", true}}, State::added, {"register Colemak DH.keylayout"}},
         {"a bundle: its own id for one layout, the derived one for the other",
-         {{bundle + "Resources/Bee.keylayout", layout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", layout("Cee", 3)},
+         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)},
           {bundle + "Info.plist", plist("<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>")}},
          {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.Cee", "C", false}, other}, State::added,
          {"register B.bundle", "enable org.x.bee", "enable org.x.keyboardlayout.b.keylayout.Cee"}},
-        {"a binary property list: found by name", {{bundle + "Resources/Bee.keylayout", layout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
+        {"a binary property list: found by name", {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
          {{"com.vendor.bee", "Bee", false}}, State::added, {"register B.bundle", "enable com.vendor.bee"}},
-        {"not listed by the system", {{"Lost.keylayout", layout("Lost", 4)}}, {other}, State::notFound, {"register Lost.keylayout"}},
-        {"one of two not listed", {{bundle + "Resources/Bee.keylayout", layout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", layout("Cee", 3)}},
+        {"not listed by the system", {{"Lost.keylayout", validLayout("Lost", 4)}}, {other}, State::notFound, {"register Lost.keylayout"}},
+        {"one of two not listed", {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)}},
          {{"x.bee", "Bee", false}}, State::notFound, {"register B.bundle", "enable x.bee"}},
-        {"enabling refused", {{"Colemak.keylayout", layout("Colemak", 5)}}, {{"org.unknown.keylayout.Colemak", "Colemak", false}},
+        {"enabling refused", {{"Colemak.keylayout", validLayout("Colemak", 5)}}, {{"org.unknown.keylayout.Colemak", "Colemak", false}},
          State::failed, {"register Colemak.keylayout", "enable org.unknown.keylayout.Colemak"}, true, {"org.unknown.keylayout.Colemak"}},
-        {"not for the menu (root, --no-enable): registered only", {{"Colemak.keylayout", layout("Colemak", 5)}},
+        {"not for the menu (root, --no-enable): registered only", {{"Colemak.keylayout", validLayout("Colemak", 5)}},
          {{"org.unknown.keylayout.Colemak", "Colemak", false}}, State::unavailable, {"register Colemak.keylayout"}, false},
     };
     for (const auto& row : rows) {
@@ -97,7 +92,7 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
     }
     // Where the system has no input menu, nothing is asked of one and nothing is known of it.
     tools.inputSources = {};
-    writeFile(downloads / "Plain.keylayout", layout("Plain", 6));
+    writeFile(downloads / "Plain.keylayout", validLayout("Plain", 6));
     EXPECT_EQ(install(downloads / "Plain.keylayout").inputMenu.state, State::unavailable);
     EXPECT_EQ(listInstalled(tools).front().inInputMenu, std::nullopt);
 }
@@ -105,8 +100,8 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
 // Out of the menu first, so it goes at once; a removal that fails puts it back.
 TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
 {
-    writeFile(user / "Colemak.keylayout", layout("Colemak", 5));
-    writeFile(tools.systemLayouts / "Colemak.keylayout", layout("Colemak", 5));
+    writeFile(user / "Colemak.keylayout", validLayout("Colemak", 5));
+    writeFile(tools.systemLayouts / "Colemak.keylayout", validLayout("Colemak", 5));
     writeScript(folder / "osascript", "echo 'User canceled.' >&2; exit 1");
     tools.osascript = folder / "osascript";
     system.sources = {{"org.unknown.keylayout.Colemak", "Colemak", true}};
@@ -124,7 +119,7 @@ TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
 TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 {
     const std::string icon = "icns\x00\x00\x01\x00 pixels";
-    writeFile(downloads / "Colemak.keylayout", layout("Colemak", 5)), writeFile(downloads / "Colemak.ICNS", icon, 0600);
+    writeFile(downloads / "Colemak.keylayout", validLayout("Colemak", 5)), writeFile(downloads / "Colemak.ICNS", icon, 0600);
     writeFile(user / "Colemak.icns", "an older icon");
     EXPECT_EQ(install(downloads / "Colemak.keylayout").report.warnings.size(), 0u);
     EXPECT_EQ(readFile(user / "Colemak.icns"), icon);

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <regex>
 
 namespace fs = std::filesystem;
 using namespace testing_support;
@@ -57,19 +59,15 @@ void expectEachFindingOnce(const installer::LayoutReport& report)
 TEST(InspectLayoutItem, TakesOnlyWholeNumbersForGroupAndId)
 {
     const TemporaryFolder folder;
-    for (const char* wrong : {"12abc", "1.5", "0x1F", "1 2", "+-3", "--3", "+", "", " ", "99999999999999999999999", "\xD9\xA3"}) {
-        make(folder / "A.keylayout", layout(std::string("group=\"") + wrong + "\" id=\"" + wrong + "\" name=\"A\""));
-        const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
-        EXPECT_EQ(report.problems.size(), 2u) << wrong;
-        for (const installer::Problem& problem : report.problems)
-            EXPECT_TRUE(problem.kind == installer::Problem::Kind::cannotLoad && problem.message.find("is not a whole number") != std::string::npos)
-                << problem.message;
-    }
-    for (const auto& [text, value] : std::map<std::string, long>{{"0", 0}, {" +7 ", 7}, {"-5", -5}, {"\t12\n", 12}}) {
+    for (const auto& [text, value] : std::map<std::string, std::optional<long>>{
+             {"12abc", {}}, {"1.5", {}}, {"0x1F", {}}, {"1 2", {}}, {"+-3", {}}, {"--3", {}}, {"+", {}}, {"", {}}, {" ", {}},
+             {"99999999999999999999999", {}}, {"\xD9\xA3", {}}, {"0", 0}, {" +7 ", 7}, {"-5", -5}, {"\t12\n", 12}}) {
         make(folder / "A.keylayout", layout("group=\"" + text + "\" id=\"" + text + "\" name=\"A\""));
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
-        ASSERT_EQ(report.layouts.size(), 1u) << text;
-        EXPECT_EQ(std::pair(report.layouts[0].id, report.layouts[0].group), std::pair(value, value)) << text;
+        const std::string refusals = report.problems.size() == 2 ? report.problems[0].message + report.problems[1].message : "";
+        EXPECT_EQ(report.layouts.empty() ? std::nullopt : std::optional(std::pair(report.layouts[0].id, report.layouts[0].group)),
+                  value ? std::optional(std::pair(*value, *value)) : std::nullopt) << text;
+        EXPECT_TRUE(value || std::regex_search(refusals, std::regex("group, .* is not a whole number.*id, .* is not a whole number"))) << text;
     }
 }
 

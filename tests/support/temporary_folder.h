@@ -52,6 +52,13 @@ inline void writeFile(const std::filesystem::path& path, const std::string& cont
 
 inline void writeScript(const std::filesystem::path& path, const std::string& body) { writeFile(path, "#!/bin/sh\n" + body, 0755); }
 
+// A layout that the checks accept, with a name and id of its own.
+inline std::string validLayout(const std::string& name, int id)
+{
+    return "<?xml version=\"1.1\"?>\n<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name
+        + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>\n";
+}
+
 inline std::string readFile(const std::filesystem::path& path)
 {
     std::ostringstream content;
