@@ -68,7 +68,11 @@ protected:
         // Each launch waits a while for the test to open the gate, then notes its service and its drop.
         writeScript(home.root / "killall", "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
                                            "echo \"$* $ROW\" >> \"$0.calls\"\n");
-        view.setSystemTools(home.tools());
+        // A Mac's input menu, which lists one layout of the drops below.
+        installer::SystemTools tools = home.tools();
+        system.sources = {{"org.unknown.keylayout.Listed.keylayout", "Listed.keylayout", false}};
+        tools.inputSources = system.registry();
+        view.setSystemTools(tools);
         view.setScopeProvider([this] { ++scopeCalls; return scope; });
         view.resize(520, 82);
         view.show();
@@ -113,6 +117,7 @@ protected:
 
     ui_testing::TemporaryHome home;
     ui_testing::AlertCatcher alerts;
+    StandInRegistry system;
     intake::DropView view;
     InstallScope scope = InstallScope::currentUser;
     int scopeCalls = 0;
@@ -130,10 +135,12 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
     writeFile(home.tools().systemLayouts / "Installed.keylayout", taken);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
     // Dropped or chosen; content: "" for a valid layout of its own; osascript: the stand-in's answer;
-    // warned: the answer to the warning alert; message: how the last alert's message starts.
+    // warned: the answer to the warning alert; message: how the last alert's message starts; offered:
+    // the success alert's button beside OK, and the answer to it.
+    const QString listed = QStringLiteral("\"Listed.keylayout\" is in the input menu now."), settings = QStringLiteral("Open Keyboard Settings");
     const struct {
         std::vector<std::string> items; bool chosen; InstallScope scope; std::string content, osascript;
-        QString warned, title, message; int scopeCalls; bool provider = true;
+        QString warned, title, message; int scopeCalls; bool provider = true; QString offered = QStringLiteral("Open Keyboard Settings"), answer = {};
     } table[] = {
         {{"Layout.keylayout.zip"}, false, current, "", "exit 0", "", "Unsupported File", unsupported, 0},
         {{"Layout", "Good.keylayout"}, false, current, "", "exit 0", "", "Unsupported File", unsupported, 0},
@@ -151,7 +158,12 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         {{"Noise.keylayout"}, false, current, "->/dev/urandom", "exit 0", "", "Install Failed", "\"Noise.keylayout\" is not a keyboard layout: it is not a regular file.", 0},
         {{"Clash.keylayout"}, false, all, taken, "exit 0", "Escape", "", "", 1},
         {{"Anyway.keylayout"}, false, current, taken, "exit 0", "Install Anyway", "Keyboard Installed", installed, 1},
+        {{"Listed.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", listed, 1, true, "Use Now", "Use Now"},
+        {{"Listed.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", listed, 1, true, "Use Now", "OK"},
+        {{"Unlisted.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", installed, 1, true, settings, settings},
     };
+    ui_testing::UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
     std::string lastInstalled;
     std::string expectedRefreshes;  // service and drop
     for (const auto& row : table) {
@@ -166,7 +178,8 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         scopeCalls = 0;
         if (!row.provider)
             view.setScopeProvider(nullptr), scope = all;  // what the test's provider would have said
-        alerts.answers = QStringList(row.warned);
+        alerts.answers = QStringList{row.warned, row.answer};
+        alerts.answers.removeAll(QString());
 
         const bool succeeded = row.title == u"Keyboard Installed";
         view.setFileChooser([&](QWidget*) { return std::optional(urls.front()); });
@@ -187,11 +200,13 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
                           "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.");
             EXPECT_EQ(warning.missed, QString());
         }
-        for (const auto& alert : alerts.alerts) {
+        for (auto alert : alerts.alerts) {
             EXPECT_EQ(std::pair(alert.text, alert.icon), std::pair(row.title, succeeded ? QMessageBox::Information
                                   : row.message == unsupported ? QMessageBox::Warning : QMessageBox::Critical));
             EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
             EXPECT_EQ(alert.missed, QString());
+            alert.buttons.sort();  // in the platform's order
+            EXPECT_EQ(alert.buttons, succeeded ? QStringList({"OK", row.offered}) : alert.buttons);
         }
         alerts.alerts.clear();
 
@@ -215,6 +230,10 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_NEAR(hint->geometry().center().x(), 260, 1) << "centred in its natural size";
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
+    // Use Now chose the listed layout once; Keyboard Settings opened where the menu could not list one.
+    EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "select org.unknown.keylayout.Listed.keylayout"), 1);
+    EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
     // The refresh runs on its own after each install, and only then: no drop waited for it. Its three
     // services run side by side and end in any order.
     writeFile(home.root / "killall.gate", "");
@@ -307,39 +326,4 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
     EXPECT_TRUE(listening) << "announcements are checked where the platform's accessibility can be switched on";
 #endif
     EXPECT_EQ(readFile(home.root / "osascript.calls"), "\n\n") << "one prompt a drop, none for the refused ones";
-}
-
-// Where the system has an input menu, the installed layout is in it and can be chosen at once;
-// where the system could not put it there, Keyboard Settings is one click away.
-TEST_F(DropViewTest, OffersTheNewLayoutAtOnceOrKeyboardSettingsWhereTheSystemHasAnInputMenu)
-{
-    StandInRegistry system;
-    installer::SystemTools tools = home.tools();
-    tools.inputSources = system.registry();
-    view.setSystemTools(tools);
-    writeScript(home.root / "killall", "");
-    ui_testing::UrlCatcher desktop;
-    QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
-    const struct { std::string name; QString answer, message, offered; std::vector<std::string> calls; } rows[] = {
-        {"Listed", "Use Now", "\"Listed\" is in the input menu now.", "Use Now",
-         {"register Listed.keylayout", "enable org.unknown.keylayout.Listed", "select org.unknown.keylayout.Listed"}},
-        {"Listed", "OK", "\"Listed\" is in the input menu now.", "Use Now", {"register Listed.keylayout"}},
-        {"Unlisted", "Open Keyboard Settings", "Open Keyboard Settings and add the new input source. If it does not appear immediately, "
-         "sign out and sign back in.", "Open Keyboard Settings", {"register Unlisted.keylayout"}},
-    };
-    system.sources = {{"org.unknown.keylayout.Listed", "Listed", false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.answer.toStdString());
-        system.calls.clear();
-        alerts.answers = QStringList(row.answer);
-        EXPECT_EQ(drag(dragOf({makeItem(row.name + ".keylayout", validLayout(row.name, int(row.name.size())))}).get()), std::pair(true, true));
-        ASSERT_EQ(alerts.alerts.size(), 1);
-        auto alert = alerts.alerts.takeFirst();
-        alert.buttons.sort();  // in the platform's order
-        EXPECT_EQ(std::tuple(alert.text, alert.informativeText, alert.buttons, alert.missed),
-                  std::tuple(QStringLiteral("Keyboard Installed"), row.message, QStringList({"OK", row.offered}), QString()));
-        EXPECT_EQ(system.calls, row.calls);
-    }
-    EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
 }
