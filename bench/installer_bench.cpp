@@ -136,8 +136,8 @@ fs::path makeBundle(const fs::path& parent, std::mt19937_64& random)
     int remaining = bundleFileCount - 1;
     for (int group = 0; group < groups; ++group) {
         for (int set = 0; set < setsPerGroup; ++set) {
-            const fs::path folder = contents / "Resources" / ("group-" + std::to_string(group))
-                                  / ("set-" + std::to_string(set));
+            const fs::path folder =
+                contents / "Resources" / ("group-" + std::to_string(group)) / ("set-" + std::to_string(set));
             fs::create_directories(folder);
             for (int file = 0; file < filesPerSet && remaining > 0; ++file, --remaining)
                 writeFile(folder / ("key-" + std::to_string(file) + ".bin"), randomBytes(random, fileSize(random)));
@@ -149,9 +149,11 @@ fs::path makeBundle(const fs::path& parent, std::mt19937_64& random)
 fs::path makeKeylayout(const fs::path& parent)
 {
     constexpr std::size_t size = 200 * 1024;
-    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\"-4242\" name=\"Bench\">\n";
+    std::string text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\"-4242\" name=\"Bench\">\n";
     for (int code = 0; text.size() < size; ++code)
-        text += "  <key code=\"" + std::to_string(code % 128) + "\" output=\"&#x" + std::to_string(1000 + code) + ";\"/>\n";
+        text +=
+            "  <key code=\"" + std::to_string(code % 128) + "\" output=\"&#x" + std::to_string(1000 + code) + ";\"/>\n";
     text.resize(size);
     const fs::path path = parent / "Bench.keylayout";
     writeFile(path, text);
@@ -243,8 +245,8 @@ std::map<std::string, std::string> treeContents(const fs::path& root)
         if (!entry.is_regular_file())
             continue;
         std::ifstream in(entry.path(), std::ios::binary);
-        contents[fs::relative(entry.path(), root).string()]
-            .assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        contents[fs::relative(entry.path(), root).string()].assign(std::istreambuf_iterator<char>(in),
+                                                                   std::istreambuf_iterator<char>());
     }
     return contents;
 }
@@ -320,8 +322,9 @@ void reportBundleVersusCp(const fs::path& bundle, const fs::path& work, const st
     checkCopiesAgree(bundle, work, cp);
     const SideBySide times = measureAlternately(rounds, copyLayoutInto(bundle, work / "dest-ours"),
                                                 copyWithCpInto(cp, bundle, work / "dest-cp"));
-    std::printf("copyLayout %d-file bundle vs cp -R: ratio %.2f (goal <= 1.00)  [ours %.1f ms, cp %.1f ms, median of %d]\n",
-                bundleFileCount, times.ratio(), median(times.ours), median(times.theirs), rounds);
+    std::printf(
+        "copyLayout %d-file bundle vs cp -R: ratio %.2f (goal <= 1.00)  [ours %.1f ms, cp %.1f ms, median of %d]\n",
+        bundleFileCount, times.ratio(), median(times.ours), median(times.theirs), rounds);
 }
 
 // The plain copy of one file that copyLayout does more around: a copy beside, modes, a rename.
@@ -345,8 +348,7 @@ void reportKeylayoutCopy(const fs::path& keylayout, const fs::path& work, int ro
                 times.ratio(), median(times.ours), median(times.theirs), rounds);
 }
 
-void reportInstallForAllUsers(const std::string& label, const fs::path& item, const fs::path& stagingParent,
-                              int rounds)
+void reportInstallForAllUsers(const std::string& label, const fs::path& item, const fs::path& stagingParent, int rounds)
 {
     const fs::path standIn = "/usr/bin/true";  // where both macOS and Linux have it
     const SideBySide times = measureAlternately(rounds, installForAllUsersWith(item, standIn),
@@ -359,14 +361,15 @@ void reportInstallForAllUsers(const std::string& label, const fs::path& item, co
 // A complete layout of about 200 KB, as an editor writes one: every element closed.
 std::string wellFormedLayout(int id)
 {
-    std::string text = "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\""
-                     + std::to_string(id) + "\" name=\"Bench " + std::to_string(id)
-                     + "\">\n<layouts><layout first=\"0\" last=\"17\" mapSet=\"set\" modifiers=\"m\"/></layouts>\n"
-                       "<modifierMap id=\"m\" defaultIndex=\"0\"/>\n<keyMapSet id=\"set\">\n";
+    std::string text = "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n<keyboard group=\"126\" id=\"" + std::to_string(id)
+        + "\" name=\"Bench " + std::to_string(id)
+        + "\">\n<layouts><layout first=\"0\" last=\"17\" mapSet=\"set\" modifiers=\"m\"/></layouts>\n"
+          "<modifierMap id=\"m\" defaultIndex=\"0\"/>\n<keyMapSet id=\"set\">\n";
     for (int map = 0; text.size() < 200 * 1024; ++map) {
         text += "<keyMap index=\"" + std::to_string(map) + "\">\n";
         for (int code = 0; code < 128; ++code)
-            text += "  <key code=\"" + std::to_string(code) + "\" output=\"&#x" + std::to_string(1000 + code) + ";\"/>\n";
+            text +=
+                "  <key code=\"" + std::to_string(code) + "\" output=\"&#x" + std::to_string(1000 + code) + ";\"/>\n";
         text += "</keyMap>\n";
     }
     return text + "</keyMapSet>\n</keyboard>\n";
@@ -426,7 +429,8 @@ void reportLayoutCheck(const fs::path& work, int rounds)
 
     const SideBySide file = measureAlternately(rounds, checkLayout(keylayout, true), parseOnly({keylayout}));
     std::printf("inspectLayoutItem 200 KB keylayout vs reading and parsing it: ratio %.2f (goal <= 1.50)  "
-                "[ours %.3f ms, parse %.3f ms, median of %d]\n", file.ratio(), median(file.ours), median(file.theirs), rounds);
+                "[ours %.3f ms, parse %.3f ms, median of %d]\n",
+                file.ratio(), median(file.ours), median(file.theirs), rounds);
     const SideBySide twelve = measureAlternately(rounds, checkLayout(bundle, false), parseOnly(layoutFiles(bundle)));
     std::printf("inspectLayoutItem bundle of 12 200 KB layouts, all parsed, vs reading and parsing them: ratio %.2f "
                 "(goal <= 1.50)  [ours %.3f ms, parse %.3f ms, median of %d]\n",
@@ -445,8 +449,9 @@ std::string exampleLayoutOf200Kilobytes()
     const std::string set = text.substr(setStart, setEnd + 13 - setStart);
     for (int type = 1; text.size() < 200 * 1024; ++type) {
         const std::string id = "Type" + std::to_string(type);
-        text.insert(text.find("\t</layouts>"), "\t\t<layout first=\"" + std::to_string(40 + type) + "\" last=\"" + std::to_string(40 + type)
-                                                + "\" mapSet=\"" + id + "\" modifiers=\"Modifiers\"/>\n");
+        text.insert(text.find("\t</layouts>"),
+                    "\t\t<layout first=\"" + std::to_string(40 + type) + "\" last=\"" + std::to_string(40 + type)
+                        + "\" mapSet=\"" + id + "\" modifiers=\"Modifiers\"/>\n");
         text.insert(text.find("\t<actions>"), std::regex_replace(set, std::regex("id=\"ANSI\""), "id=\"" + id + "\""));
     }
     return text;
@@ -458,21 +463,26 @@ void reportKeyboardModel(const fs::path& work, int rounds)
 {
     const fs::path layout = work / "Example.keylayout";
     writeFile(layout, exampleLayoutOf200Kilobytes());
-    const SideBySide times = measureAlternately(rounds, [&] {
-        const auto start = Clock::now();
-        const installer::ItemKeyboards read = installer::readKeyboards(layout);
-        std::size_t legends = 0;
-        for (const auto shape : {installer::KeyboardShape::ansi, installer::KeyboardShape::iso})
-            for (const installer::PictureKey& key : installer::keyboardPicture(read.keyboards.at(0), shape).keys)
-                legends += key.legends.size();
-        const double ms = millisecondsSince(start);
-        if (read.keyboards.at(0).keys.size() < 100 || legends < 300)
-            throw std::runtime_error("The example layout's model is missing keys");
-        return ms;
-    }, checkLayout(layout, true));
-    std::printf("readKeyboards + keyboardPicture (ANSI and ISO) %zu KB layout: %.3f ms (goal < 5 ms), ratio %.2f against "
-                "inspectLayoutItem on it  [ours %.3f ms, check %.3f ms, median of %d]\n", std::size_t(fs::file_size(layout) / 1024),
-                median(times.ours), times.ratio(), median(times.ours), median(times.theirs), rounds);
+    const SideBySide times = measureAlternately(
+        rounds,
+        [&] {
+            const auto start = Clock::now();
+            const installer::ItemKeyboards read = installer::readKeyboards(layout);
+            std::size_t legends = 0;
+            for (const auto shape : {installer::KeyboardShape::ansi, installer::KeyboardShape::iso})
+                for (const installer::PictureKey& key : installer::keyboardPicture(read.keyboards.at(0), shape).keys)
+                    legends += key.legends.size();
+            const double ms = millisecondsSince(start);
+            if (read.keyboards.at(0).keys.size() < 100 || legends < 300)
+                throw std::runtime_error("The example layout's model is missing keys");
+            return ms;
+        },
+        checkLayout(layout, true));
+    std::printf(
+        "readKeyboards + keyboardPicture (ANSI and ISO) %zu KB layout: %.3f ms (goal < 5 ms), ratio %.2f against "
+        "inspectLayoutItem on it  [ours %.3f ms, check %.3f ms, median of %d]\n",
+        std::size_t(fs::file_size(layout) / 1024), median(times.ours), times.ratio(), median(times.ours),
+        median(times.theirs), rounds);
 }
 
 #ifdef KEYLAYOUT
@@ -489,9 +499,12 @@ void reportKeylayoutShow(const fs::path& work, int rounds)
             return millisecondsSince(start);
         };
     };
-    const SideBySide times = measureAlternately(rounds, run({KEYLAYOUT, "show", "--json", layout.string()}), run({KEYLAYOUT, "--version"}));
-    std::printf("keylayout show --json 200 KB layout vs keylayout --version, whole processes: ratio %.2f (goal <= 1.50)  "
-                "[show %.2f ms, version %.2f ms, median of %d]\n", times.ratio(), median(times.ours), median(times.theirs), rounds);
+    const SideBySide times =
+        measureAlternately(rounds, run({KEYLAYOUT, "show", "--json", layout.string()}), run({KEYLAYOUT, "--version"}));
+    std::printf(
+        "keylayout show --json 200 KB layout vs keylayout --version, whole processes: ratio %.2f (goal <= 1.50)  "
+        "[show %.2f ms, version %.2f ms, median of %d]\n",
+        times.ratio(), median(times.ours), median(times.theirs), rounds);
 }
 
 // `keylayout check` as a CI step runs it: the whole process, from start to exit, with nothing
@@ -509,10 +522,12 @@ void reportKeylayoutCheck(const fs::path& work, int rounds)
             return millisecondsSince(start);
         };
     };
-    const SideBySide times = measureAlternately(rounds, run({KEYLAYOUT, "check", "--system-layouts", empty.string(), layout.string()}),
-                                                run({KEYLAYOUT, "--version"}));
+    const SideBySide times =
+        measureAlternately(rounds, run({KEYLAYOUT, "check", "--system-layouts", empty.string(), layout.string()}),
+                           run({KEYLAYOUT, "--version"}));
     std::printf("keylayout check 200 KB keylayout vs keylayout --version, whole processes: ratio %.2f (goal <= 1.50)  "
-                "[check %.2f ms, --version %.2f ms, median of %d]\n", times.ratio(), median(times.ours), median(times.theirs), rounds);
+                "[check %.2f ms, --version %.2f ms, median of %d]\n",
+                times.ratio(), median(times.ours), median(times.theirs), rounds);
 }
 #endif
 
@@ -554,7 +569,8 @@ void reportInstalledLayouts(const fs::path& work, int rounds)
     const auto install = [&](int from, int to) {
         for (int layout = from; layout < to; ++layout) {
             fs::create_directories(folders[layout % 2]);
-            writeFile(folders[layout % 2] / ("Installed-" + std::to_string(layout) + ".keylayout"), wellFormedLayout(100 + layout));
+            writeFile(folders[layout % 2] / ("Installed-" + std::to_string(layout) + ".keylayout"),
+                      wellFormedLayout(100 + layout));
         }
     };
     const fs::path item = work / "Dropped.keylayout";
@@ -574,18 +590,20 @@ void reportInstalledLayouts(const fs::path& work, int rounds)
     install(50, 100);
     const SideBySide list = measureAlternately(rounds, listInstalled(tools, 100), parseOnly(everyLayout()));
     std::printf("listInstalled 100 installed of 200 KB vs parsing the 100: ratio %.2f (goal <= 1.50)  "
-                "[ours %.2f ms, parse %.2f ms, median of %d]\n", list.ratio(), median(list.ours), median(list.theirs), rounds);
+                "[ours %.2f ms, parse %.2f ms, median of %d]\n",
+                list.ratio(), median(list.ours), median(list.theirs), rounds);
 }
 
 int runBenchmark(const Options& options)
 {
     const WorkFolder work;
     if (work.onSharedMemory())
-        std::printf("Working in %s (tmpfs); %d warm-up rounds discarded per measurement.\n",
-                    work.path().c_str(), warmUpRounds);
+        std::printf("Working in %s (tmpfs); %d warm-up rounds discarded per measurement.\n", work.path().c_str(),
+                    warmUpRounds);
     else
         std::printf("/dev/shm is missing, so working in %s instead, which may not be tmpfs; "
-                    "%d warm-up rounds discarded per measurement.\n", work.path().c_str(), warmUpRounds);
+                    "%d warm-up rounds discarded per measurement.\n",
+                    work.path().c_str(), warmUpRounds);
     std::fflush(stdout);
 
     std::mt19937_64 random(20240601);

@@ -38,8 +38,7 @@ long long residentKilobytes()
 #ifdef __APPLE__
     mach_task_basic_info info{};
     mach_msg_type_number_t count = MACH_TASK_BASIC_INFO_COUNT;
-    if (task_info(mach_task_self(), MACH_TASK_BASIC_INFO, reinterpret_cast<task_info_t>(&info), &count)
-        != KERN_SUCCESS)
+    if (task_info(mach_task_self(), MACH_TASK_BASIC_INFO, reinterpret_cast<task_info_t>(&info), &count) != KERN_SUCCESS)
         return 0;
     return static_cast<long long>(info.resident_size / 1024);
 #else
@@ -162,8 +161,7 @@ int main(int argc, char* argv[])
     const double minimalTime = median(time[0]), appTime = median(time[1]);
     const double minimalMemory = median(memory[0]), appMemory = median(memory[1]);
     std::printf("platform %s, %d runs each, medians\n",
-                qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData(),
-                runs);
+                qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData(), runs);
     std::printf("minimal window: start to first paint %.1f ms, resident %.1f MiB\n", minimalTime, minimalMemory);
     std::printf("app window:     start to first paint %.1f ms, resident %.1f MiB\n", appTime, appMemory);
     std::printf("start to first paint ratio: %.3f (goal <= 1.15)\n", appTime / minimalTime);

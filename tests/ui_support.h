@@ -13,7 +13,10 @@
 #include <QUrl>
 
 // Failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace ui_testing {
 
@@ -53,7 +56,8 @@ struct AlertCatcher {
             const QString safe = QString::fromLatin1(buttons.contains(QStringLiteral("Cancel")) ? "Cancel" : "OK");
             if (!focus || focus != box->defaultButton() || static_cast<QAbstractButton*>(focus)->text() != safe)
                 alerts.back().missed += QStringLiteral("a focused default %1; ").arg(safe);
-            if (reader->text(QAccessible::Name) != box->text() || reader->text(QAccessible::Description) != box->informativeText())
+            if (reader->text(QAccessible::Name) != box->text()
+                || reader->text(QAccessible::Description) != box->informativeText())
                 alerts.back().missed += QStringLiteral("title and message read out; ");
             const QString answer = buttons.size() > 1 && !answers.isEmpty() ? answers.takeFirst() : QString();
             QAbstractButton* chosen = nullptr;
@@ -84,7 +88,10 @@ inline QImage render(QWidget& widget)
 }
 
 // The stand-in osascript and killall and the all-users folder in a test's home.
-inline installer::SystemTools toolsUnder(const std::filesystem::path& home) { return {home / "osascript", home / "killall", "/bin/sh", home / "System Layouts"}; }
+inline installer::SystemTools toolsUnder(const std::filesystem::path& home)
+{
+    return {home / "osascript", home / "killall", "/bin/sh", home / "System Layouts"};
+}
 
 // A private HOME, TMPDIR and all-users folder for one test, so nothing touches the real ones;
 // the stand-in osascript and killall are the test's to write.

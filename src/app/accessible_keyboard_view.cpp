@@ -19,7 +19,11 @@ QAccessibleInterface* accessibleKeyboardView(const QString& className, QObject* 
 // One key of the picture: painted, not a widget of its own.
 class AccessibleKey : public QAccessibleInterface {
 public:
-    AccessibleKey(KeyboardView* view, int index) : view_(view), index_(index) {}
+    AccessibleKey(KeyboardView* view, int index)
+        : view_(view)
+        , index_(index)
+    {
+    }
 
     bool isValid() const override { return view_ && std::size_t(index_) < view_->picture().keys.size(); }
     QObject* object() const override { return nullptr; }
@@ -30,7 +34,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text, const QString&) override { }
 
     QString text(QAccessible::Text kind) const override
     {

@@ -43,10 +43,8 @@ QPushButton* linkButton(const QString& text)
 }  // namespace
 
 AppDelegate::AppDelegate()
-    : currentButton_(std::make_unique<ScopeButton>(
-          tr("Install for current user\n(recommended)")))
-    , allButton_(std::make_unique<ScopeButton>(
-          tr("Install for all users\n(Sierra or earlier)")))
+    : currentButton_(std::make_unique<ScopeButton>(tr("Install for current user\n(recommended)")))
+    , allButton_(std::make_unique<ScopeButton>(tr("Install for all users\n(Sierra or earlier)")))
 {
     // Finder's "Open With" and the Dock icon send their file to the application object.
     if (QCoreApplication* application = QCoreApplication::instance())
@@ -62,10 +60,9 @@ void AppDelegate::applicationDidFinishLaunching()
         return;
     }
 
-    window_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint
-                                                     | Qt::WindowTitleHint
-                                                     | Qt::WindowCloseButtonHint
-                                                     | Qt::WindowMinimizeButtonHint);
+    window_ = std::make_unique<QWidget>(nullptr,
+                                        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                            | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     window_->setWindowTitle(QStringLiteral("Keyboard Installer"));  // the app's name, as in Finder and the Dock
     window_->setFixedSize(windowSize);
 
@@ -85,8 +82,7 @@ void AppDelegate::applicationDidFinishLaunching()
     groupView_->installEventFilter(this);
 
     currentButton_->setObjectName(QStringLiteral("currentButton"));
-    configureScopeButton(currentButton_.get(),
-                         tr("Installs dropped layouts for you only"));
+    configureScopeButton(currentButton_.get(), tr("Installs dropped layouts for you only"));
     connect(currentButton_.get(), &QPushButton::clicked, this, &AppDelegate::selectCurrent);
     currentButton_->setChecked(true);
 
@@ -124,8 +120,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     QWidget* content = window_.get();
     for (QWidget* view : {static_cast<QWidget*>(personView), static_cast<QWidget*>(groupView_),
-                          static_cast<QWidget*>(currentButton_.get()),
-                          static_cast<QWidget*>(allButton_.get()),
+                          static_cast<QWidget*>(currentButton_.get()), static_cast<QWidget*>(allButton_.get()),
                           static_cast<QWidget*>(dropView), static_cast<QWidget*>(installedLink)})
         view->setParent(content);  // a view added later lies above the ones before it
     QWidget::setTabOrder(currentButton_.get(), allButton_.get());

@@ -108,8 +108,10 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     list_->setColumnWidth(fileColumn, 190);
     // Room for whom a row is for, in the window's language as in English.
     int scopeWidth = 100;
-    for (const installer::InstallScope scope : {installer::InstallScope::currentUser, installer::InstallScope::allUsers})
-        scopeWidth = std::max(scopeWidth, list_->fontMetrics().horizontalAdvance(tr(installer::scopeName(scope).c_str())) + 20);
+    for (const installer::InstallScope scope :
+         {installer::InstallScope::currentUser, installer::InstallScope::allUsers})
+        scopeWidth =
+            std::max(scopeWidth, list_->fontMetrics().horizontalAdvance(tr(installer::scopeName(scope).c_str())) + 20);
     list_->setColumnWidth(scopeColumn, scopeWidth);
     emptyLabel_->setAlignment(Qt::AlignCenter);
     emptyLabel_->setWordWrap(true);
@@ -181,8 +183,12 @@ void InstalledLayoutsWindow::reload()
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const InstalledItem& item = items_[i];
         const std::optional<bool> inMenu = item.inInputMenu;
-        auto* row = new QTreeWidgetItem(list_, {layoutNames(item), fileName(item), tr(installer::scopeName(item.scope).c_str()),
-                                                note(item), !inMenu ? QString() : *inMenu ? tr("Yes") : tr("No")});
+        auto* row = new QTreeWidgetItem(list_,
+                                        {layoutNames(item), fileName(item),
+                                         tr(installer::scopeName(item.scope).c_str()), note(item),
+                                         !inMenu       ? QString()
+                                             : *inMenu ? tr("Yes")
+                                                       : tr("No")});
         row->setData(nameColumn, Qt::UserRole, QVariant::fromValue(i));
         const QString details = findings(item);
         for (int column = 0; column < list_->columnCount(); ++column) {
@@ -215,8 +221,9 @@ void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
     const QString name = fileName(item);
     const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
     if (!intake::askToProceed(tr("Remove \"%1\"?").arg(name),
-                              forAllUsers ? tr("It is removed for every user of this computer, once an administrator approves.")
-                                          : tr("It goes to the Trash, from where you can put it back."),
+                              forAllUsers
+                                  ? tr("It is removed for every user of this computer, once an administrator approves.")
+                                  : tr("It goes to the Trash, from where you can put it back."),
                               intake::AlertStyle::warning, tr("Remove")))
         return;
     installer::Conversation conversation;
@@ -229,7 +236,8 @@ void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
                                  intake::AlertStyle::critical);
     intake::showAlert(tr("Keyboard Layout Removed"),
                       tr("\"%1\" leaves the input menu once you switch to another input source. "
-                         "If it still shows, sign out and sign back in.").arg(name),
+                         "If it still shows, sign out and sign back in.")
+                          .arg(name),
                       intake::AlertStyle::informational);
 }
 
@@ -246,12 +254,14 @@ void InstalledLayoutsWindow::setSelectedInInputMenu(bool inMenu)
     const auto added = installer::addToInputMenu(item.path, item.report.layouts, tools_.inputSources);
     reload();
     if (added.state != installer::InputMenuResult::State::added
-        && intake::showAlertOffering(tr("Not Added to the Input Menu"),
-                                     tr("The system did not list every layout of \"%1\". Open Keyboard Settings and add "
-                                        "the input source there. If it does not appear, sign out and sign back in.")
-                                         .arg(fileName(item)),
-                                     intake::AlertStyle::warning, tr("Open Keyboard Settings")))
-        QDesktopServices::openUrl(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
+        && intake::showAlertOffering(
+            tr("Not Added to the Input Menu"),
+            tr("The system did not list every layout of \"%1\". Open Keyboard Settings and add "
+               "the input source there. If it does not appear, sign out and sign back in.")
+                .arg(fileName(item)),
+            intake::AlertStyle::warning, tr("Open Keyboard Settings")))
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
 }
 
 void InstalledLayoutsWindow::showSelectedInFolder()

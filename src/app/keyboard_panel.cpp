@@ -69,11 +69,13 @@ void KeyboardPanel::showItem(const std::filesystem::path& item)
         layouts_->setCurrentIndex(std::min(keep, layouts_->count() - 1));
     }
     layouts_->setVisible(keyboards_.size() > 1);
-    for (QWidget* control : {static_cast<QWidget*>(shape_), static_cast<QWidget*>(capsLock_), static_cast<QWidget*>(view_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(shape_), static_cast<QWidget*>(capsLock_), static_cast<QWidget*>(view_)})
         control->setVisible(!keyboards_.empty());
     if (keyboards_.empty()) {
         // What the checks refuse is not drawn: the refusal is the answer.
-        note_->setText(read.report.problems.empty() ? QString() : QString::fromStdString(read.report.problems.front().message));
+        note_->setText(read.report.problems.empty() ? QString()
+                                                    : QString::fromStdString(read.report.problems.front().message));
         return;
     }
     showLayout(layouts_->currentIndex());
@@ -82,8 +84,8 @@ void KeyboardPanel::showItem(const std::filesystem::path& item)
 void KeyboardPanel::showNothing()
 {
     keyboards_.clear();
-    for (QWidget* control : {static_cast<QWidget*>(layouts_), static_cast<QWidget*>(shape_), static_cast<QWidget*>(capsLock_),
-                             static_cast<QWidget*>(view_)})
+    for (QWidget* control : {static_cast<QWidget*>(layouts_), static_cast<QWidget*>(shape_),
+                             static_cast<QWidget*>(capsLock_), static_cast<QWidget*>(view_)})
         control->hide();
     note_->setText(tr("Choose a layout above to see what it types."));
 }
@@ -98,12 +100,14 @@ void KeyboardPanel::showLayout(int index)
 
 void KeyboardPanel::updateNote()
 {
-    QString note = capsLock_->isChecked() ? tr("Each key shows what it types while Caps Lock is on.")
-                                          : tr("Each key shows what it types alone at the lower left, with Shift above that, "
-                                               "with Option at the lower right, and with Shift and Option above that.");
+    QString note = capsLock_->isChecked()
+        ? tr("Each key shows what it types while Caps Lock is on.")
+        : tr("Each key shows what it types alone at the lower left, with Shift above that, "
+             "with Option at the lower right, and with Shift and Option above that.");
     if (view_->showsDeadKey())
-        note += QLatin1Char(' ') + tr("Legends highlighted in the accent colour are dead keys: they type nothing at first, "
-                                      "then change the next key you press, as ´ then e types é.");
+        note += QLatin1Char(' ')
+            + tr("Legends highlighted in the accent colour are dead keys: they type nothing at first, "
+                 "then change the next key you press, as ´ then e types é.");
     note_->setText(note);
 }
 

@@ -51,10 +51,13 @@ QString specialKeyName(int code)
     case 48: return KeyboardView::tr("Tab");
     case 49: return KeyboardView::tr("Space bar");
     case 51: return KeyboardView::tr("Delete");
-    case 54: case 55: return KeyboardView::tr("Command");
-    case 56: case 60: return KeyboardView::tr("Shift");
+    case 54:
+    case 55: return KeyboardView::tr("Command");
+    case 56:
+    case 60: return KeyboardView::tr("Shift");
     case 57: return KeyboardView::tr("Caps Lock");
-    case 58: case 61: return KeyboardView::tr("Option");
+    case 58:
+    case 61: return KeyboardView::tr("Option");
     case 59: return KeyboardView::tr("Control");
     case 63: return KeyboardView::tr("Function");
     case 123: return KeyboardView::tr("Left Arrow");
@@ -111,7 +114,8 @@ void KeyboardView::setCapsLock(bool on)
 bool KeyboardView::showsDeadKey() const
 {
     return std::any_of(picture_.keys.begin(), picture_.keys.end(), [](const installer::PictureKey& key) {
-        return std::any_of(key.legends.begin(), key.legends.end(), [](const installer::Legend& legend) { return legend.dead; });
+        return std::any_of(key.legends.begin(), key.legends.end(),
+                           [](const installer::Legend& legend) { return legend.dead; });
     });
 }
 
@@ -129,14 +133,16 @@ QString KeyboardView::keyDescription(std::size_t index) const
     QString name = specialKeyName(code);
     if (name.isEmpty())
         name = key && !installer::visibleText((*key)[Layer::none]).empty() && !key->isDead(Layer::none)
-                   ? QString::fromStdString((*key)[Layer::none]) : tr("Key %1").arg(code);
+            ? QString::fromStdString((*key)[Layer::none])
+            : tr("Key %1").arg(code);
     QStringList layers;
     for (const Layer layer : installer::allLayers) {
         if (!key || (!key->isDead(layer) && (*key)[layer].empty()))
             continue;
-        const QString typed = key->isDead(layer) ? tr("dead key %1").arg((*key)[layer].empty() ? tr("without a character of its own")
-                                                                                                : spoken((*key)[layer]))
-                                                 : spoken((*key)[layer]);
+        const QString typed = key->isDead(layer)
+            ? tr("dead key %1")
+                  .arg((*key)[layer].empty() ? tr("without a character of its own") : spoken((*key)[layer]))
+            : spoken((*key)[layer]);
         layers << tr("%1: %2").arg(layerLabel(layer), typed);
     }
     return layers.isEmpty() ? name : tr("%1. %2").arg(name, layers.join(QStringLiteral("; ")));
@@ -175,8 +181,9 @@ void KeyboardView::paintEvent(QPaintEvent*)
         QPainterPath path;
         const std::vector<installer::Point> corners = installer::outline(key.cap, installer::keyGap / 2);
         if (corners.size() == 4) {
-            path.addRoundedRect(toView({corners[0].x, corners[0].y, corners[2].x - corners[0].x, corners[2].y - corners[0].y}),
-                                cornerRadius * unit, cornerRadius * unit);
+            path.addRoundedRect(
+                toView({corners[0].x, corners[0].y, corners[2].x - corners[0].x, corners[2].y - corners[0].y}),
+                cornerRadius * unit, cornerRadius * unit);
         } else {
             QPolygonF polygon;
             for (const installer::Point& point : corners)
@@ -192,7 +199,8 @@ void KeyboardView::paintEvent(QPaintEvent*)
         if (key.legends.empty()) {
             painter.setFont(symbolFont);
             painter.setPen(platform::secondaryLabelColor(colors));
-            painter.drawText(area, Qt::AlignCenter, QString::fromUtf8(key.cap.symbol.data(), qsizetype(key.cap.symbol.size())));
+            painter.drawText(area, Qt::AlignCenter,
+                             QString::fromUtf8(key.cap.symbol.data(), qsizetype(key.cap.symbol.size())));
             continue;
         }
         painter.setFont(legendFont);

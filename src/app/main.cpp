@@ -13,8 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/keyboard-installer.png")));
 #endif
     app::AppDelegate delegate;
-    QApplication::setQuitOnLastWindowClosed(
-        delegate.applicationShouldTerminateAfterLastWindowClosed());
+    QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
     delegate.applicationDidFinishLaunching();
     return QApplication::exec();
 }

@@ -62,12 +62,10 @@ void PersonView::paintEvent(QPaintEvent* /*event*/)
     }
     const QColor sideColor = platform::systemGrayColor(palette());
     for (const Figure& figure : groupFigures)
-        drawPerson(painter, middleX + figure.offsetX, figure.scale,
-                   figure.front ? color_ : sideColor);
+        drawPerson(painter, middleX + figure.offsetX, figure.scale, figure.front ? color_ : sideColor);
 }
 
-void PersonView::drawPerson(QPainter& painter, qreal centerX, qreal scale,
-                            const QColor& color) const
+void PersonView::drawPerson(QPainter& painter, qreal centerX, qreal scale, const QColor& color) const
 {
     const qreal middleY = height() / 2.0;
     QPainterPath figure;

@@ -70,8 +70,7 @@ void ScopeButton::paintEvent(QPaintEvent* event)
     if (!isChecked())
         return;
     const QColor accent = platform::controlAccentColor(palette());
-    const QRectF highlight = QRectF(rect()).adjusted(highlightInset, highlightInset,
-                                                     -highlightInset, -highlightInset);
+    const QRectF highlight = QRectF(rect()).adjusted(highlightInset, highlightInset, -highlightInset, -highlightInset);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -23,7 +23,8 @@ QStringList qtCatalogueFolders()
 bool install(QApplication& application, const QLocale& language, const QString& catalogue, const QString& folder)
 {
     auto* translator = new QTranslator(&application);
-    if (translator->load(language, catalogue, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(translator))
+    if (translator->load(language, catalogue, QStringLiteral("_"), folder)
+        && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;
     return false;

@@ -30,7 +30,8 @@ installer::Conversation conversation(const Options& options)
 {
     installer::Conversation conversation;
     conversation.proceedDespite = [&options](const std::string&, const auto&) { return !options.strict; };
-    conversation.elevation = runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
+    conversation.elevation =
+        runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
     conversation.addToInputMenu = options.addToInputMenu && !runAsRoot();
     return conversation;
 }
@@ -43,9 +44,9 @@ void tellInputMenu(const std::string& name, const installer::InputMenuResult& re
     if (result.state == State::added)
         tell("Added " + name + " to the input menu.");
     else if (result.state != State::unavailable)
-        tell("Not added " + name + " to the input menu: the system " + (result.state == State::notFound ? "does not list all its layouts"
-                                                                                                          : "would not enable them")
-             + "; " + addItYourself);
+        tell("Not added " + name + " to the input menu: the system "
+             + (result.state == State::notFound ? "does not list all its layouts" : "would not enable them") + "; "
+             + addItYourself);
 }
 
 std::string forWhom(InstallScope scope)
@@ -72,8 +73,9 @@ ExitCode check(const std::vector<fs::path>& items, const Options& options)
         // People read the findings even where the JSON goes to a file.
         document.append(checkedItemJson(item.string(), report, ok));
         tellFindings(report);
-        tell(ok ? name + " can be installed." : report.installable() ? name + " is refused: --strict refuses warnings."
-                                                                     : name + " cannot be installed.");
+        tell(ok                         ? name + " can be installed."
+                 : report.installable() ? name + " is refused: --strict refuses warnings."
+                                        : name + " cannot be installed.");
     }
     if (options.json)
         printJson(document);
@@ -85,10 +87,11 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
     using Result = installer::InstallOutcome::Result;
     const InstallScope scope = scopeOf(options);
     if (runAsRoot() && options.addToInputMenu && options.tools.inputSources.available())
-        tell("Run as root, keylayout adds nothing to an input menu: root has none. Each user can " + std::string(addItYourself));
+        tell("Run as root, keylayout adds nothing to an input menu: root has none. Each user can "
+             + std::string(addItYourself));
     bool allInstalled = true;
-    for (const installer::InstallOutcome& outcome :
-         installer::installItems(items, [scope] { return scope; }, options.tools, conversation(options))) {
+    for (const installer::InstallOutcome& outcome : installer::installItems(
+             items, [scope] { return scope; }, options.tools, conversation(options))) {
         const std::string name = platform::inQuotes(outcome.name);
         tellFindings(outcome.report);
         switch (outcome.result) {
@@ -123,11 +126,12 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
 {
     const InstallScope scope = scopeOf(options);
     bool allRemoved = true;
-    for (const installer::RemoveOutcome& outcome : installer::removeItems(names, scope, options.tools, conversation(options))) {
+    for (const installer::RemoveOutcome& outcome :
+         installer::removeItems(names, scope, options.tools, conversation(options))) {
         const std::string name = platform::inQuotes(outcome.name);
-        tell(!outcome.removed ? "Remove failed: " + outcome.failure
-             : scope == InstallScope::allUsers ? "Removed " + name + " for all users."
-                                               : "Moved " + name + " to the Trash.");
+        tell(!outcome.removed                      ? "Remove failed: " + outcome.failure
+                 : scope == InstallScope::allUsers ? "Removed " + name + " for all users."
+                                                   : "Moved " + name + " to the Trash.");
         allRemoved = allRemoved && outcome.removed;
     }
     return allRemoved ? succeeded : failed;
@@ -147,7 +151,8 @@ ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, cons
             if (!options.tools.inputSources.available())
                 break;
             if (inMenu) {
-                const installer::InputMenuResult result = installer::addToInputMenu(item.path, item.report.layouts, options.tools.inputSources);
+                const installer::InputMenuResult result =
+                    installer::addToInputMenu(item.path, item.report.layouts, options.tools.inputSources);
                 tellInputMenu(platform::inQuotes(name), result);
                 done = result.state == installer::InputMenuResult::State::added;
             } else {

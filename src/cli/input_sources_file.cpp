@@ -16,7 +16,8 @@ std::vector<platform::InputSource> read(const std::filesystem::path& file)
         std::istringstream fields(line);
         platform::InputSource source;
         std::string enabled;
-        if (std::getline(fields, source.id, '\t') && std::getline(fields, source.localizedName, '\t') && std::getline(fields, enabled))
+        if (std::getline(fields, source.id, '\t') && std::getline(fields, source.localizedName, '\t')
+            && std::getline(fields, enabled))
             sources.push_back({source.id, source.localizedName, enabled == "1"});
     }
     return sources;
@@ -52,7 +53,10 @@ bool setEnabled(const std::filesystem::path& file, const std::string& id, bool e
 platform::InputSourceRegistry inputSourcesInFile(const std::filesystem::path& file)
 {
     return {
-        .registerItem = [file](const std::filesystem::path& item) { return note(file, "register " + item.filename().string()), true; },
+        .registerItem =
+            [file](const std::filesystem::path& item) {
+                return note(file, "register " + item.filename().string()), true;
+            },
         .keyboardLayouts = [file] { return read(file); },
         .enable = [file](const std::string& id) { return setEnabled(file, id, true); },
         .disable = [file](const std::string& id) { return setEnabled(file, id, false); },

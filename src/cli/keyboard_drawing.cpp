@@ -29,12 +29,13 @@ char32_t codePointAt(const std::string& text, std::size_t at, std::size_t& lengt
 // two for the wide characters of East Asian scripts.
 int columns(char32_t c)
 {
-    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF)
-        || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x200B && c <= 0x200F))
+    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF)
+        || (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xFE20 && c <= 0xFE2F)
+        || (c >= 0x200B && c <= 0x200F))
         return 0;
-    if ((c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
-        || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1FAFF)
-        || (c >= 0x20000 && c <= 0x3FFFD))
+    if ((c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3)
+        || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+        || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1FAFF) || (c >= 0x20000 && c <= 0x3FFFD))
         return 2;
     return 1;
 }
@@ -44,7 +45,11 @@ class TextCanvas {
 public:
     static constexpr double columnsPerUnit = 5, linesPerUnit = 3;
 
-    TextCanvas(double width, double height) : width_(column(width) + 1), cells_(std::size_t((line(height) + 1) * width_)) {}
+    TextCanvas(double width, double height)
+        : width_(column(width) + 1)
+        , cells_(std::size_t((line(height) + 1) * width_))
+    {
+    }
 
     static int column(double x) { return int(std::lround(x * columnsPerUnit)); }
     static int line(double y) { return int(std::lround(y * linesPerUnit)); }
@@ -103,7 +108,8 @@ public:
 
     std::string text() const
     {
-        static const char* const boxes[16] = {" ", "─", "─", "─", "│", "╯", "╰", "┴", "│", "╮", "╭", "┬", "│", "┤", "├", "┼"};
+        static const char* const boxes[16] = {" ", "─", "─", "─", "│", "╯", "╰", "┴",
+                                              "│", "╮", "╭", "┬", "│", "┤", "├", "┼"};
         std::string all;
         for (std::size_t start = 0; start < cells_.size(); start += std::size_t(width_)) {
             std::string row;
@@ -147,7 +153,8 @@ void drawKey(TextCanvas& canvas, const PictureKey& key)
     canvas.drawOutline(installer::outline(cap));
     // The cells inside the outline; the ISO Return's lower half is where its legends go.
     const double top = cap.step > 0 ? cap.box.y + cap.box.height / 2 : cap.box.y;
-    const int first = TextCanvas::column(cap.box.x + cap.step) + 1, last = TextCanvas::column(cap.box.x + cap.box.width) - 1;
+    const int first = TextCanvas::column(cap.box.x + cap.step) + 1,
+              last = TextCanvas::column(cap.box.x + cap.box.width) - 1;
     const int upper = TextCanvas::line(top) + 1, lower = TextCanvas::line(cap.box.y + cap.box.height) - 1;
     const int room = last - first + 1;
     if (lower < upper || room <= 0)
@@ -174,10 +181,13 @@ std::string deadKeyList(const installer::KeyboardModel& model)
         for (const installer::Layer layer : installer::allLayers) {
             if (!key.isDead(layer))
                 continue;
-            const std::string shown = installer::visibleText(key[layer]), name = installer::visibleText(key[installer::Layer::none]);
+            const std::string shown = installer::visibleText(key[layer]),
+                              name = installer::visibleText(key[installer::Layer::none]);
             list += (list.empty() ? "" : ", ") + (shown.empty() ? std::string("◌") : shown) + " ("
-                  + (layer == installer::Layer::none ? "" : std::string(installer::layerName(layer)) + ", ")
-                  + (name.empty() || key.isDead(installer::Layer::none) ? "code " + std::to_string(key.code) : "key " + name) + ")";
+                + (layer == installer::Layer::none ? "" : std::string(installer::layerName(layer)) + ", ")
+                + (name.empty() || key.isDead(installer::Layer::none) ? "code " + std::to_string(key.code)
+                                                                      : "key " + name)
+                + ")";
         }
     return list.empty() ? list : "Dead keys, which type nothing until the next key: " + list + "\n";
 }
@@ -211,11 +221,13 @@ QByteArray svgDrawing(const std::vector<installer::KeyboardModel>& models, insta
     svg.writeStartDocument();
     svg.writeStartElement(QStringLiteral("svg"));
     svg.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    for (const auto& [name, value] : {std::pair{"width", number(width)}, {"height", number(height)},
+    for (const auto& [name, value] : {std::pair{"width", number(width)},
+                                      {"height", number(height)},
                                       {"viewBox", "0 0 " + number(width) + " " + number(height)},
                                       {"font-family", "-apple-system, 'Helvetica Neue', Helvetica, Arial, sans-serif"}})
         svg.writeAttribute(QString::fromLatin1(name), value);
-    const auto text = [&](const char* kind, double x, double y, const char* anchor, double size, const std::string& content, bool dead = false) {
+    const auto text = [&](const char* kind, double x, double y, const char* anchor, double size,
+                          const std::string& content, bool dead = false) {
         svg.writeStartElement(QStringLiteral("text"));
         svg.writeAttribute(QStringLiteral("class"), QString::fromLatin1(kind));
         svg.writeAttribute(QStringLiteral("x"), number(x));
@@ -234,35 +246,41 @@ QByteArray svgDrawing(const std::vector<installer::KeyboardModel>& models, insta
         const double top = margin + double(board) * boardHeight;
         text("name", margin, top + 0.7 * title, "start", 18, models[board].name);
         svg.writeStartElement(QStringLiteral("g"));
-        svg.writeAttribute(QStringLiteral("transform"), "translate(" + number(margin) + " " + number(top + title) + ")");
+        svg.writeAttribute(QStringLiteral("transform"),
+                           "translate(" + number(margin) + " " + number(top + title) + ")");
         for (const PictureKey& key : picture.keys) {
             const std::vector<installer::Point> corners = installer::outline(key.cap, installer::keyGap / 2);
             if (corners.size() == 4) {
                 svg.writeEmptyElement(QStringLiteral("rect"));
-                for (const auto& [name, value] : {std::pair{"x", corners[0].x}, {"y", corners[0].y}, {"width", corners[2].x - corners[0].x},
-                                                  {"height", corners[2].y - corners[0].y}, {"rx", 0.08}})
+                for (const auto& [name, value] : {std::pair{"x", corners[0].x},
+                                                  {"y", corners[0].y},
+                                                  {"width", corners[2].x - corners[0].x},
+                                                  {"height", corners[2].y - corners[0].y},
+                                                  {"rx", 0.08}})
                     svg.writeAttribute(QString::fromLatin1(name), number(value * unit));
             } else {
                 QString path;
                 for (const installer::Point& point : corners)
-                    path += (path.isEmpty() ? QStringLiteral("M") : QStringLiteral(" L")) + number(point.x * unit) + ' ' + number(point.y * unit);
+                    path += (path.isEmpty() ? QStringLiteral("M") : QStringLiteral(" L")) + number(point.x * unit) + ' '
+                        + number(point.y * unit);
                 svg.writeEmptyElement(QStringLiteral("path"));
                 svg.writeAttribute(QStringLiteral("d"), path + QStringLiteral(" Z"));
             }
-            svg.writeAttribute(QStringLiteral("fill"), key.cap.symbol.empty() ? QStringLiteral("#fbfbfd") : QStringLiteral("#e8e8ed"));
+            svg.writeAttribute(QStringLiteral("fill"),
+                               key.cap.symbol.empty() ? QStringLiteral("#fbfbfd") : QStringLiteral("#e8e8ed"));
             svg.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#a1a1a6"));
             svg.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
 
             const installer::Box area = installer::legendArea(key.cap);
             if (key.legends.empty() && !key.cap.symbol.empty())
-                text("symbol", (area.x + area.width / 2) * unit, (area.y + area.height / 2) * unit + 0.35 * symbolSize, "middle", symbolSize,
-                     std::string(key.cap.symbol));
+                text("symbol", (area.x + area.width / 2) * unit, (area.y + area.height / 2) * unit + 0.35 * symbolSize,
+                     "middle", symbolSize, std::string(key.cap.symbol));
             for (const installer::Legend& legend : key.legends) {
                 const bool upper = legend.corner == Corner::upperLeft || legend.corner == Corner::upperRight;
                 const bool right = legend.corner == Corner::lowerRight || legend.corner == Corner::upperRight;
                 text("legend", (right ? area.x + area.width : area.x) * unit,
-                     upper ? area.y * unit + 0.8 * fontSize : (area.y + area.height) * unit - 0.1 * fontSize, right ? "end" : "start", fontSize,
-                     legend.text, legend.dead);
+                     upper ? area.y * unit + 0.8 * fontSize : (area.y + area.height) * unit - 0.1 * fontSize,
+                     right ? "end" : "start", fontSize, legend.text, legend.dead);
             }
         }
         svg.writeEndElement();

@@ -14,7 +14,8 @@
 
 namespace {
 
-const char* const description = R"(Installs macOS keyboard layouts (.keylayout files and keyboard .bundle folders) the way
+const char* const description =
+    R"(Installs macOS keyboard layouts (.keylayout files and keyboard .bundle folders) the way
 Keyboard Installer does: the same checks, the same copy, the same refresh of the input menu.
 Messages go to standard error; output and --json's one JSON document go to standard output.
 
@@ -53,9 +54,13 @@ Commands:
 A usage error exits with 2.)";
 
 // Which options each command takes; anything else is a usage error.
-const std::map<QString, QStringList> commandOptions = {
-    {"check", {"json", "strict"}}, {"install", {"all-users", "strict", "no-enable"}}, {"list", {"json"}}, {"remove", {"all-users"}},
-    {"enable", {}}, {"disable", {}}, {"show", {"json", "svg", "iso"}}};
+const std::map<QString, QStringList> commandOptions = {{"check", {"json", "strict"}},
+                                                       {"install", {"all-users", "strict", "no-enable"}},
+                                                       {"list", {"json"}},
+                                                       {"remove", {"all-users"}},
+                                                       {"enable", {}},
+                                                       {"disable", {}},
+                                                       {"show", {"json", "svg", "iso"}}};
 
 cli::ExitCode usageError(const QString& message)
 {
@@ -86,15 +91,19 @@ int main(int argc, char* argv[])
     QCommandLineOption inputSources(QStringLiteral("input-sources"), QString(), QStringLiteral("path"));
     inputSources.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(inputSources);
-    for (const auto& [name, tool] : {std::pair{"osascript", &options.tools.osascript}, {"killall", &options.tools.killall},
-                                     {"shell", &options.tools.shell}, {"system-layouts", &options.tools.systemLayouts}}) {
+    for (const auto& [name, tool] : {std::pair{"osascript", &options.tools.osascript},
+                                     {"killall", &options.tools.killall},
+                                     {"shell", &options.tools.shell},
+                                     {"system-layouts", &options.tools.systemLayouts}}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("path"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
         toolOptions[QString::fromLatin1(name)] = tool;
     }
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, install, list, remove, enable, disable or show."));
-    parser.addPositionalArgument(QStringLiteral("items"), QStringLiteral("Layout files or bundles; for remove, installed file names."),
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("check, install, list, remove, enable, disable or show."));
+    parser.addPositionalArgument(QStringLiteral("items"),
+                                 QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -125,7 +134,8 @@ int main(int argc, char* argv[])
     options.allUsers = parser.isSet(QStringLiteral("all-users"));
     options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
     if (parser.isSet(inputSources))
-        options.tools.inputSources = cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
+        options.tools.inputSources =
+            cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
     for (const auto& [name, tool] : toolOptions)
         if (parser.isSet(name))
             *tool = QFile::encodeName(parser.value(name)).toStdString();

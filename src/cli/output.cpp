@@ -43,7 +43,8 @@ QJsonArray findings(const std::vector<Finding>& found)
 {
     QJsonArray array;
     for (const Finding& finding : found)
-        array.append(QJsonObject{{"kind", kindName(finding.kind)}, {"message", QString::fromStdString(finding.message)}});
+        array.append(
+            QJsonObject{{"kind", kindName(finding.kind)}, {"message", QString::fromStdString(finding.message)}});
     return array;
 }
 

@@ -23,8 +23,10 @@ QJsonObject keyboardJson(const std::string& item, const installer::KeyboardModel
     static const auto name = [](Layer layer) { return QString::fromUtf8(installer::layerName(layer)); };
     // Inserted in the order a JSON object keeps its names, each one appended, which is cheapest.
     static const std::pair<QString, Layer> before[] = {{name(Layer::caps), Layer::caps}},
-                                           after[] = {{name(Layer::none), Layer::none}, {name(Layer::option), Layer::option},
-                                                      {name(Layer::shift), Layer::shift}, {name(Layer::shiftOption), Layer::shiftOption}};
+                                           after[] = {{name(Layer::none), Layer::none},
+                                                      {name(Layer::option), Layer::option},
+                                                      {name(Layer::shift), Layer::shift},
+                                                      {name(Layer::shiftOption), Layer::shiftOption}};
     QJsonArray keys;
     for (const installer::KeyOutputs& key : model.keys) {
         QJsonObject object;
@@ -55,7 +57,8 @@ installer::ItemKeyboards read(const fs::path& item)
     if (installer::isLayoutItemName(name))
         read = installer::readKeyboards(item);
     else
-        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem, platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
+        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem,
+                                        platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
     tellFindings(read.report);
     return read;
 }
@@ -67,7 +70,8 @@ bool save(const fs::path& file, const QByteArray& contents)
         tell("Saved the picture in " + platform::inQuotes(file.string()) + ".");
         return true;
     }
-    tell("Couldn't save the picture in " + platform::inQuotes(file.string()) + ": " + out.errorString().toStdString() + ".");
+    tell("Couldn't save the picture in " + platform::inQuotes(file.string()) + ": " + out.errorString().toStdString()
+         + ".");
     return false;
 }
 

@@ -10,7 +10,7 @@ namespace cli {
 
 struct ShowOptions {
     bool json = false;
-    bool iso = false;                          // the ISO shape, not ANSI
+    bool iso = false;  // the ISO shape, not ANSI
     std::optional<std::filesystem::path> svg;  // where the picture of the one item goes
 };
 

@@ -26,7 +26,8 @@ bool isLayoutItemName(const std::filesystem::path& name)
 
 bool isPlainFileName(std::string_view name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+    return !name.empty() && name != "." && name != ".."
+        && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
 std::optional<std::filesystem::path> iconBeside(const std::filesystem::path& layoutFile)

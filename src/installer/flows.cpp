@@ -45,7 +45,10 @@ std::string failureOf(Action action)
 LayoutReport inspectItem(const fs::path& item, const std::string& name)
 {
     if (!isLayoutItemName(name))
-        return {{}, {{Problem::Kind::notLayoutItem, platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}}, {}};
+        return {{},
+                {{Problem::Kind::notLayoutItem,
+                  platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}},
+                {}};
     return inspectLayoutItem(item);
 }
 

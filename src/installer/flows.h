@@ -34,8 +34,8 @@ struct InstallOutcome {
     enum class Result {
         installed,
         unsupported,  // not named like a layout: no .keylayout or .bundle
-        refused,      // the checks found it cannot load
-        declined,     // not past its warnings
+        refused,  // the checks found it cannot load
+        declined,  // not past its warnings
         failed,
     };
     Result result = Result::failed;

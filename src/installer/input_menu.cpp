@@ -45,8 +45,8 @@ std::vector<ExpectedSource> expectedSources(const fs::path& installedItem, const
         bytes = platform::readRegularFile(item / "Contents" / "Info.plist", maximumLayoutSize);
     } catch (const std::exception&) {
     }
-    const pugi::xml_node dict = plist.load_buffer(bytes.data(), bytes.size()) ? plist.document_element().child("dict")
-                                                                              : pugi::xml_node();
+    const pugi::xml_node dict =
+        plist.load_buffer(bytes.data(), bytes.size()) ? plist.document_element().child("dict") : pugi::xml_node();
     const std::string bundleId = valueOf(dict, "CFBundleIdentifier").child_value();
     for (const KeyboardLayout& layout : layouts) {
         std::string id = valueOf(valueOf(dict, "KLInfo_" + layout.name), "TISInputSourceID").child_value();
@@ -58,13 +58,15 @@ std::vector<ExpectedSource> expectedSources(const fs::path& installedItem, const
 }
 
 std::vector<platform::InputSource> itemSources(const std::vector<ExpectedSource>& expected,
-                                              const std::vector<platform::InputSource>& installed)
+                                               const std::vector<platform::InputSource>& installed)
 {
     std::vector<platform::InputSource> found;
     for (const ExpectedSource& source : expected) {
-        auto match = std::find_if(installed.begin(), installed.end(), [&](const auto& s) { return !source.id.empty() && s.id == source.id; });
+        auto match = std::find_if(installed.begin(), installed.end(),
+                                  [&](const auto& s) { return !source.id.empty() && s.id == source.id; });
         if (match == installed.end())
-            match = std::find_if(installed.begin(), installed.end(), [&](const auto& s) { return s.localizedName == source.name; });
+            match = std::find_if(installed.begin(), installed.end(),
+                                 [&](const auto& s) { return s.localizedName == source.name; });
         if (match != installed.end()
             && std::none_of(found.begin(), found.end(), [&](const auto& s) { return s.id == match->id; }))
             found.push_back(*match);
@@ -104,7 +106,8 @@ std::vector<std::string> removeFromInputMenu(const fs::path& installedItem, cons
     std::vector<std::string> disabled;
     if (!registry.available())
         return disabled;
-    for (const platform::InputSource& source : itemSources(expectedSources(installedItem, layouts), registry.keyboardLayouts()))
+    for (const platform::InputSource& source :
+         itemSources(expectedSources(installedItem, layouts), registry.keyboardLayouts()))
         if (source.enabled && registry.disable(source.id))
             disabled.push_back(source.id);
     return disabled;

@@ -25,14 +25,14 @@ std::vector<ExpectedSource> expectedSources(const std::filesystem::path& install
 
 // The installed sources that are the item's: by id, else by the name the menu shows.
 std::vector<platform::InputSource> itemSources(const std::vector<ExpectedSource>& expected,
-                                              const std::vector<platform::InputSource>& installed);
+                                               const std::vector<platform::InputSource>& installed);
 
 struct InputMenuResult {
     enum class State {
         unavailable,  // the system has no input menu to add to
-        added,        // every layout of the item is in the input menu
-        notFound,     // the system does not list some layout of the item
-        failed,       // the system would not enable one
+        added,  // every layout of the item is in the input menu
+        notFound,  // the system does not list some layout of the item
+        failed,  // the system would not enable one
     };
     State state = State::unavailable;
     std::vector<std::string> ids;  // the item's sources that are in the menu
@@ -44,11 +44,13 @@ InputMenuResult addToInputMenu(const std::filesystem::path& installedItem, const
                                const platform::InputSourceRegistry& registry);
 
 // Disables the item's enabled sources, so the menu drops them at once. Returns those it disabled.
-std::vector<std::string> removeFromInputMenu(const std::filesystem::path& installedItem, const std::vector<KeyboardLayout>& layouts,
-                         const platform::InputSourceRegistry& registry);
+std::vector<std::string> removeFromInputMenu(const std::filesystem::path& installedItem,
+                                             const std::vector<KeyboardLayout>& layouts,
+                                             const platform::InputSourceRegistry& registry);
 
 // Whether any of the item's layouts is in the input menu; nothing where the system has no menu.
-std::optional<bool> isInInputMenu(const std::filesystem::path& installedItem, const std::vector<KeyboardLayout>& layouts,
+std::optional<bool> isInInputMenu(const std::filesystem::path& installedItem,
+                                  const std::vector<KeyboardLayout>& layouts,
                                   const platform::InputSourceRegistry& registry);
 
 }  // namespace installer

@@ -35,13 +35,15 @@ bool sameName(const fs::path& a, const fs::path& b)
 std::string clash(const KeyboardLayout& layout, const KeyboardLayout& other, const InstalledItem& item)
 {
     const bool sameId = layout.id == other.id;
-    const std::string what = sameId && layout.name == other.name ? "the same id (" + std::to_string(layout.id) + ") and name"
-                           : sameId                               ? "the same id (" + std::to_string(layout.id) + ")"
-                                                                  : "the same name";
+    const std::string what = sameId && layout.name == other.name
+        ? "the same id (" + std::to_string(layout.id) + ") and name"
+        : sameId ? "the same id (" + std::to_string(layout.id) + ")"
+                 : "the same name";
     return platform::inQuotes(layout.name) + " in " + platform::inQuotes(layout.file) + " has " + what + " as "
         + platform::inQuotes(other.name) + " in " + platform::inQuotes(item.path.filename().string()) + " in "
         + displayFolder(item.path.parent_path()) + "; "
-        + (sameId ? "macOS renumbers or hides one of them." : "the input menu would show two entries you cannot tell apart.");
+        + (sameId ? "macOS renumbers or hides one of them."
+                  : "the input menu would show two entries you cannot tell apart.");
 }
 
 }  // namespace
@@ -82,14 +84,16 @@ std::vector<InstalledItem> installedItems(const SystemTools& tools)
 }
 
 std::vector<Warning> clashWarnings(const fs::path& destination, const std::vector<KeyboardLayout>& layouts,
-                                       const std::vector<InstalledItem>& installed)
+                                   const std::vector<InstalledItem>& installed)
 {
     std::vector<Warning> warnings;
     for (const InstalledItem& item : installed) {
         if (sameName(item.path, destination)) {
             if (item.path.parent_path() != destination.parent_path())
-                warnings.push_back({Warning::Kind::installedTwice, platform::inQuotes(destination.filename().string()) + " is also installed in "
-                                   + displayFolder(item.path.parent_path()) + "; the input menu would list it twice."});
+                warnings.push_back({Warning::Kind::installedTwice,
+                                    platform::inQuotes(destination.filename().string()) + " is also installed in "
+                                        + displayFolder(item.path.parent_path())
+                                        + "; the input menu would list it twice."});
             continue;
         }
         for (const KeyboardLayout& layout : layouts)
@@ -129,11 +133,11 @@ std::vector<std::string> notes(const LayoutReport& report)
     if (!report.installable())
         words.push_back("Cannot load");
     for (const Warning& warning : report.warnings) {
-        const char* word = warning.kind == Warning::Kind::duplicate        ? "Duplicate id or name"
-                         : warning.kind == Warning::Kind::installedTwice   ? "Installed in both places"
-                         : warning.kind == Warning::Kind::layoutCannotLoad ? "Some layouts cannot load"
-                         : warning.kind == Warning::Kind::icon             ? "Icon is no icns file"
-                                                                           : "Incomplete bundle information";
+        const char* word = warning.kind == Warning::Kind::duplicate ? "Duplicate id or name"
+            : warning.kind == Warning::Kind::installedTwice         ? "Installed in both places"
+            : warning.kind == Warning::Kind::layoutCannotLoad       ? "Some layouts cannot load"
+            : warning.kind == Warning::Kind::icon                   ? "Icon is no icns file"
+                                                                    : "Incomplete bundle information";
         if (std::find(words.begin(), words.end(), word) == words.end())
             words.push_back(word);
     }

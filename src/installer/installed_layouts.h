@@ -34,9 +34,8 @@ std::vector<InstalledItem> installedItems(const SystemTools& tools);
 // What these layouts, standing at `destination`, would clash with among the installed items:
 // a layout of another item with the same id or name, or an item of the same file name in the
 // other folder. The item already at `destination` is the one replaced, or the same one.
-std::vector<Warning> clashWarnings(const std::filesystem::path& destination,
-                                       const std::vector<KeyboardLayout>& layouts,
-                                       const std::vector<InstalledItem>& installed);
+std::vector<Warning> clashWarnings(const std::filesystem::path& destination, const std::vector<KeyboardLayout>& layouts,
+                                   const std::vector<InstalledItem>& installed);
 
 // What the item's layouts would clash with once installed in the scope's folder.
 std::vector<Warning> installWarnings(const std::filesystem::path& item, const std::vector<KeyboardLayout>& layouts,

@@ -9,12 +9,28 @@ namespace {
 
 // Virtual key codes of the keys that do not type, from HIToolbox's Events.h.
 enum Code {
-    returnKey = 36, tab = 48, space = 49, deleteKey = 51, rightCommand = 54, commandKey = 55, shift = 56,
-    capsLock = 57, option = 58, control = 59, rightShift = 60, rightOption = 61, function = 63,
-    leftArrow = 123, rightArrow = 124, downArrow = 125, upArrow = 126,
+    returnKey = 36,
+    tab = 48,
+    space = 49,
+    deleteKey = 51,
+    rightCommand = 54,
+    commandKey = 55,
+    shift = 56,
+    capsLock = 57,
+    option = 58,
+    control = 59,
+    rightShift = 60,
+    rightOption = 61,
+    function = 63,
+    leftArrow = 123,
+    rightArrow = 124,
+    downArrow = 125,
+    upArrow = 126,
     // The key left of 1 on ANSI boards. On ISO boards macOS swaps it with isoSection, so the key
     // left of 1 reports 10 and the extra key right of the left Shift reports 50.
-    grave = 50, isoSection = 10, backslash = 42,
+    grave = 50,
+    isoSection = 10,
+    backslash = 42,
 };
 
 struct Place {
@@ -38,8 +54,21 @@ KeyboardGeometry make(KeyboardShape shape)
     KeyboardGeometry geometry{shape, 14.5, 5, {}};
     std::vector<KeyCap>& keys = geometry.keys;
     // Number row: the digits, then minus and equals.
-    addRow(keys, 0, 0, {{iso ? isoSection : grave}, {18}, {19}, {20}, {21}, {23}, {22}, {26}, {28}, {25}, {29}, {27}, {24},
-                        {deleteKey, 1.5, "⌫"}});
+    addRow(keys, 0, 0,
+           {{iso ? isoSection : grave},
+            {18},
+            {19},
+            {20},
+            {21},
+            {23},
+            {22},
+            {26},
+            {28},
+            {25},
+            {29},
+            {27},
+            {24},
+            {deleteKey, 1.5, "⌫"}});
     // Q to the right bracket; ANSI ends the row with the backslash, ISO with the top of Return.
     addRow(keys, 1, 0, {{tab, 1.5, "⇥"}, {12}, {13}, {14}, {15}, {17}, {16}, {32}, {34}, {31}, {35}, {33}, {30}});
     if (iso)
@@ -56,8 +85,15 @@ KeyboardGeometry make(KeyboardShape shape)
         addRow(keys, 3, 0, {{shift, 2.25, "⇧"}});
     addRow(keys, 3, 2.25, {{6}, {7}, {8}, {9}, {11}, {45}, {46}, {43}, {47}, {44}, {rightShift, 2.25, "⇧"}});
     // The bottom row as on Mac keyboards, with the up and down arrows half high.
-    addRow(keys, 4, 0, {{function, 1, "fn"}, {control, 1, "⌃"}, {option, 1, "⌥"}, {commandKey, 1.25, "⌘"}, {space, 5},
-                        {rightCommand, 1.25, "⌘"}, {rightOption, 1, "⌥"}, {leftArrow, 1, "←"}});
+    addRow(keys, 4, 0,
+           {{function, 1, "fn"},
+            {control, 1, "⌃"},
+            {option, 1, "⌥"},
+            {commandKey, 1.25, "⌘"},
+            {space, 5},
+            {rightCommand, 1.25, "⌘"},
+            {rightOption, 1, "⌥"},
+            {leftArrow, 1, "←"}});
     keys.push_back({upArrow, {12.5, 4, 1, 0.5}, 0, "↑"});
     keys.push_back({downArrow, {12.5, 4.5, 1, 0.5}, 0, "↓"});
     addRow(keys, 4, 13.5, {{rightArrow, 1, "→"}});
@@ -102,8 +138,10 @@ Box legendArea(const KeyCap& key)
 
 KeyboardPicture keyboardPicture(const KeyboardModel& model, KeyboardShape shape, bool capsLock)
 {
-    static constexpr std::pair<Corner, Layer> corners[] = {
-        {Corner::lowerLeft, Layer::none}, {Corner::upperLeft, Layer::shift}, {Corner::lowerRight, Layer::option}, {Corner::upperRight, Layer::shiftOption}};
+    static constexpr std::pair<Corner, Layer> corners[] = {{Corner::lowerLeft, Layer::none},
+                                                           {Corner::upperLeft, Layer::shift},
+                                                           {Corner::lowerRight, Layer::option},
+                                                           {Corner::upperRight, Layer::shiftOption}};
     static constexpr std::pair<Corner, Layer> capsCorner[] = {{Corner::lowerLeft, Layer::caps}};
     KeyboardPicture picture{&keyboardGeometry(shape), {}};
     picture.keys.reserve(picture.geometry->keys.size());
@@ -112,7 +150,8 @@ KeyboardPicture keyboardPicture(const KeyboardModel& model, KeyboardShape shape,
         const KeyOutputs* key = model.key(cap.code);
         if (!key)
             continue;
-        for (const auto& [corner, layer] : capsLock ? std::span<const std::pair<Corner, Layer>>(capsCorner) : std::span<const std::pair<Corner, Layer>>(corners))
+        for (const auto& [corner, layer] : capsLock ? std::span<const std::pair<Corner, Layer>>(capsCorner)
+                                                    : std::span<const std::pair<Corner, Layer>>(corners))
             if (Legend shown = legend(corner, layer, *key); !shown.text.empty())
                 drawn.legends.push_back(std::move(shown));
     }

@@ -41,11 +41,17 @@ unsigned modifiersDown(Layer layer)
 // The modifiers a word of a keys attribute names; none for a word the format does not have.
 unsigned namedModifiers(std::string_view word)
 {
-    static constexpr std::pair<std::string_view, unsigned> words[] = {
-        {"shift", leftShift},       {"rightShift", rightShift},     {"anyShift", leftShift | rightShift},
-        {"option", leftOption},     {"rightOption", rightOption},   {"anyOption", leftOption | rightOption},
-        {"control", leftControl},   {"rightControl", rightControl}, {"anyControl", leftControl | rightControl},
-        {"command", command},       {"caps", capsLock}};
+    static constexpr std::pair<std::string_view, unsigned> words[] = {{"shift", leftShift},
+                                                                      {"rightShift", rightShift},
+                                                                      {"anyShift", leftShift | rightShift},
+                                                                      {"option", leftOption},
+                                                                      {"rightOption", rightOption},
+                                                                      {"anyOption", leftOption | rightOption},
+                                                                      {"control", leftControl},
+                                                                      {"rightControl", rightControl},
+                                                                      {"anyControl", leftControl | rightControl},
+                                                                      {"command", command},
+                                                                      {"caps", capsLock}};
     for (const auto& [name, modifiers] : words)
         if (name == word)
             return modifiers;
@@ -194,8 +200,10 @@ KeyboardModel modelOf(const KeyboardLayout& layout, const pugi::xml_node& keyboa
 {
     KeyboardModel model{layout.file, layout.name, {}};
     const pugi::xml_node first = keyboard.child("layouts").child("layout");
-    const pugi::xml_node modifierMap = keyboard.find_child_by_attribute("modifierMap", "id", first.attribute("modifiers").value());
-    const pugi::xml_node keyMapSet = keyboard.find_child_by_attribute("keyMapSet", "id", first.attribute("mapSet").value());
+    const pugi::xml_node modifierMap =
+        keyboard.find_child_by_attribute("modifierMap", "id", first.attribute("modifiers").value());
+    const pugi::xml_node keyMapSet =
+        keyboard.find_child_by_attribute("keyMapSet", "id", first.attribute("mapSet").value());
     if (!first || !modifierMap || !keyMapSet)
         return model;
 
@@ -232,7 +240,8 @@ std::string_view layerName(Layer layer)
 
 const KeyOutputs* KeyboardModel::key(int code) const
 {
-    const auto found = std::lower_bound(keys.begin(), keys.end(), code, [](const KeyOutputs& key, int c) { return key.code < c; });
+    const auto found =
+        std::lower_bound(keys.begin(), keys.end(), code, [](const KeyOutputs& key, int c) { return key.code < c; });
     return found != keys.end() && found->code == code ? &*found : nullptr;
 }
 

@@ -14,7 +14,8 @@ namespace installer {
 // The modifier states a picture of a layout shows: no modifier, the left Shift, the left Option,
 // both, and Caps Lock alone.
 enum class Layer { none, shift, option, shiftOption, caps };
-inline constexpr std::array<Layer, 5> allLayers = {Layer::none, Layer::shift, Layer::option, Layer::shiftOption, Layer::caps};
+inline constexpr std::array<Layer, 5> allLayers = {Layer::none, Layer::shift, Layer::option, Layer::shiftOption,
+                                                   Layer::caps};
 
 // "none", "shift", "option", "shift+option" or "caps".
 std::string_view layerName(Layer layer);

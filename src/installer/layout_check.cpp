@@ -99,10 +99,14 @@ Reading readLayout(const fs::path& file, const LoadableLayoutVisitor& visit)
         switch (error.code()) {
         case EISDIR: notALayout("it is a folder."); break;
         case EINVAL: notALayout("it is not a regular file."); break;
-        case EFBIG: notALayout("it is larger than " + std::to_string(maximumLayoutSize >> 20) + " MB, far more than any keyboard layout."); break;
+        case EFBIG:
+            notALayout("it is larger than " + std::to_string(maximumLayoutSize >> 20)
+                       + " MB, far more than any keyboard layout.");
+            break;
         default:
-            reading.problems.push_back({Problem::Kind::unreadable, "Couldn't read " + quoted + ": "
-                                        + std::generic_category().message(static_cast<int>(error.code())) + "."});
+            reading.problems.push_back({Problem::Kind::unreadable,
+                                        "Couldn't read " + quoted + ": "
+                                            + std::generic_category().message(static_cast<int>(error.code())) + "."});
         }
         return reading;
     }
@@ -117,7 +121,8 @@ Reading readLayout(const fs::path& file, const LoadableLayoutVisitor& visit)
     }
 
     const auto cannotLoad = [&](const std::string& why) {
-        reading.problems.push_back({Problem::Kind::cannotLoad, quoted + " is not a keyboard layout macOS can load: " + why});
+        reading.problems.push_back(
+            {Problem::Kind::cannotLoad, quoted + " is not a keyboard layout macOS can load: " + why});
     };
     reading.layout.name = keyboard.attribute("name").value();
     for (const auto& [attribute, value] : {std::pair{"group", &reading.layout.group}, {"id", &reading.layout.id}}) {
@@ -127,7 +132,8 @@ Reading readLayout(const fs::path& file, const LoadableLayoutVisitor& visit)
         else if (const auto number = wholeNumber(found.value()))
             *value = *number;
         else
-            cannotLoad(std::string("its ") + attribute + ", " + platform::inQuotes(found.value()) + ", is not a whole number.");
+            cannotLoad(std::string("its ") + attribute + ", " + platform::inQuotes(found.value())
+                       + ", is not a whole number.");
     }
     if (!keyboard.attribute("name"))
         cannotLoad("its <keyboard> has no name.");
@@ -151,7 +157,8 @@ std::vector<fs::path> layoutFilesIn(const fs::path& folder)
 }
 
 // Two layouts of one bundle that share an id or a name: the system shows or keeps only one.
-void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayout>& layouts, std::vector<Warning>& warnings)
+void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayout>& layouts,
+                      std::vector<Warning>& warnings)
 {
     std::map<long, const KeyboardLayout*> ids;
     std::map<std::string, const KeyboardLayout*> names;
@@ -160,11 +167,14 @@ void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayou
             return platform::inQuotes(first->file) + " and " + platform::inQuotes(layout.file);
         };
         if (const auto [it, added] = ids.emplace(layout.id, &layout); !added)
-            warnings.push_back({Warning::Kind::duplicate, bundle + " holds two layouts with the id " + std::to_string(layout.id) + ", " + pair(it->second)
-                               + "; macOS renumbers or hides one of them."});
+            warnings.push_back({Warning::Kind::duplicate,
+                                bundle + " holds two layouts with the id " + std::to_string(layout.id) + ", "
+                                    + pair(it->second) + "; macOS renumbers or hides one of them."});
         if (const auto [it, added] = names.emplace(layout.name, &layout); !added)
-            warnings.push_back({Warning::Kind::duplicate, bundle + " holds two layouts named " + platform::inQuotes(layout.name) + ", " + pair(it->second)
-                               + "; the input menu would show two entries you cannot tell apart."});
+            warnings.push_back({Warning::Kind::duplicate,
+                                bundle + " holds two layouts named " + platform::inQuotes(layout.name) + ", "
+                                    + pair(it->second)
+                                    + "; the input menu would show two entries you cannot tell apart."});
     }
 }
 
@@ -189,23 +199,26 @@ void warnOfMetadata(const fs::path& bundle, const std::string& quotedBundle, std
     try {
         bytes = platform::readRegularFile(plist, maximumLayoutSize);
     } catch (const platform::Error& error) {
-        warn(quotedBundle + (error.code() == ENOENT ? " has no Contents/Info.plist" : " has a Contents/Info.plist that cannot be read")
-                           + ", which the system reads to register its layouts.");
+        warn(quotedBundle
+             + (error.code() == ENOENT ? " has no Contents/Info.plist"
+                                       : " has a Contents/Info.plist that cannot be read")
+             + ", which the system reads to register its layouts.");
         return;
     }
     // A binary property list keeps its ASCII strings as they are, so the marker shows in its bytes.
     if (bytes.starts_with("bplist")) {
         if (bytes.find(marker) == std::string::npos)
             warn(quotedBundle + " has a bundle identifier without \"" + std::string(marker)
-                               + "\", which the system expects of keyboard layout bundles.");
+                 + "\", which the system expects of keyboard layout bundles.");
         return;
     }
     const std::optional<std::string> identifier = xmlBundleIdentifier(bytes);
     if (!identifier)
-        warn(quotedBundle + " has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.");
+        warn(quotedBundle
+             + " has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.");
     else if (identifier->find(marker) == std::string::npos)
         warn(quotedBundle + " has the bundle identifier " + platform::inQuotes(*identifier) + ", without \""
-                           + std::string(marker) + "\", which the system expects of keyboard layout bundles.");
+             + std::string(marker) + "\", which the system expects of keyboard layout bundles.");
 }
 
 LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBundle, const LoadableLayoutVisitor& visit)
@@ -259,8 +272,10 @@ LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor
         std::string start(4, '\0');
         std::ifstream(*icon, std::ios::binary).read(start.data(), 4);
         if (start != "icns")
-            report.warnings.push_back({Warning::Kind::icon, platform::inQuotes(platform::lastPathComponent(*icon)) + " beside " + name
-                                                                + " is not an icon file (.icns); the input menu would show a generic icon."});
+            report.warnings.push_back(
+                {Warning::Kind::icon,
+                 platform::inQuotes(platform::lastPathComponent(*icon)) + " beside " + name
+                     + " is not an icon file (.icns); the input menu would show a generic icon."});
     }
     return report;
 }

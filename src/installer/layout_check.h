@@ -18,11 +18,11 @@ struct KeyboardLayout {
 // What would go wrong with an item that can be installed, and a sentence saying so.
 struct Warning {
     enum class Kind {
-        layoutCannotLoad,   // one of a bundle's layouts; the others can
-        duplicate,          // two layouts with the same id or name, in the item or beside it
-        installedTwice,     // the same file name in both folders
-        bundleMetadata,     // what the system reads from Contents/Info.plist
-        icon,               // the icon beside a loose layout is no icon the menu can show
+        layoutCannotLoad,  // one of a bundle's layouts; the others can
+        duplicate,  // two layouts with the same id or name, in the item or beside it
+        installedTwice,  // the same file name in both folders
+        bundleMetadata,  // what the system reads from Contents/Info.plist
+        icon,  // the icon beside a loose layout is no icon the menu can show
     };
     Kind kind;
     std::string message;
@@ -31,11 +31,11 @@ struct Warning {
 // Why an item cannot be installed, and a sentence saying so.
 struct Problem {
     enum class Kind {
-        missing,           // nothing at the path
-        notLayoutItem,     // neither a .keylayout file nor a .bundle folder
-        notLayout,         // no keyboard layout at all: a web page, an archive, binary data, no regular file
-        cannotLoad,        // a layout without what macOS needs to load it
-        unreadable,        // a file that could not be read
+        missing,  // nothing at the path
+        notLayoutItem,  // neither a .keylayout file nor a .bundle folder
+        notLayout,  // no keyboard layout at all: a web page, an archive, binary data, no regular file
+        cannotLoad,  // a layout without what macOS needs to load it
+        unreadable,  // a file that could not be read
         noLayoutInBundle,  // a bundle without a layout that can load
     };
     Kind kind;
@@ -45,7 +45,7 @@ struct Problem {
 // What the checks found in one item. Every problem and warning is a sentence that names the files.
 struct LayoutReport {
     std::vector<KeyboardLayout> layouts;  // those that can load
-    std::vector<Problem> problems;        // why the item cannot be installed; none when it can
+    std::vector<Problem> problems;  // why the item cannot be installed; none when it can
     std::vector<Warning> warnings;
     bool installable() const { return problems.empty(); }
     std::vector<std::string> problemMessages() const

@@ -39,8 +39,9 @@ void runPrivileged(const std::vector<std::string>& arguments, const SystemTools&
     const platform::ProcessResult result = elevation == Elevation::alreadyRoot
         ? platform::runToEnd(tools.shell.string(), shellArguments)
         : platform::runToEnd(tools.osascript.string(),
-                             {"-e", "do shell script " + appleScriptString(privilegedCommand(arguments, tools))
-                                        + " with administrator privileges"});
+                             {"-e",
+                              "do shell script " + appleScriptString(privilegedCommand(arguments, tools))
+                                  + " with administrator privileges"});
     if (!result.succeeded())
         throw platform::Error("KeyboardInstaller", result.terminationStatus, failureMessage(result, whenSilent));
 }

@@ -23,7 +23,11 @@ namespace {
 // The staging folder goes away on every way out, and a failed removal never hides the outcome.
 class StagingFolder {
 public:
-    explicit StagingFolder(fs::path path) : path_(std::move(path)) { platform::createPrivateDirectory(path_); }
+    explicit StagingFolder(fs::path path)
+        : path_(std::move(path))
+    {
+        platform::createPrivateDirectory(path_);
+    }
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
     ~StagingFolder()

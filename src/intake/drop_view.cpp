@@ -187,7 +187,8 @@ bool DropView::installChecked(const std::filesystem::path& item)
             },
         .wait = [this](const std::function<void()>& step) { waitForAdministrator(step); },
     };
-    const installer::InstallOutcome outcome = installer::installItems({item}, scopeProvider_, tools_, conversation).front();
+    const installer::InstallOutcome outcome =
+        installer::installItems({item}, scopeProvider_, tools_, conversation).front();
     const QString name = QFile::decodeName(outcome.name.c_str());
     const auto failed = [](const QString& message) {
         showAlert(tr("Install Failed"), message, AlertStyle::critical);
@@ -198,14 +199,10 @@ bool DropView::installChecked(const std::filesystem::path& item)
         showAlert(tr("Unsupported File"), tr("Please drag a .keylayout file or keyboard .bundle."),
                   AlertStyle::warning);
         return false;
-    case Result::refused:
-        return failed(joined(outcome.report.problemMessages(), "\n"));
-    case Result::failed:
-        return failed(QString::fromStdString(outcome.failure));
-    case Result::declined:
-        return false;
-    case Result::installed:
-        break;
+    case Result::refused: return failed(joined(outcome.report.problemMessages(), "\n"));
+    case Result::failed: return failed(QString::fromStdString(outcome.failure));
+    case Result::declined: return false;
+    case Result::installed: break;
     }
     showInstalled(name);
     emit installed(name);
@@ -226,8 +223,9 @@ void DropView::tellInstalled(const installer::InstallOutcome& outcome)
         QStringList names;
         for (const installer::KeyboardLayout& layout : outcome.report.layouts)
             names << tr("\"%1\"").arg(QString::fromStdString(layout.name));
-        const QString message = (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
-                                    .arg(QLocale().createSeparatedList(names));
+        const QString message =
+            (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
+                .arg(QLocale().createSeparatedList(names));
         if (showAlertOffering(title, message, AlertStyle::informational, tr("Use Now")))
             tools_.inputSources.select(outcome.inputMenu.ids.front());
         return;
@@ -235,10 +233,10 @@ void DropView::tellInstalled(const installer::InstallOutcome& outcome)
     case State::notFound:
     case State::failed:
         if (showAlertOffering(title, addYourself, AlertStyle::informational, tr("Open Keyboard Settings")))
-            QDesktopServices::openUrl(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
+            QDesktopServices::openUrl(
+                QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
         return;
-    case State::unavailable:
-        showAlert(title, addYourself, AlertStyle::informational);
+    case State::unavailable: showAlert(title, addYourself, AlertStyle::informational);
     }
 }
 
@@ -291,8 +289,8 @@ void DropView::paintEvent(QPaintEvent* /*event*/)
     painter.setBrush(Qt::NoBrush);
     // The border lies inside the bounds, its outer edge following the corner radius.
     const qreal half = borderWidth / 2.0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half),
-                            cornerRadius - half, cornerRadius - half);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), cornerRadius - half,
+                            cornerRadius - half);
 }
 
 void DropView::mouseReleaseEvent(QMouseEvent* event)
@@ -306,11 +304,8 @@ void DropView::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        chooseItem();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Enter: chooseItem(); break;
+    default: QWidget::keyPressEvent(event);
     }
 }
 
@@ -343,8 +338,8 @@ void DropView::applyLabelColors()
 {
     const QPalette& palette = this->palette();
     setTextColor(titleLabel_, platform::systemBlueColor(palette));
-    setTextColor(hintLabel_, showsInstalled_ ? platform::systemBlueColor(palette)
-                                             : platform::secondaryLabelColor(palette));
+    setTextColor(hintLabel_,
+                 showsInstalled_ ? platform::systemBlueColor(palette) : platform::secondaryLabelColor(palette));
 }
 
 }  // namespace intake

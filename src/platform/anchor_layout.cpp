@@ -38,7 +38,10 @@ class Resolver {
 public:
     Resolver(const QList<AnchorConstraint>& constraints, const QWidget* container, QRectF area,
              QSet<const QWidget*> managed)
-        : constraints_(constraints), container_(container), area_(area), managed_(std::move(managed))
+        : constraints_(constraints)
+        , container_(container)
+        , area_(area)
+        , managed_(std::move(managed))
     {
     }
 
@@ -103,8 +106,7 @@ private:
 
 }  // namespace
 
-AnchorConstraint equal(QWidget* view, Anchor anchor, QWidget* target, Anchor targetAnchor,
-                       qreal constant)
+AnchorConstraint equal(QWidget* view, Anchor anchor, QWidget* target, Anchor targetAnchor, qreal constant)
 {
     return {view, anchor, target, targetAnchor, constant};
 }

@@ -22,8 +22,7 @@ struct AnchorConstraint {
     qreal constant = 0;
 };
 
-AnchorConstraint equal(QWidget* view, Anchor anchor, QWidget* target, Anchor targetAnchor,
-                       qreal constant = 0);
+AnchorConstraint equal(QWidget* view, Anchor anchor, QWidget* target, Anchor targetAnchor, qreal constant = 0);
 AnchorConstraint equal(QWidget* view, Anchor size, qreal constant);
 
 class AnchorLayout : public QLayout {

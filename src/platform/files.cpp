@@ -36,10 +36,17 @@ Error errorFrom(const std::error_code& code, const std::string& action)
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd)
+        : fd_(fd)
+    {
+    }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { if (fd_ >= 0) ::close(fd_); }
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
     explicit operator bool() const { return fd_ >= 0; }
@@ -75,8 +82,9 @@ public:
 private:
     [[noreturn]] static void fail(int errorNumber, const CopyEntry& entry)
     {
-        throw posixError(errorNumber, "Couldn't copy " + inQuotes((entry.sourceParent / entry.sourceName).string())
-                                          + " to " + inQuotes((entry.targetParent / entry.targetName).string()));
+        throw posixError(errorNumber,
+                         "Couldn't copy " + inQuotes((entry.sourceParent / entry.sourceName).string()) + " to "
+                             + inQuotes((entry.targetParent / entry.targetName).string()));
     }
 
     void copyEntry(const CopyEntry& entry, mode_t type)
@@ -97,8 +105,8 @@ private:
         struct stat status;
         if (!source || ::fstat(source.get(), &status) != 0)
             fail(errno, entry);
-        FileDescriptor target(::openat(entry.targetFolder, entry.targetName,
-                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, status.st_mode & 07777));
+        FileDescriptor target(::openat(entry.targetFolder, entry.targetName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                       status.st_mode & 07777));
         // The mode again, since creating the file applied the umask to it.
         if (!target || ::fchmod(target.get(), status.st_mode & 07777) != 0
             || !copyData(source.get(), target.get(), status.st_size) || ::close(target.release()) != 0)
@@ -112,8 +120,8 @@ private:
         // the file system can.
         off_t copied = 0;
         while (copied < size) {
-            const ssize_t count = ::copy_file_range(source, nullptr, target, nullptr,
-                                                    static_cast<size_t>(size - copied), 0);
+            const ssize_t count =
+                ::copy_file_range(source, nullptr, target, nullptr, static_cast<size_t>(size - copied), 0);
             if (count > 0) {
                 copied += count;
                 continue;
@@ -177,16 +185,16 @@ private:
 
     void copyDirectory(const CopyEntry& entry)
     {
-        FileDescriptor source(::openat(entry.sourceFolder, entry.sourceName,
-                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        FileDescriptor source(
+            ::openat(entry.sourceFolder, entry.sourceName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat status;
         if (!source || ::fstat(source.get(), &status) != 0)
             fail(errno, entry);
         // Owner-only while filling it, so a read-only source folder can still be filled.
         if (::mkdirat(entry.targetFolder, entry.targetName, 0700) != 0)
             fail(errno, entry);
-        FileDescriptor target(::openat(entry.targetFolder, entry.targetName,
-                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        FileDescriptor target(
+            ::openat(entry.targetFolder, entry.targetName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!target)
             fail(errno, entry);
 
@@ -319,11 +327,11 @@ void requirePrivateDirectory(const fs::path& folder)
     struct stat status;
     if (::lstat(folder.c_str(), &status) != 0)
         throw posixError(errno, "Couldn't use the folder " + inQuotes(folder.string()));
-    const std::string problem = S_ISLNK(status.st_mode)   ? "it is a symbolic link"
-                              : !S_ISDIR(status.st_mode)  ? "it is not a folder"
-                              : status.st_uid != ::geteuid() ? "it belongs to another user"
-                              : (status.st_mode & 022) != 0  ? "other users may write to it"
-                                                             : "";
+    const std::string problem = S_ISLNK(status.st_mode) ? "it is a symbolic link"
+        : !S_ISDIR(status.st_mode)                      ? "it is not a folder"
+        : status.st_uid != ::geteuid()                  ? "it belongs to another user"
+        : (status.st_mode & 022) != 0                   ? "other users may write to it"
+                                                        : "";
     if (!problem.empty())
         throw Error(posixDomain, EPERM, "Couldn't use the folder " + inQuotes(folder.string()) + ": " + problem + ".");
 }
@@ -361,7 +369,9 @@ void copyItem(const fs::path& from, const fs::path& to, Cloning cloning)
 
 std::string readRegularFile(const fs::path& path, std::size_t limit)
 {
-    const auto refuse = [&](int errorNumber) { return posixError(errorNumber, "Couldn't read " + inQuotes(path.string())); };
+    const auto refuse = [&](int errorNumber) {
+        return posixError(errorNumber, "Couldn't read " + inQuotes(path.string()));
+    };
     // Looked at before opening, since merely opening some devices has an effect.
     struct stat status;
     if (::stat(path.c_str(), &status) != 0)
@@ -433,8 +443,8 @@ bool isSameItem(const fs::path& a, const fs::path& b)
     struct stat first;
     struct stat second;
     return ::lstat(withoutTrailingSlashes(a).c_str(), &first) == 0
-        && ::lstat(withoutTrailingSlashes(b).c_str(), &second) == 0
-        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+        && ::lstat(withoutTrailingSlashes(b).c_str(), &second) == 0 && first.st_dev == second.st_dev
+        && first.st_ino == second.st_ino;
 }
 
 bool liesInside(const fs::path& inner, const fs::path& outer)
@@ -449,8 +459,8 @@ bool liesInside(const fs::path& inner, const fs::path& outer)
     const fs::path realInner = fs::weakly_canonical(withoutTrailingSlashes(inner), error);
     if (error)
         return false;
-    const auto [outerEnd, innerAt] = std::mismatch(realOuter.begin(), realOuter.end(),
-                                                   realInner.begin(), realInner.end());
+    const auto [outerEnd, innerAt] =
+        std::mismatch(realOuter.begin(), realOuter.end(), realInner.begin(), realInner.end());
     return outerEnd == realOuter.end() && innerAt != realInner.end();
 }
 

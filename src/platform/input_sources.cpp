@@ -32,8 +32,8 @@ CFArrayRef copyKeyboardLayouts()
 {
     const void* keys[] = {kTISPropertyInputSourceType};
     const void* values[] = {kTISTypeKeyboardLayout};
-    const CFDictionaryRef filter = CFDictionaryCreate(kCFAllocatorDefault, keys, values, 1, &kCFTypeDictionaryKeyCallBacks,
-                                                      &kCFTypeDictionaryValueCallBacks);
+    const CFDictionaryRef filter = CFDictionaryCreate(kCFAllocatorDefault, keys, values, 1,
+                                                      &kCFTypeDictionaryKeyCallBacks, &kCFTypeDictionaryValueCallBacks);
     const CFArrayRef list = TISCreateInputSourceList(filter, true);
     CFRelease(filter);
     return list;
@@ -88,8 +88,8 @@ std::vector<InputSource> keyboardLayouts()
         return sources;
     for (CFIndex i = 0; i < CFArrayGetCount(list); ++i) {
         const auto source = static_cast<TISInputSourceRef>(const_cast<void*>(CFArrayGetValueAtIndex(list, i)));
-        sources.push_back({stringProperty(source, kTISPropertyInputSourceID), stringProperty(source, kTISPropertyLocalizedName),
-                           isEnabled(source)});
+        sources.push_back({stringProperty(source, kTISPropertyInputSourceID),
+                           stringProperty(source, kTISPropertyLocalizedName), isEnabled(source)});
     }
     CFRelease(list);
     return sources;

@@ -39,10 +39,22 @@ public:
         closeWriteEnd();
     }
 
-    int readEnd() const { return ends_[0]; }
-    int writeEnd() const { return ends_[1]; }
-    void closeReadEnd() { closeEnd(0); }
-    void closeWriteEnd() { closeEnd(1); }
+    int readEnd() const
+    {
+        return ends_[0];
+    }
+    int writeEnd() const
+    {
+        return ends_[1];
+    }
+    void closeReadEnd()
+    {
+        closeEnd(0);
+    }
+    void closeWriteEnd()
+    {
+        closeEnd(1);
+    }
 
 private:
     void closeEnd(int which)

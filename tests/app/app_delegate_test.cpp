@@ -53,7 +53,8 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         {"dropView", QRect(120, 390, 520, 82)},
     };
     const QRect link = view("installedLayoutsLink")->geometry();
-    EXPECT_TRUE(link.right() == 639 && link.top() > 472 && link.bottom() < 500) << "in the margin, under the drop area's right edge";
+    EXPECT_TRUE(link.right() == 639 && link.top() > 472 && link.bottom() < 500)
+        << "in the margin, under the drop area's right edge";
     for (const auto& [name, frame] : frames) {
         ASSERT_NE(view(name), nullptr) << name;
         EXPECT_EQ(view(name)->geometry(), frame) << name;
@@ -80,7 +81,12 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     dropView->setFileChooser([&](QWidget*) {
         return std::optional(QUrl::fromLocalFile(QString::fromStdString(home.root / "Keys.keylayout")));
     });
-    const struct { Qt::Key key; bool back; QWidget* focus; InstallScope scope; } steps[] = {
+    const struct {
+        Qt::Key key;
+        bool back;
+        QWidget* focus;
+        InstallScope scope;
+    } steps[] = {
         {Qt::Key_Space, false, current, InstallScope::currentUser},
         {Qt::Key_Tab, false, all, InstallScope::currentUser},
         {Qt::Key_Space, false, all, InstallScope::allUsers},
@@ -107,7 +113,8 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
             EXPECT_EQ(accessible->state().checked, (button == all) == (step.scope == InstallScope::allUsers));
         }
         EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == platform::controlAccentColor().rgb(),
-                  step.focus == dropView) << "focus ring, with focus on " << focused;
+                  step.focus == dropView)
+            << "focus ring, with focus on " << focused;
     }
     EXPECT_NE(readFile(home.root / "osascript.calls").find("/System Layouts' 'Keys.keylayout'"), std::string::npos)
         << "installed in the scope chosen last";
@@ -122,7 +129,10 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     EXPECT_NE(installed->findChild<QTreeWidget*>()->topLevelItem(0)->text(1), QString()) << "lists what was installed";
     delegate->selectCurrent();
     EXPECT_TRUE(open("Fresher.keylayout")) << "installed while the list is open";
-    EXPECT_EQ(installed->findChild<QTreeWidget*>()->findItems(QStringLiteral("Fresher.keylayout"), Qt::MatchExactly, 1).size(), 1);
+    EXPECT_EQ(installed->findChild<QTreeWidget*>()
+                  ->findItems(QStringLiteral("Fresher.keylayout"), Qt::MatchExactly, 1)
+                  .size(),
+              1);
     delegate->selectAll();
     window->activateWindow();
     QTest::keyClick(view("installedLayoutsLink"), Qt::Key_Space);

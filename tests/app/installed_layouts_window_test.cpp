@@ -36,10 +36,13 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     auto* list = window.findChild<QTreeWidget*>();
     EXPECT_TRUE(list->isHidden() && !window.findChild<QLabel*>()->isHidden()) << "an empty list says so";
 
-    for (const auto& [path, content] : std::map<fs::path, std::string>{
-             {user / "Zed.keylayout", validLayout("Alpha", 1)}, {user / "Twice.keylayout", validLayout("Twice", 3)},
-             {system / "Twice.keylayout", validLayout("Twice", 3)}, {system / "Broken.keylayout", ""},
-             {system / "Clash.keylayout", validLayout("Gamma", 1)}, {system / ".keyboard-installer-1.tmp", ""}})
+    for (const auto& [path, content] :
+         std::map<fs::path, std::string>{{user / "Zed.keylayout", validLayout("Alpha", 1)},
+                                         {user / "Twice.keylayout", validLayout("Twice", 3)},
+                                         {system / "Twice.keylayout", validLayout("Twice", 3)},
+                                         {system / "Broken.keylayout", ""},
+                                         {system / "Clash.keylayout", validLayout("Gamma", 1)},
+                                         {system / ".keyboard-installer-1.tmp", ""}})
         writeFile(path, content);
     window.show();
     window.activateWindow();
@@ -55,10 +58,14 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
         }
         return texts;
     };
-    EXPECT_EQ(rows(), QStringList({"Alpha|Zed.keylayout|Current user|Duplicate id or name|Yes", "|Broken.keylayout|All users|Cannot load|No",
-                                   "Gamma|Clash.keylayout|All users|Duplicate id or name|No", "Twice|Twice.keylayout|Current user|Installed in both places|No",
-                                   "Twice|Twice.keylayout|All users|Installed in both places|No"}));
-    EXPECT_TRUE(list->topLevelItem(1)->data(0, Qt::AccessibleDescriptionRole).toString().contains(u"the file is empty"));
+    EXPECT_EQ(rows(),
+              QStringList({"Alpha|Zed.keylayout|Current user|Duplicate id or name|Yes",
+                           "|Broken.keylayout|All users|Cannot load|No",
+                           "Gamma|Clash.keylayout|All users|Duplicate id or name|No",
+                           "Twice|Twice.keylayout|Current user|Installed in both places|No",
+                           "Twice|Twice.keylayout|All users|Installed in both places|No"}));
+    EXPECT_TRUE(
+        list->topLevelItem(1)->data(0, Qt::AccessibleDescriptionRole).toString().contains(u"the file is empty"));
 
     ui_testing::UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
@@ -70,7 +77,8 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     list->clearSelection();
     EXPECT_FALSE(remove->isEnabled() || show->isEnabled()) << "nothing chosen";
     list->setCurrentItem(list->findItems(QStringLiteral("Clash.keylayout"), Qt::MatchExactly, 1).value(0));
-    EXPECT_EQ(window.findChild<app::KeyboardView*>()->accessibleName(), "Keyboard of Gamma") << "the selected item's keyboard below the list";
+    EXPECT_EQ(window.findChild<app::KeyboardView*>()->accessibleName(), "Keyboard of Gamma")
+        << "the selected item's keyboard below the list";
     QTest::mouseClick(show, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(system.string()))});
@@ -78,7 +86,10 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     // The menu's buttons offer only what would change something, and the column follows them.
     auto* add = window.findChild<QPushButton*>(QStringLiteral("addToMenuButton"));
     auto* takeOut = window.findChild<QPushButton*>(QStringLiteral("removeFromMenuButton"));
-    const auto inMenu = [&] { return rows().at(2).section(u'|', 4) + QString::number(add->isEnabled()) + QString::number(takeOut->isEnabled()); };
+    const auto inMenu = [&] {
+        return rows().at(2).section(u'|', 4) + QString::number(add->isEnabled())
+            + QString::number(takeOut->isEnabled());
+    };
     EXPECT_EQ(inMenu(), QStringLiteral("No10"));
     QTest::mouseClick(takeOut, Qt::LeftButton), QTest::mouseClick(add, Qt::LeftButton);
     EXPECT_EQ(inMenu(), QStringLiteral("Yes01"));
@@ -86,11 +97,13 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     writeScript(home.root / "osascript", "echo ' User canceled.' >&2; exit 1");
     alerts.answers = QStringList{"Remove", "Remove"};
     QTest::mouseClick(remove, Qt::LeftButton);
-    writeScript(home.root / "osascript", "printf '%s' \"$2\" > \"$0.source\"; rm '" + (system / "Clash.keylayout").string() + "'");
+    writeScript(home.root / "osascript",
+                "printf '%s' \"$2\" > \"$0.source\"; rm '" + (system / "Clash.keylayout").string() + "'");
     QTest::mouseClick(remove, Qt::LeftButton);
     const std::string source = readFile(home.root / "osascript.source");
-    EXPECT_TRUE(std::regex_search(source, std::regex(" keyboard-installer 'remove' '" + system.string()
-                                                     + "' 'Clash.keylayout' '[0-9A-F-]{36}'\" with administrator privileges$")))
+    EXPECT_TRUE(std::regex_search(source,
+                                  std::regex(" keyboard-installer 'remove' '" + system.string()
+                                             + "' 'Clash.keylayout' '[0-9A-F-]{36}'\" with administrator privileges$")))
         << source;
     EXPECT_EQ(rows().size(), 4);
 
@@ -108,23 +121,33 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     EXPECT_EQ(std::pair(fs::exists(user / "Zed.keylayout"), fs::exists(home.root / "data/Trash/files/Zed.keylayout")),
               std::pair(!privateTrash, privateTrash));
     // A refresh starts its three services at once, in no set order, and does not wait for them.
-    const auto calls = [&] { return platform::runToEnd("/bin/sh", {"-c", "LC_ALL=C sort \"$0\"", (home.root / "killall.calls").string()}).standardOutput; };
-    const std::string once = "SystemUIServer\nTextInputMenuAgent\ncfprefsd\n", twice = "SystemUIServer\nSystemUIServer\nTextInputMenuAgent\nTextInputMenuAgent\ncfprefsd\ncfprefsd\n";
-    EXPECT_TRUE(eventually([&] { return calls() == (privateTrash ? twice : once); })) << calls() << "after each removal, not the failed one";
+    const auto calls = [&] {
+        return platform::runToEnd("/bin/sh", {"-c", "LC_ALL=C sort \"$0\"", (home.root / "killall.calls").string()})
+            .standardOutput;
+    };
+    const std::string
+        once = "SystemUIServer\nTextInputMenuAgent\ncfprefsd\n",
+        twice = "SystemUIServer\nSystemUIServer\nTextInputMenuAgent\nTextInputMenuAgent\ncfprefsd\ncfprefsd\n";
+    EXPECT_TRUE(eventually([&] { return calls() == (privateTrash ? twice : once); }))
+        << calls() << "after each removal, not the failed one";
 
     QStringList seen;
     for (const auto& alert : alerts.alerts)
-        seen << alert.text + u'|' + alert.informativeText.section(u' ', 0, 3) + u'|' + alert.buttons.join(u',') + alert.missed;
-    QStringList expected = {"Remove \"Clash.keylayout\"?|It is removed for|Remove,Cancel", "Remove Failed|User canceled.|OK",
+        seen << alert.text + u'|' + alert.informativeText.section(u' ', 0, 3) + u'|' + alert.buttons.join(u',')
+                + alert.missed;
+    QStringList expected = {"Remove \"Clash.keylayout\"?|It is removed for|Remove,Cancel",
+                            "Remove Failed|User canceled.|OK",
                             "Remove \"Clash.keylayout\"?|It is removed for|Remove,Cancel",
                             "Keyboard Layout Removed|\"Clash.keylayout\" leaves the input|OK",
-                            "Remove \"Zed.keylayout\"?|It goes to the|Remove,Cancel", "Remove \"Zed.keylayout\"?|It goes to the|Remove,Cancel"};
+                            "Remove \"Zed.keylayout\"?|It goes to the|Remove,Cancel",
+                            "Remove \"Zed.keylayout\"?|It goes to the|Remove,Cancel"};
     if (privateTrash)
         expected << "Keyboard Layout Removed|\"Zed.keylayout\" leaves the input|OK";
     EXPECT_EQ(seen, expected);
     // Out of the menu before each removal, back in after the one that failed.
-    std::vector<std::string> menuCalls = {"register Clash.keylayout", "enable org.unknown.keylayout.Gamma", "disable org.unknown.keylayout.Gamma",
-                                      "enable org.unknown.keylayout.Gamma", "disable org.unknown.keylayout.Gamma"};
+    std::vector<std::string> menuCalls = {"register Clash.keylayout", "enable org.unknown.keylayout.Gamma",
+                                          "disable org.unknown.keylayout.Gamma", "enable org.unknown.keylayout.Gamma",
+                                          "disable org.unknown.keylayout.Gamma"};
     if (privateTrash)
         menuCalls.push_back("disable org.unknown.keylayout.Alpha");
     EXPECT_EQ(menu.calls, menuCalls);

@@ -21,11 +21,16 @@ std::string layout(const std::string& name, const std::string& maps)
     std::string selects;
     const char* alternatives[] = {"", "anyShift", "anyOption", "anyShift anyOption", "caps"};
     for (int index = 0; index < 5; ++index)
-        selects += "<keyMapSelect mapIndex=\"" + std::to_string(index) + "\"><modifier keys=\"" + alternatives[index] + "\"/></keyMapSelect>";
-    return "<keyboard group=\"0\" id=\"" + std::to_string(name.size()) + "\" name=\"" + name + "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/>"
-           "</layouts><modifierMap id=\"m\">" + selects + "</modifierMap><keyMapSet id=\"s\">" + maps + "</keyMapSet><actions><action id=\"d\">"
-           "<when state=\"none\" next=\"1\"/></action><action id=\"e\"><when state=\"none\" next=\"2\"/></action></actions><terminators>"
-           "<when state=\"1\" output=\"█\"/><when state=\"2\" output=\"▲\"/></terminators></keyboard>";
+        selects += "<keyMapSelect mapIndex=\"" + std::to_string(index) + "\"><modifier keys=\"" + alternatives[index]
+            + "\"/></keyMapSelect>";
+    return "<keyboard group=\"0\" id=\"" + std::to_string(name.size()) + "\" name=\"" + name
+        + "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/>"
+          "</layouts><modifierMap id=\"m\">"
+        + selects + "</modifierMap><keyMapSet id=\"s\">" + maps
+        + "</keyMapSet><actions><action id=\"d\">"
+          "<when state=\"none\" next=\"1\"/></action><action id=\"e\"><when state=\"none\" "
+          "next=\"2\"/></action></actions><terminators>"
+          "<when state=\"1\" output=\"█\"/><when state=\"2\" output=\"▲\"/></terminators></keyboard>";
 }
 
 // Which quarters of the rectangle hold at least a few pixels of the kind: "ul ur ll lr".
@@ -33,10 +38,13 @@ QString quarters(const QImage& image, const QRectF& key, const std::function<boo
 {
     const QRect inside = key.toAlignedRect().adjusted(3, 3, -3, -3);
     QStringList found;
-    for (const auto& [name, right, lower] : {std::tuple{"ul", false, false}, {"ur", true, false}, {"ll", false, true}, {"lr", true, true}}) {
+    for (const auto& [name, right, lower] :
+         {std::tuple{"ul", false, false}, {"ur", true, false}, {"ll", false, true}, {"lr", true, true}}) {
         int pixels = 0;
-        for (int y = lower ? inside.center().y() : inside.top(); y < (lower ? inside.bottom() : inside.center().y()); ++y)
-            for (int x = right ? inside.center().x() : inside.left(); x < (right ? inside.right() : inside.center().x()); ++x)
+        for (int y = lower ? inside.center().y() : inside.top(); y < (lower ? inside.bottom() : inside.center().y());
+             ++y)
+            for (int x = right ? inside.center().x() : inside.left();
+                 x < (right ? inside.right() : inside.center().x()); ++x)
                 pixels += kind(image.pixelColor(x, y));
         if (pixels > 8)
             found << QString::fromLatin1(name);
@@ -51,12 +59,18 @@ QString quarters(const QImage& image, const QRectF& key, const std::function<boo
 TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
 {
     const TemporaryFolder folder;
-    writeFile(folder / "K.keylayout", layout("K", "<keyMap index=\"0\"><key code=\"0\" output=\"█\"/><key code=\"12\" output=\"q\"/><key code=\"36\" "
-                                                   "output=\"&#13;\"/><key code=\"49\" output=\" \"/></keyMap><keyMap index=\"1\"><key code=\"1\" output=\"█\"/>"
-                                                   "<key code=\"12\" output=\"Q\"/></keyMap><keyMap index=\"2\"><key code=\"2\" output=\"█\"/><key code=\"4\" "
-                                                   "action=\"d\"/><key code=\"12\" output=\"œ\"/></keyMap><keyMap index=\"3\"><key code=\"3\" output=\"█\"/>"
-                                                   "<key code=\"12\" action=\"e\"/></keyMap><keyMap index=\"4\"><key code=\"5\" output=\"█\"/><key code=\"12\" "
-                                                   "output=\"Q\"/></keyMap>"));
+    writeFile(
+        folder / "K.keylayout",
+        layout(
+            "K",
+            "<keyMap index=\"0\"><key code=\"0\" output=\"█\"/><key code=\"12\" output=\"q\"/><key code=\"36\" "
+            "output=\"&#13;\"/><key code=\"49\" output=\" \"/></keyMap><keyMap index=\"1\"><key code=\"1\" "
+            "output=\"█\"/>"
+            "<key code=\"12\" output=\"Q\"/></keyMap><keyMap index=\"2\"><key code=\"2\" output=\"█\"/><key code=\"4\" "
+            "action=\"d\"/><key code=\"12\" output=\"œ\"/></keyMap><keyMap index=\"3\"><key code=\"3\" output=\"█\"/>"
+            "<key code=\"12\" action=\"e\"/></keyMap><keyMap index=\"4\"><key code=\"5\" output=\"█\"/><key "
+            "code=\"12\" "
+            "output=\"Q\"/></keyMap>"));
     app::KeyboardView view;
     view.setKeyboard(installer::readKeyboards(folder / "K.keylayout").keyboards.at(0));
     view.resize(870, 300);
@@ -68,12 +82,19 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
     };
     const QColor accent = platform::controlAccentColor(view.palette());
     const auto dark = [](QColor c) { return qGray(c.rgb()) < 110; };
-    const auto accented = [&](QColor c) { return std::abs(c.red() - accent.red()) + std::abs(c.green() - accent.green()) + std::abs(c.blue() - accent.blue()) < 90; };
+    const auto accented = [&](QColor c) {
+        return std::abs(c.red() - accent.red()) + std::abs(c.green() - accent.green())
+            + std::abs(c.blue() - accent.blue())
+            < 90;
+    };
     const auto drawn = [&] {
         const QImage image = ui_testing::render(view);
         QStringList keys;
         for (const int code : {0, 1, 2, 3, 5, 4, 12})
-            keys << QStringLiteral("%1:%2/%3").arg(code).arg(quarters(image, view.keyRect(index(code)), dark), quarters(image, view.keyRect(index(code)), accented));
+            keys << QStringLiteral("%1:%2/%3")
+                        .arg(code)
+                        .arg(quarters(image, view.keyRect(index(code)), dark),
+                             quarters(image, view.keyRect(index(code)), accented));
         return keys;
     };
     EXPECT_EQ(drawn(), QStringList({"0:ll/", "1:ul/", "2:lr/", "3:ur/", "5:/", "4:/lr", "12:ul ll lr/ur"}));
@@ -92,10 +113,14 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
         QAccessibleInterface* key = reader->child(int(index(code)));
         names << key->text(QAccessible::Name);
         EXPECT_EQ(reader->childAt(key->rect().center().x(), key->rect().center().y()), key);
-        EXPECT_EQ(key->rect(), QRect(view.mapToGlobal(view.keyRect(index(code)).toAlignedRect().topLeft()), view.keyRect(index(code)).toAlignedRect().size()));
+        EXPECT_EQ(key->rect(),
+                  QRect(view.mapToGlobal(view.keyRect(index(code)).toAlignedRect().topLeft()),
+                        view.keyRect(index(code)).toAlignedRect().size()));
     }
-    EXPECT_EQ(names, QStringList({"q. No modifier: q; Shift: Q; Option: œ; Shift-Option: dead key ▲; Caps Lock: Q", "Key 4. Option: dead key █",
-                                  "Return. No modifier: a control character", "Space bar. No modifier: a space", "Shift"}));
+    EXPECT_EQ(names,
+              QStringList({"q. No modifier: q; Shift: Q; Option: œ; Shift-Option: dead key ▲; Caps Lock: Q",
+                           "Key 4. Option: dead key █", "Return. No modifier: a control character",
+                           "Space bar. No modifier: a space", "Shift"}));
 }
 
 // A bundle's layouts one at a time, the chosen one kept when the item is read again; the shape and
@@ -105,7 +130,8 @@ TEST(KeyboardPanel, ShowsTheChosenLayoutOfAnItemOrWhyItCannot)
     const TemporaryFolder folder;
     const std::string maps = "<keyMap index=\"2\"><key code=\"4\" action=\"d\"/></keyMap>";
     writeFile(folder / "B.bundle/Contents/Resources/Zed.keylayout", layout("Zed", maps));
-    writeFile(folder / "B.bundle/Contents/Resources/Ay.keylayout", layout("Ay", "<keyMap index=\"0\"><key code=\"0\" output=\"a\"/></keyMap>"));
+    writeFile(folder / "B.bundle/Contents/Resources/Ay.keylayout",
+              layout("Ay", "<keyMap index=\"0\"><key code=\"0\" output=\"a\"/></keyMap>"));
     writeFile(folder / "Web.keylayout", "<!DOCTYPE html><html>");
     app::KeyboardPanel panel;
     panel.show();
@@ -126,11 +152,13 @@ TEST(KeyboardPanel, ShowsTheChosenLayoutOfAnItemOrWhyItCannot)
     EXPECT_TRUE(note->text().contains(u"Legends highlighted in the accent colour are dead keys"));
 
     shape->setCurrentIndex(1 - shape->currentIndex());
-    EXPECT_EQ(view->picture().geometry->shape, shape->currentIndex() == 1 ? installer::KeyboardShape::iso : installer::KeyboardShape::ansi);
+    EXPECT_EQ(view->picture().geometry->shape,
+              shape->currentIndex() == 1 ? installer::KeyboardShape::iso : installer::KeyboardShape::ansi);
     panel.findChild<QCheckBox*>()->click();
     EXPECT_TRUE(note->text().startsWith(u"Each key shows what it types while Caps Lock is on."));
 
     panel.showItem(folder / "Web.keylayout");
     EXPECT_TRUE(view->isHidden() && layouts->isHidden());
-    EXPECT_EQ(note->text(), "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.");
+    EXPECT_EQ(note->text(),
+              "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.");
 }

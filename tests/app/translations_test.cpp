@@ -24,7 +24,8 @@ namespace {
 // HOME, hidden ones too, in the same order in every language.
 QStringList shownTexts(const QLocale& language)
 {
-    QStringList texts = {QLocale::languageToCode(language.language()), QMessageBox().addButton(QMessageBox::Cancel)->text()};
+    QStringList texts = {QLocale::languageToCode(language.language()),
+                         QMessageBox().addButton(QMessageBox::Cancel)->text()};
     app::AppDelegate delegate;
     delegate.setSystemTools(ui_testing::toolsUnder(qEnvironmentVariable("HOME").toStdString()));
     delegate.applicationDidFinishLaunching();
@@ -54,7 +55,11 @@ QStringList shownTexts(const QLocale& language)
 // `ui_tests --shown-texts`: start-up as the app's, then what the windows show, as JSON.
 int printShownTexts(QApplication& application)
 {
-    return std::fputs(QJsonDocument(QJsonArray::fromStringList(shownTexts(app::loadTranslations(application)))).toJson().constData(), stdout) < 0;
+    return std::fputs(QJsonDocument(QJsonArray::fromStringList(shownTexts(app::loadTranslations(application))))
+                          .toJson()
+                          .constData(),
+                      stdout)
+        < 0;
 }
 
 // Each start-up runs as a child with an environment of its own, where Qt reads the preferred languages
@@ -65,16 +70,24 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     GTEST_SKIP() << "macOS takes the preferred languages from System Settings, which a test leaves alone";
 #endif
     ui_testing::TemporaryHome home;
-    const fs::path user = home.layouts(), system = home.tools().systemLayouts, bundle = user / "Greek.bundle/Contents/Resources";
-    for (const auto& [path, content] : std::map<fs::path, std::string>{
-             {user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)}, {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
-             {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)}, {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-             {system / "Broken.keylayout", ""}, {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)}, {bundle / "B.keylayout", ""}})
+    const fs::path user = home.layouts(), system = home.tools().systemLayouts,
+                   bundle = user / "Greek.bundle/Contents/Resources";
+    for (const auto& [path, content] :
+         std::map<fs::path, std::string>{{user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
+                                         {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
+                                         {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
+                                         {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
+                                         {system / "Broken.keylayout", ""},
+                                         {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
+                                         {bundle / "B.keylayout", ""}})
         writeFile(path, content);
-    const QStringList unchanged = {"Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash", "Clash.keylayout", "Twice",
-                                   "Twice.keylayout", "Broken.keylayout", "Greek", "Greek.bundle"};
+    const QStringList unchanged = {
+        "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash", "Clash.keylayout", "Twice", "Twice.keylayout",
+        "Broken.keylayout",   "Greek",   "Greek.bundle"};
     const QStringList english = shownTexts(QLocale(QLocale::English));
-    const struct { const char *language, *all, *lang, *shown; } rows[] = {
+    const struct {
+        const char *language, *all, *lang, *shown;
+    } rows[] = {
         {"de", "", "C.UTF-8", "de"},
         {"pt_BR:fr_CA:de", "", "C.UTF-8", "fr"},  // the first one the app speaks, by its language alone
         {"", "es_ES.UTF-8", "de_DE.UTF-8", "es"},
@@ -84,15 +97,19 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.language) + "|" + row.all + "|" + row.lang);
-        const ScopedEnvironment language("LANGUAGE", row.language), all("LC_ALL", row.all), messages("LC_MESSAGES", ""), lang("LANG", row.lang);
+        const ScopedEnvironment language("LANGUAGE", row.language), all("LC_ALL", row.all), messages("LC_MESSAGES", ""),
+            lang("LANG", row.lang);
         const auto child = platform::runToEnd(QCoreApplication::applicationFilePath().toStdString(), {"--shown-texts"});
-        const QStringList shown = QJsonDocument::fromJson(QByteArray::fromStdString(child.standardOutput)).toVariant().toStringList();
+        const QStringList shown =
+            QJsonDocument::fromJson(QByteArray::fromStdString(child.standardOutput)).toVariant().toStringList();
         ASSERT_TRUE(child.succeeded() && shown.size() == english.size()) << child.standardError;
         EXPECT_EQ(shown.first().toStdString(), row.shown);
         for (qsizetype i = 1; i < shown.size(); ++i) {
             const bool same = shown.first() == u"en" || unchanged.contains(english[i]);
-            EXPECT_EQ(shown[i] == english[i], same) << english[i].toStdString() << " shown as " << shown[i].toStdString();
-            EXPECT_TRUE(same || shown.first() != u"ja" || shown[i].toUtf8().size() > shown[i].size()) << shown[i].toStdString() << " is ASCII";
+            EXPECT_EQ(shown[i] == english[i], same)
+                << english[i].toStdString() << " shown as " << shown[i].toStdString();
+            EXPECT_TRUE(same || shown.first() != u"ja" || shown[i].toUtf8().size() > shown[i].size())
+                << shown[i].toStdString() << " is ASCII";
         }
     }
 }
@@ -105,19 +122,22 @@ TEST(Translations, EachCatalogueTranslatesEveryTextOfTheWindowsAndNoOther)
     TemporaryFolder folder;
     const QFileInfoList catalogues = QDir(QStringLiteral(TRANSLATIONS_FOLDER)).entryInfoList({QStringLiteral("*.ts")});
     EXPECT_EQ(catalogues.size(), 4);
-    const QRegularExpression message(QStringLiteral("<source>(.*?)</source>\\s*<translation( type=\"\\w+\")?>(.*?)</translation>"),
-                                     QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression message(
+        QStringLiteral("<source>(.*?)</source>\\s*<translation( type=\"\\w+\")?>(.*?)</translation>"),
+        QRegularExpression::DotMatchesEverythingOption);
     for (const QFileInfo& catalogue : catalogues) {
         const fs::path updated = folder / catalogue.fileName().toStdString();
         fs::copy_file(catalogue.filePath().toStdString(), updated);
-        const auto lupdate = platform::runToEnd(LUPDATE, {"-locations", "none", "@" TRANSLATED_SOURCES, "-ts", updated.string()});
+        const auto lupdate =
+            platform::runToEnd(LUPDATE, {"-locations", "none", "@" TRANSLATED_SOURCES, "-ts", updated.string()});
         ASSERT_TRUE(lupdate.succeeded()) << lupdate.standardError;
         const QString ts = QString::fromStdString(readFile(updated));
         QStringList faults;
         qsizetype messages = 0;
         for (const auto& match : message.globalMatch(ts)) {
             ++messages;
-            if (!match.captured(2).isEmpty() || match.captured(3).isEmpty() || match.captured(1).contains(u"%1") != match.captured(3).contains(u"%1"))
+            if (!match.captured(2).isEmpty() || match.captured(3).isEmpty()
+                || match.captured(1).contains(u"%1") != match.captured(3).contains(u"%1"))
                 faults << match.captured(1) + match.captured(2);
         }
         EXPECT_TRUE(messages > 40 && messages == ts.count(QStringLiteral("<message>"))) << messages;

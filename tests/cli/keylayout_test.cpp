@@ -39,7 +39,8 @@ std::string names(const fs::path& folder)
 TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 {
     TemporaryFolder folder;
-    const fs::path user = folder / "home/Library/Keyboard Layouts", root = folder / "root", system = root / "Library/Keyboard Layouts";
+    const fs::path user = folder / "home/Library/Keyboard Layouts", root = folder / "root",
+                   system = root / "Library/Keyboard Layouts";
     const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
         tmp("TMPDIR", (folder / "tmp").string());
     fs::create_directories(folder / "tmp");
@@ -47,79 +48,185 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     // anyone but root, hands it the command as an approving administrator would. Each notes that it ran.
     writeShell(folder / "tool-shell", root), writeOsascript(folder / "approving-osascript");
     writeScript(root / "sh", "echo >> \"$0.ran\"; exec '" + (folder / "tool-shell").string() + "' \"$@\"\n");
-    writeScript(root / "osascript", "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
+    writeScript(root / "osascript",
+                "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
     writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
     for (const auto& [path, content] : std::map<std::string, std::string>{
-             {"src/Good.keylayout", validLayout("Good", 1)}, {"src/Other.keylayout", validLayout("Other", 2)}, {"src/Web.keylayout", "<!DOCTYPE html><html>"},
-             {"src/Clash.keylayout", validLayout("Clash", 7)}, {"new/Good.keylayout", validLayout("Newer", 3)}, {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
-             {"src/B.bundle/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
-             {"root/Library/Keyboard Layouts/Taken.keylayout", validLayout("Taken", 7)}, {"src/Iconic.keylayout", validLayout("Iconic", 9)},
+             {"src/Good.keylayout", validLayout("Good", 1)},
+             {"src/Other.keylayout", validLayout("Other", 2)},
+             {"src/Web.keylayout", "<!DOCTYPE html><html>"},
+             {"src/Clash.keylayout", validLayout("Clash", 7)},
+             {"new/Good.keylayout", validLayout("Newer", 3)},
+             {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
+             {"src/B.bundle/Contents/Info.plist",
+              "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
+             {"root/Library/Keyboard Layouts/Taken.keylayout", validLayout("Taken", 7)},
+             {"src/Iconic.keylayout", validLayout("Iconic", 9)},
              {"src/Iconic.icns", "icns"}})
         writeFile(folder / path, content);
 
     const std::string T = folder.path().string(), again = " Run \"keylayout --help\" for the commands.\n";
-    const std::string clash = "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
+    const std::string clash =
+        "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
         + "/root/Library/Keyboard Layouts; macOS renumbers or hides one of them.";
-    const std::string web = "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.";
+    const std::string web =
+        "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.";
     const auto json = [](const std::string& file, const std::string& name, int id) {
-        return "\"layouts\": [{\"file\": \"" + file + "\",\"group\": 0,\"id\": " + std::to_string(id) + ",\"name\": \"" + name + "\"}],";
+        return "\"layouts\": [{\"file\": \"" + file + "\",\"group\": 0,\"id\": " + std::to_string(id) + ",\"name\": \""
+            + name + "\"}],";
     };
     // out: standard output without line breaks and indents; user, system: the folders' names afterwards;
     // refreshes: how many runs so far have refreshed the input menu.
-    const struct { std::vector<std::string> arguments; int status; std::string error, out, user, system; int refreshes; } rows[] = {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string error, out, user, system;
+        int refreshes;
+    } rows[] = {
         {{}, 2, "keylayout: No command given." + again, "", "", "Taken.keylayout", 0},
         {{"frob"}, 2, "keylayout: Unknown command \"frob\"." + again, "", "", "Taken.keylayout", 0},
         {{"check"}, 2, "keylayout: check needs at least one item." + again, "", "", "Taken.keylayout", 0},
         {{"list", "--strict"}, 2, "keylayout: list takes no --strict." + again, "", "", "Taken.keylayout", 0},
-        {{"install", "--json", "src/Good.keylayout"}, 2, "keylayout: install takes no --json." + again, "", "", "Taken.keylayout", 0},
-        {{"check", "--bogus", "src/Good.keylayout"}, 2, "keylayout: Unknown option 'bogus'." + again, "", "", "Taken.keylayout", 0},
+        {{"install", "--json", "src/Good.keylayout"},
+         2,
+         "keylayout: install takes no --json." + again,
+         "",
+         "",
+         "Taken.keylayout",
+         0},
+        {{"check", "--bogus", "src/Good.keylayout"},
+         2,
+         "keylayout: Unknown option 'bogus'." + again,
+         "",
+         "",
+         "Taken.keylayout",
+         0},
         {{"--version"}, 0, "", "keylayout " PROJECT_VERSION, "", "Taken.keylayout", 0},
-        {{"check", "src/Good.keylayout", "src/Missing.keylayout", "src/B.bundle/", "src/Notes.txt"}, 1,
-         "\"Good.keylayout\" can be installed.\nRefused: \"Missing.keylayout\" could not be found; it may have been moved or deleted.\n"
-         "\"Missing.keylayout\" cannot be installed.\n\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a .keylayout file or "
-         "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n", "", "", "Taken.keylayout", 0},
-        {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"}, 1, "Refused: " + web + "\n\"Web.keylayout\" cannot be installed.\n"
-         "Warning: " + clash + "\n\"Clash.keylayout\" can be installed.\n",
-         "[{\"installable\": false,\"item\": \"" + T + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [{\"kind\": \"notLayout\",\"message\": \""
-             + std::regex_replace(web, std::regex("\""), "\\\"") + "\"}],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\","
-             + json("Clash.keylayout", "Clash", 7) + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
-             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]", "", "Taken.keylayout", 0},
-        {{"check", "--json", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
+        {{"check", "src/Good.keylayout", "src/Missing.keylayout", "src/B.bundle/", "src/Notes.txt"},
+         1,
+         "\"Good.keylayout\" can be installed.\nRefused: \"Missing.keylayout\" could not be found; it may have been "
+         "moved or deleted.\n"
+         "\"Missing.keylayout\" cannot be installed.\n\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a "
+         ".keylayout file or "
+         "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n",
+         "",
+         "",
+         "Taken.keylayout",
+         0},
+        {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"},
+         1,
+         "Refused: " + web
+             + "\n\"Web.keylayout\" cannot be installed.\n"
+               "Warning: "
+             + clash + "\n\"Clash.keylayout\" can be installed.\n",
+         "[{\"installable\": false,\"item\": \"" + T
+             + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [{\"kind\": \"notLayout\",\"message\": \""
+             + std::regex_replace(web, std::regex("\""), "\\\"")
+             + "\"}],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\","
+             + json("Clash.keylayout", "Clash", 7)
+             + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
+             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]",
+         "",
+         "Taken.keylayout",
+         0},
+        {{"check", "--json", "--strict", "src/Clash.keylayout"},
+         1,
+         "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
          "[{\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \"" + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]", "", "Taken.keylayout", 0},
-        {{"check", "--strict", "src/Clash.keylayout"}, 1, "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n", "", "",
-         "Taken.keylayout", 0},
+             + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
+             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]",
+         "",
+         "Taken.keylayout",
+         0},
+        {{"check", "--strict", "src/Clash.keylayout"},
+         1,
+         "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
+         "",
+         "",
+         "Taken.keylayout",
+         0},
         // Refused items among good ones: the good ones are installed all the same, then the menu refreshed once.
-        {{"install", "--strict", "src/Good.keylayout", "src/Web.keylayout", "src/Clash.keylayout", "src/Other.keylayout"}, 1,
-         "Installed \"Good.keylayout\" for the current user.\nRefused: " + web + "\nNot installed \"Web.keylayout\".\nWarning: " + clash
-             + "\nNot installed \"Clash.keylayout\": --strict refuses warnings.\nInstalled \"Other.keylayout\" for the current user.\n",
-         "", "Good.keylayout Other.keylayout", "Taken.keylayout", 1},
-        {{"install", "new/Good.keylayout"}, 0, "Installed \"Good.keylayout\" for the current user.\n", "", "Good.keylayout Other.keylayout",
-         "Taken.keylayout", 2},
-        {{"install", "--all-users", "src/B.bundle/", "src/Iconic.keylayout"}, 0, "Installed \"B.bundle\" for all users.\nInstalled \"Iconic.keylayout\" "
-         "for all users.\n", "", "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
-        {{"list", "--json"}, 0, "", "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3) + "\"problems\": [],\"scope\": \"currentUser\","
-         "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\"," + json("Other.keylayout", "Other", 2) + "\"problems\": [],\"scope\": \"currentUser\","
-         "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\"," + json("B.keylayout", "Bee", 4) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-         "{\"enabled\": null,\"item\": \"Iconic.keylayout\"," + json("Iconic.keylayout", "Iconic", 9) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-         "{\"enabled\": null,\"item\": \"Taken.keylayout\"," + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
-         "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
+        {{"install", "--strict", "src/Good.keylayout", "src/Web.keylayout", "src/Clash.keylayout",
+          "src/Other.keylayout"},
+         1,
+         "Installed \"Good.keylayout\" for the current user.\nRefused: " + web
+             + "\nNot installed \"Web.keylayout\".\nWarning: " + clash
+             + "\nNot installed \"Clash.keylayout\": --strict refuses warnings.\nInstalled \"Other.keylayout\" for the "
+               "current user.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "Taken.keylayout",
+         1},
+        {{"install", "new/Good.keylayout"},
+         0,
+         "Installed \"Good.keylayout\" for the current user.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "Taken.keylayout",
+         2},
+        {{"install", "--all-users", "src/B.bundle/", "src/Iconic.keylayout"},
+         0,
+         "Installed \"B.bundle\" for all users.\nInstalled \"Iconic.keylayout\" "
+         "for all users.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout",
+         3},
+        {{"list", "--json"},
+         0,
+         "",
+         "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3)
+             + "\"problems\": [],\"scope\": \"currentUser\","
+               "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\","
+             + json("Other.keylayout", "Other", 2)
+             + "\"problems\": [],\"scope\": \"currentUser\","
+               "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\","
+             + json("B.keylayout", "Bee", 4)
+             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+               "{\"enabled\": null,\"item\": \"Iconic.keylayout\","
+             + json("Iconic.keylayout", "Iconic", 9)
+             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+               "{\"enabled\": null,\"item\": \"Taken.keylayout\","
+             + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout",
+         3},
         // The table is the output, for a pipe to grep.
-        {{"list"}, 0, "", "Good.keylayout    Current user  NewerOther.keylayout   Current user  OtherB.bundle          All users     Bee"
-         "Iconic.keylayout  All users     IconicTaken.keylayout   All users     Taken", "Good.keylayout Other.keylayout", "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout", 3},
-        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Iconic.keylayout", "Gone.bundle"}, 1, "Removed \"B.bundle\" for all users.\nRemoved "
-         "\"Taken.keylayout\" for all users.\nRemoved \"Iconic.keylayout\" for all users.\nRemove failed: \"Gone.bundle\" is not installed for all users.\n",
-         "", "Good.keylayout Other.keylayout", "", 4},
-        // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
+        {{"list"},
+         0,
+         "",
+         "Good.keylayout    Current user  NewerOther.keylayout   Current user  OtherB.bundle          All users     Bee"
+         "Iconic.keylayout  All users     IconicTaken.keylayout   All users     Taken",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout",
+         3},
+        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Iconic.keylayout", "Gone.bundle"},
+         1,
+         "Removed \"B.bundle\" for all users.\nRemoved "
+         "\"Taken.keylayout\" for all users.\nRemoved \"Iconic.keylayout\" for all users.\nRemove failed: "
+         "\"Gone.bundle\" is not installed for all users.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "",
+         4},
+    // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
 #ifndef __APPLE__
-        {{"remove", "Good.keylayout", "../Other.keylayout", "Missing.keylayout"}, 1, "Moved \"Good.keylayout\" to the Trash.\nRemove failed: "
-         "\"../Other.keylayout\" does not name a keyboard layout file or bundle.\nRemove failed: \"Missing.keylayout\" is not installed for "
-         "the current user.\n", "", "Other.keylayout", "", 5},
+        {{"remove", "Good.keylayout", "../Other.keylayout", "Missing.keylayout"},
+         1,
+         "Moved \"Good.keylayout\" to the Trash.\nRemove failed: "
+         "\"../Other.keylayout\" does not name a keyboard layout file or bundle.\nRemove failed: \"Missing.keylayout\" "
+         "is not installed for "
+         "the current user.\n",
+         "",
+         "Other.keylayout",
+         "",
+         5},
 #endif
     };
     for (const auto& row : rows) {
-        std::vector<std::string> arguments = {"--osascript", (root / "osascript").string(), "--shell", (root / "sh").string(),
-                                              "--killall", (root / "killall").string(), "--system-layouts", system.string()};
+        std::vector<std::string> arguments = {
+            "--osascript", (root / "osascript").string(), "--shell",          (root / "sh").string(),
+            "--killall",   (root / "killall").string(),   "--system-layouts", system.string()};
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         for (std::string& argument : arguments)
             argument = argument.starts_with("src/") || argument.starts_with("new/") ? T + "/" + argument : argument;
@@ -134,12 +241,17 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
         EXPECT_EQ(names(user), row.user);
         EXPECT_EQ(names(system), row.system);
-        const auto calls = [&] { const std::string text = readFile(root / "killall.calls"); return std::count(text.begin(), text.end(), '\n'); };
+        const auto calls = [&] {
+            const std::string text = readFile(root / "killall.calls");
+            return std::count(text.begin(), text.end(), '\n');
+        };
         EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
-    const std::map<std::string, std::string> takes = {{"check", "json strict"}, {"install", "all-users strict no-enable"}, {"list", "json"},
-                                                      {"remove", "all-users"}, {"enable", ""}, {"disable", ""}};
+    const std::map<std::string, std::string> takes = {
+        {"check", "json strict"}, {"install", "all-users strict no-enable"},
+        {"list", "json"},         {"remove", "all-users"},
+        {"enable", ""},           {"disable", ""}};
     for (const auto& [command, options] : takes)
         for (const std::string option : {"json", "strict", "all-users", "no-enable", ""}) {
             // With no option, only list is given what it does not take: an item.
@@ -151,7 +263,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
             if (command != "list" || option.empty())
                 arguments.push_back("Good.keylayout");
             const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
-            EXPECT_EQ(std::pair(result.terminationStatus, result.standardOutput), std::pair(2, std::string())) << command << " " << option;
+            EXPECT_EQ(std::pair(result.terminationStatus, result.standardOutput), std::pair(2, std::string()))
+                << command << " " << option;
         }
 
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
@@ -161,9 +274,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
-    for (const char* command : {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...", "enable NAME...", "disable NAME...", "list [--json]",
-                                "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --", "keylayout install --",
-                                "keylayout list", "keylayout remove ", "keylayout show --"})
+    for (const char* command :
+         {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...",
+          "enable NAME...", "disable NAME...", "list [--json]", "remove [--all-users] NAME...",
+          "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --", "keylayout install --", "keylayout list",
+          "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
     for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
@@ -174,60 +289,104 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
 {
     TemporaryFolder folder;
-    const std::string small = "<keyboard group=\"0\" id=\"1\" name=\"Small\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\">"
-                              "<keyMapSelect mapIndex=\"1\"><modifier keys=\"anyShift\"/></keyMapSelect><keyMapSelect mapIndex=\"2\"><modifier keys=\"anyOption\"/>"
-                              "</keyMapSelect><keyMapSelect mapIndex=\"3\"><modifier keys=\"anyShift anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"1\">"
-                              "<modifier keys=\"caps\"/></keyMapSelect></modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\"><key code=\"0\" output=\"a\"/>"
-                              "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/><key code=\"12\" output=\"qu\"/></keyMap><keyMap index=\"1\">"
-                              "<key code=\"0\" output=\"A\"/><key code=\"12\" output=\"QUE\"/></keyMap><keyMap index=\"2\"><key code=\"0\" output=\"å\"/>"
-                              "<key code=\"12\" output=\"漢\"/></keyMap><keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap>"
-                              "</keyMapSet><actions><action id=\"d\"><when state=\"none\" next=\"1\"/></action></actions><terminators><when state=\"1\" "
-                              "output=\"´\"/></terminators></keyboard>";
+    const std::string small =
+        "<keyboard group=\"0\" id=\"1\" name=\"Small\"><layouts><layout modifiers=\"m\" "
+        "mapSet=\"s\"/></layouts><modifierMap id=\"m\">"
+        "<keyMapSelect mapIndex=\"1\"><modifier keys=\"anyShift\"/></keyMapSelect><keyMapSelect "
+        "mapIndex=\"2\"><modifier keys=\"anyOption\"/>"
+        "</keyMapSelect><keyMapSelect mapIndex=\"3\"><modifier keys=\"anyShift "
+        "anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"1\">"
+        "<modifier keys=\"caps\"/></keyMapSelect></modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\"><key code=\"0\" "
+        "output=\"a\"/>"
+        "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/><key code=\"12\" "
+        "output=\"qu\"/></keyMap><keyMap index=\"1\">"
+        "<key code=\"0\" output=\"A\"/><key code=\"12\" output=\"QUE\"/></keyMap><keyMap index=\"2\"><key code=\"0\" "
+        "output=\"å\"/>"
+        "<key code=\"12\" output=\"漢\"/></keyMap><keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap>"
+        "</keyMapSet><actions><action id=\"d\"><when state=\"none\" next=\"1\"/></action></actions><terminators><when "
+        "state=\"1\" "
+        "output=\"´\"/></terminators></keyboard>";
     const auto named = [&](const std::string& name, const std::string& id) {
-        return std::regex_replace(std::regex_replace(small, std::regex("Small"), name), std::regex("id=\"1\""), "id=\"" + id + "\"");
+        return std::regex_replace(std::regex_replace(small, std::regex("Small"), name), std::regex("id=\"1\""),
+                                  "id=\"" + id + "\"");
     };
     for (const auto& [path, content] : std::map<std::string, std::string>{
-             {"Small.keylayout", small}, {"Web.keylayout", "<!DOCTYPE html><html>"}, {"B.bundle/Contents/Resources/Z.keylayout", named("Zed", "2")},
-             {"B.bundle/Contents/Resources/A.keylayout", named("Ay", "3")}, {"B.bundle/Contents/Resources/C.keylayout", ""},
-             {"B.bundle/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"}})
+             {"Small.keylayout", small},
+             {"Web.keylayout", "<!DOCTYPE html><html>"},
+             {"B.bundle/Contents/Resources/Z.keylayout", named("Zed", "2")},
+             {"B.bundle/Contents/Resources/A.keylayout", named("Ay", "3")},
+             {"B.bundle/Contents/Resources/C.keylayout", ""},
+             {"B.bundle/Contents/Info.plist",
+              "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"}})
         writeFile(folder / path, content);
     const std::string T = folder.path().string() + "/", again = " Run \"keylayout --help\" for the commands.\n";
-    const std::string smallJson = "{\"file\": \"Small.keylayout\",\"item\": \"" + T + "Small.keylayout\",\"keys\": [{\"caps\": \"A\",\"code\": 0,"
-                                  "\"dead\": [\"shift+option\"],\"none\": \"a\",\"option\": \"å\",\"shift\": \"A\",\"shift+option\": \"´\"},{\"caps\": \"\",\"code\": 10,"
-                                  "\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"},{\"caps\": \"QUE\",\"code\": 12,\"dead\": [],"
-                                  "\"none\": \"qu\",\"option\": \"漢\",\"shift\": \"QUE\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": 36,\"dead\": [],"
-                                  "\"none\": \"\\r\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"}],\"name\": \"Small\"}";
-    const std::string web = "Refused: \"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.\n"
-                            "\"Web.keylayout\" cannot be shown.\n";
-    const std::string cannotLoad = "Warning: In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: the file is empty.\n";
-    const struct { std::vector<std::string> arguments; int status; std::string error; std::vector<std::string> out; } rows[] = {
+    const std::string smallJson = "{\"file\": \"Small.keylayout\",\"item\": \"" + T
+        + "Small.keylayout\",\"keys\": [{\"caps\": \"A\",\"code\": 0,"
+          "\"dead\": [\"shift+option\"],\"none\": \"a\",\"option\": \"å\",\"shift\": \"A\",\"shift+option\": "
+          "\"´\"},{\"caps\": \"\",\"code\": 10,"
+          "\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"},{\"caps\": "
+          "\"QUE\",\"code\": 12,\"dead\": [],"
+          "\"none\": \"qu\",\"option\": \"漢\",\"shift\": \"QUE\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": "
+          "36,\"dead\": [],"
+          "\"none\": \"\\r\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"}],\"name\": \"Small\"}";
+    const std::string web =
+        "Refused: \"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.\n"
+        "\"Web.keylayout\" cannot be shown.\n";
+    const std::string cannotLoad =
+        "Warning: In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: the file is empty.\n";
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string error;
+        std::vector<std::string> out;
+    } rows[] = {
         {{"show"}, 2, "keylayout: show needs at least one item." + again, {""}},
-        {{"show", "--svg", T + "a.svg", "Small.keylayout", "B.bundle"}, 2, "keylayout: show --svg takes one item." + again, {""}},
+        {{"show", "--svg", T + "a.svg", "Small.keylayout", "B.bundle"},
+         2,
+         "keylayout: show --svg takes one item." + again,
+         {""}},
         {{"show", "--strict", "Small.keylayout"}, 2, "keylayout: show takes no --strict." + again, {""}},
         {{"check", "--iso", "Small.keylayout"}, 2, "keylayout: check takes no --iso." + again, {""}},
-        // Four legends a key where they stand on the board, wide ones taking two columns, long ones cut short; no Return glyph,
-        // no ISO key; dead keys named below.
-        {{"show", "Small.keylayout"}, 0, "", {"Small (Small.keylayout)\n╭────┬", "│       │Q…  │    │", "│   ⇥   │qu漢│    │",
-                                              "│        │A  ´│    │", "\n│   ⇪    │a  å│    │",
-                                              "│   ↩    │\n", "\nDead keys, which type nothing until the next key: ´ (shift+option, key a)\n"}},
+        // Four legends a key where they stand on the board, wide ones taking two columns, long ones cut short; no
+        // Return glyph, no ISO key; dead keys named below.
+        {{"show", "Small.keylayout"},
+         0,
+         "",
+         {"Small (Small.keylayout)\n╭────┬", "│       │Q…  │    │", "│   ⇥   │qu漢│    │", "│        │A  ´│    │",
+          "\n│   ⇪    │a  å│    │", "│   ↩    │\n",
+          "\nDead keys, which type nothing until the next key: ´ (shift+option, key a)\n"}},
         {{"show", "--iso", "Small.keylayout"}, 0, "", {"\n│§   │    │", "│ ↩ │\n", "\n│  ⇧  │    │    │"}},
         // Refused items are told of and left out; the others are shown, a bundle's layouts by file name.
-        {{"show", "--json", "Small.keylayout", "Web.keylayout", "Notes.txt", "B.bundle/"}, 1,
-         web + "Refused: \"Notes.txt\" is not a .keylayout file or keyboard .bundle.\n\"Notes.txt\" cannot be shown.\n" + cannotLoad,
-         {"[" + smallJson + ",{\"file\": \"A.keylayout\",\"item\": \"" + T + "B.bundle/\",", "\"name\": \"Ay\"},{\"file\": \"Z.keylayout\",", "\"name\": \"Zed\"}]"}},
+        {{"show", "--json", "Small.keylayout", "Web.keylayout", "Notes.txt", "B.bundle/"},
+         1,
+         web + "Refused: \"Notes.txt\" is not a .keylayout file or keyboard .bundle.\n\"Notes.txt\" cannot be shown.\n"
+             + cannotLoad,
+         {"[" + smallJson + ",{\"file\": \"A.keylayout\",\"item\": \"" + T + "B.bundle/\",",
+          "\"name\": \"Ay\"},{\"file\": \"Z.keylayout\",", "\"name\": \"Zed\"}]"}},
         {{"show", "Web.keylayout", "Small.keylayout"}, 1, web, {"Small (Small.keylayout)\n"}},
-        {{"show", "--svg", T + "B.svg", "B.bundle"}, 0, cannotLoad + "Saved the picture in \"" + T + "B.svg\".\n", {""}},
-        {{"show", "--svg", T + "none/B.svg", "B.bundle"}, 1, cannotLoad + "Couldn't save the picture in \"" + T + "none/B.svg\": ", {""}},
+        {{"show", "--svg", T + "B.svg", "B.bundle"},
+         0,
+         cannotLoad + "Saved the picture in \"" + T + "B.svg\".\n",
+         {""}},
+        {{"show", "--svg", T + "none/B.svg", "B.bundle"},
+         1,
+         cannotLoad + "Couldn't save the picture in \"" + T + "none/B.svg\": ",
+         {""}},
     };
     for (const auto& row : rows) {
         std::vector<std::string> arguments;
         for (const std::string& argument : row.arguments)
-            arguments.push_back(argument.ends_with(".keylayout") || argument.starts_with("B.bundle") || argument == "Notes.txt" ? T + argument : argument);
+            arguments.push_back(argument.ends_with(".keylayout") || argument.starts_with("B.bundle")
+                                        || argument == "Notes.txt"
+                                    ? T + argument
+                                    : argument);
         SCOPED_TRACE(row.arguments.back());
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(result.terminationStatus, row.status);
         EXPECT_TRUE(result.standardError.starts_with(row.error)) << result.standardError;
-        const std::string out = row.arguments.size() > 1 && row.arguments[1] == "--json" ? std::regex_replace(result.standardOutput, std::regex("\n *"), "") : result.standardOutput;
+        const std::string out = row.arguments.size() > 1 && row.arguments[1] == "--json"
+            ? std::regex_replace(result.standardOutput, std::regex("\n *"), "")
+            : result.standardOutput;
         for (const std::string& part : row.out)
             EXPECT_NE(out.find(part), std::string::npos) << part << " in\n" << out;
         EXPECT_EQ(out.empty(), row.out == std::vector<std::string>{""}) << out;
@@ -240,9 +399,11 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
     EXPECT_EQ(std::string(root.name()) + " " + root.attribute("xmlns").value(), "svg http://www.w3.org/2000/svg");
     std::string texts;
     for (const pugi::xpath_node text : root.select_nodes("//text[@class!='symbol']"))
-        texts += std::string(text.node().attribute("class").value()) + ":" + text.node().child_value() + (text.node().attribute("font-weight") ? "*" : "") + " ";
-    EXPECT_EQ(texts, "name:Ay legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* "
-                     "name:Zed legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* ");
+        texts += std::string(text.node().attribute("class").value()) + ":" + text.node().child_value()
+            + (text.node().attribute("font-weight") ? "*" : "") + " ";
+    EXPECT_EQ(texts,
+              "name:Ay legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* "
+              "name:Zed legend:qu legend:QUE legend:漢 legend:a legend:A legend:å legend:´* ");
     EXPECT_LT(root.select_node("//text[.='Ay']/following::text[.='´']").node().attribute("y").as_double(),
               root.select_node("//text[.='Zed']").node().attribute("y").as_double());
 }
@@ -254,22 +415,42 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
 {
     TemporaryFolder folder;
     const ScopedEnvironment home("HOME", (folder / "home").string());
-    writeFile(folder / "src/Good.keylayout", validLayout("Good", 1)), writeFile(folder / "src/Other.keylayout", validLayout("Other", 2));
+    writeFile(folder / "src/Good.keylayout", validLayout("Good", 1)),
+        writeFile(folder / "src/Other.keylayout", validLayout("Other", 2));
     const fs::path registry = folder / "sources", calls = folder / "sources.calls";
     writeFile(registry, "org.unknown.keylayout.Good\tGood\t0\norg.unknown.keylayout.Other\tOther\t0\n");
     const bool root = ::geteuid() == 0;
-    const std::string asRoot = "Run as root, keylayout adds nothing to an input menu: root has none. Each user can add it in System Settings "
-                               "> Keyboard > Input Sources.\n";
-    const struct { std::vector<std::string> arguments; int status; std::string error, calls, enabled; } rows[] = {
-        {{"install", "src/Good.keylayout"}, 0,
-         (root ? asRoot : "") + "Installed \"Good.keylayout\" for the current user.\n" + (root ? "" : "Added \"Good.keylayout\" to the input menu.\n"),
-         "register Good.keylayout\n" + std::string(root ? "" : "enable org.unknown.keylayout.Good\n"), root ? "false" : "true"},
-        {{"install", "--no-enable", "src/Other.keylayout"}, 0, "Installed \"Other.keylayout\" for the current user.\n", "register Other.keylayout\n",
+    const std::string asRoot =
+        "Run as root, keylayout adds nothing to an input menu: root has none. Each user can add it in System Settings "
+        "> Keyboard > Input Sources.\n";
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string error, calls, enabled;
+    } rows[] = {
+        {{"install", "src/Good.keylayout"},
+         0,
+         (root ? asRoot : "") + "Installed \"Good.keylayout\" for the current user.\n"
+             + (root ? "" : "Added \"Good.keylayout\" to the input menu.\n"),
+         "register Good.keylayout\n" + std::string(root ? "" : "enable org.unknown.keylayout.Good\n"),
+         root ? "false" : "true"},
+        {{"install", "--no-enable", "src/Other.keylayout"},
+         0,
+         "Installed \"Other.keylayout\" for the current user.\n",
+         "register Other.keylayout\n",
          root ? "false,false" : "true,false"},
-        {{"enable", "Other.keylayout", "Missing.keylayout"}, 1, "Added \"Other.keylayout\" to the input menu.\n\"Missing.keylayout\" is not installed, "
-         "for you or for all users.\n", "register Other.keylayout\nenable org.unknown.keylayout.Other\n", root ? "false,true" : "true,true"},
-        {{"disable", "Good.keylayout", "Other.keylayout"}, 0, "Took \"Good.keylayout\" out of the input menu.\nTook \"Other.keylayout\" out of the "
-         "input menu.\n", root ? "disable org.unknown.keylayout.Other\n" : "disable org.unknown.keylayout.Good\ndisable org.unknown.keylayout.Other\n",
+        {{"enable", "Other.keylayout", "Missing.keylayout"},
+         1,
+         "Added \"Other.keylayout\" to the input menu.\n\"Missing.keylayout\" is not installed, "
+         "for you or for all users.\n",
+         "register Other.keylayout\nenable org.unknown.keylayout.Other\n",
+         root ? "false,true" : "true,true"},
+        {{"disable", "Good.keylayout", "Other.keylayout"},
+         0,
+         "Took \"Good.keylayout\" out of the input menu.\nTook \"Other.keylayout\" out of the "
+         "input menu.\n",
+         root ? "disable org.unknown.keylayout.Other\n"
+              : "disable org.unknown.keylayout.Good\ndisable org.unknown.keylayout.Other\n",
          "false,false"},
     };
     for (const auto& row : rows) {
@@ -281,10 +462,12 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(std::pair(result.terminationStatus, result.standardError), std::pair(row.status, row.error));
         EXPECT_EQ(readFile(calls), row.calls);
-        const std::string listed = platform::runToEnd(KEYLAYOUT, {"--input-sources", registry.string(), "list", "--json"}).standardOutput;
+        const std::string listed =
+            platform::runToEnd(KEYLAYOUT, {"--input-sources", registry.string(), "list", "--json"}).standardOutput;
         const std::regex state("\"enabled\": (true|false|null)");
         std::string enabled;
-        for (auto match = std::sregex_iterator(listed.begin(), listed.end(), state); match != std::sregex_iterator(); ++match)
+        for (auto match = std::sregex_iterator(listed.begin(), listed.end(), state); match != std::sregex_iterator();
+             ++match)
             enabled += (enabled.empty() ? "" : ",") + (*match)[1].str();
         EXPECT_EQ(enabled, row.enabled);
     }

@@ -3,8 +3,8 @@
 
 #include "support/stand_in_registry.h"
 #include "support/stand_ins.h"
-#include "support/trees.h"
 #include "support/temporary_folder.h"
+#include "support/trees.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ namespace {
 
 std::string plist(const std::string& inside)
 {
-    return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>org.x.keyboardlayout.b</string>"
+    return "<?xml version=\"1.0\"?><plist "
+           "version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>org.x.keyboardlayout.b</string>"
         + inside + "</dict></plist>";
 }
 
@@ -34,7 +35,9 @@ protected:
     void SetUp() override { tools.inputSources = system.registry(); }
     InstallOutcome install(const fs::path& item, const Conversation& conversation = {})
     {
-        return installItems({item}, [] { return InstallScope::currentUser; }, tools, conversation).front();
+        return installItems(
+                   {item}, [] { return InstallScope::currentUser; }, tools, conversation)
+            .front();
     }
 };
 
@@ -55,25 +58,53 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
         bool addToInputMenu = true;
         std::set<std::string> refused = {};
     } rows[] = {
-        {"a loose layout, id without spaces", {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
-         {other, {"org.unknown.keylayout.ColemakDH", "Colemak DH (local)", false}}, State::added,
+        {"a loose layout, id without spaces",
+         {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
+         {other, {"org.unknown.keylayout.ColemakDH", "Colemak DH (local)", false}},
+         State::added,
          {"register Colemak DH.keylayout", "enable org.unknown.keylayout.ColemakDH"}},
-        {"already in the menu: not enabled twice", {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
-         {{"org.unknown.keylayout.ColemakDH", "Colemak DH", true}}, State::added, {"register Colemak DH.keylayout"}},
+        {"already in the menu: not enabled twice",
+         {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
+         {{"org.unknown.keylayout.ColemakDH", "Colemak DH", true}},
+         State::added,
+         {"register Colemak DH.keylayout"}},
         {"a bundle: its own id for one layout, the derived one for the other",
-         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)},
-          {bundle + "Info.plist", plist("<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>")}},
-         {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.Cee", "C", false}, other}, State::added,
+         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)},
+          {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)},
+          {bundle + "Info.plist",
+           plist("<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>")}},
+         {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.Cee", "C", false}, other},
+         State::added,
          {"register B.bundle", "enable org.x.bee", "enable org.x.keyboardlayout.b.keylayout.Cee"}},
-        {"a binary property list: found by name", {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
-         {{"com.vendor.bee", "Bee", false}}, State::added, {"register B.bundle", "enable com.vendor.bee"}},
-        {"not listed by the system", {{"Lost.keylayout", validLayout("Lost", 4)}}, {other}, State::notFound, {"register Lost.keylayout"}},
-        {"one of two not listed", {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)}},
-         {{"x.bee", "Bee", false}}, State::notFound, {"register B.bundle", "enable x.bee"}},
-        {"enabling refused", {{"Colemak.keylayout", validLayout("Colemak", 5)}}, {{"org.unknown.keylayout.Colemak", "Colemak", false}},
-         State::failed, {"register Colemak.keylayout", "enable org.unknown.keylayout.Colemak"}, true, {"org.unknown.keylayout.Colemak"}},
-        {"not for the menu (root, --no-enable): registered only", {{"Colemak.keylayout", validLayout("Colemak", 5)}},
-         {{"org.unknown.keylayout.Colemak", "Colemak", false}}, State::unavailable, {"register Colemak.keylayout"}, false},
+        {"a binary property list: found by name",
+         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
+         {{"com.vendor.bee", "Bee", false}},
+         State::added,
+         {"register B.bundle", "enable com.vendor.bee"}},
+        {"not listed by the system",
+         {{"Lost.keylayout", validLayout("Lost", 4)}},
+         {other},
+         State::notFound,
+         {"register Lost.keylayout"}},
+        {"one of two not listed",
+         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)},
+          {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)}},
+         {{"x.bee", "Bee", false}},
+         State::notFound,
+         {"register B.bundle", "enable x.bee"}},
+        {"enabling refused",
+         {{"Colemak.keylayout", validLayout("Colemak", 5)}},
+         {{"org.unknown.keylayout.Colemak", "Colemak", false}},
+         State::failed,
+         {"register Colemak.keylayout", "enable org.unknown.keylayout.Colemak"},
+         true,
+         {"org.unknown.keylayout.Colemak"}},
+        {"not for the menu (root, --no-enable): registered only",
+         {{"Colemak.keylayout", validLayout("Colemak", 5)}},
+         {{"org.unknown.keylayout.Colemak", "Colemak", false}},
+         State::unavailable,
+         {"register Colemak.keylayout"},
+         false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -87,7 +118,8 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
         EXPECT_EQ(outcome.inputMenu.state, row.state);
         EXPECT_EQ(system.calls, row.calls);
         // What the window and keylayout list show afterwards, of the one item installed.
-        EXPECT_EQ(listInstalled(tools).at(0).inInputMenu, row.state == State::added || (row.state == State::notFound && row.calls.size() > 1));
+        EXPECT_EQ(listInstalled(tools).at(0).inInputMenu,
+                  row.state == State::added || (row.state == State::notFound && row.calls.size() > 1));
         fs::remove_all(user);
     }
     // Where the system has no input menu, nothing is asked of one and nothing is known of it.
@@ -107,7 +139,9 @@ TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
     system.sources = {{"org.unknown.keylayout.Colemak", "Colemak", true}};
     system.watched = tools.systemLayouts / "Colemak.keylayout";
     EXPECT_EQ(removeItems({"Colemak.keylayout"}, InstallScope::allUsers, tools).front().failure, "User canceled.");
-    EXPECT_EQ(system.calls, std::vector<std::string>({"disable org.unknown.keylayout.Colemak while installed", "enable org.unknown.keylayout.Colemak"}));
+    EXPECT_EQ(system.calls,
+              std::vector<std::string>(
+                  {"disable org.unknown.keylayout.Colemak while installed", "enable org.unknown.keylayout.Colemak"}));
     system.calls.clear(), system.watched = user / "Colemak.keylayout";
     EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);
     EXPECT_EQ(system.calls, std::vector<std::string>({"disable org.unknown.keylayout.Colemak while installed"}));
@@ -119,7 +153,8 @@ TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
 TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 {
     const std::string icon = "icns\x00\x00\x01\x00 pixels";
-    writeFile(downloads / "Colemak.keylayout", validLayout("Colemak", 5)), writeFile(downloads / "Colemak.ICNS", icon, 0600);
+    writeFile(downloads / "Colemak.keylayout", validLayout("Colemak", 5)),
+        writeFile(downloads / "Colemak.ICNS", icon, 0600);
     writeFile(user / "Colemak.icns", "an older icon");
     EXPECT_EQ(install(downloads / "Colemak.keylayout").report.warnings.size(), 0u);
     EXPECT_EQ(readFile(user / "Colemak.icns"), icon);
@@ -135,9 +170,11 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
     declining.proceedDespite = [](const auto&, const auto&) { return false; };
     const InstallOutcome warned = install(downloads / "Colemak.keylayout", declining);
     ASSERT_EQ(warned.report.warnings.size(), 1u);
-    EXPECT_EQ(std::pair(warned.result, warned.report.warnings[0].kind), std::pair(InstallOutcome::Result::declined, Warning::Kind::icon));
+    EXPECT_EQ(std::pair(warned.result, warned.report.warnings[0].kind),
+              std::pair(InstallOutcome::Result::declined, Warning::Kind::icon));
     EXPECT_EQ(warned.report.warnings[0].message,
-              "\"Colemak.icns\" beside \"Colemak.keylayout\" is not an icon file (.icns); the input menu would show a generic icon.");
+              "\"Colemak.icns\" beside \"Colemak.keylayout\" is not an icon file (.icns); the input menu would show a "
+              "generic icon.");
 
     writeFile(user / "Colemak.icns", icon);
     EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);

@@ -14,7 +14,9 @@ using testing_support::decodeAppleScriptString;
 // unchanged by AppleScript's rules and by a real shell, alone and stacked.
 TEST(Quoting, EveryTextSurvivesTheShellAndAppleScriptUnchanged)
 {
-    const struct { std::string text, shell, appleScript; } known[] = {
+    const struct {
+        std::string text, shell, appleScript;
+    } known[] = {
         {"", "''", R"("")"},
         {"Bob's Layout", R"('Bob'\''s Layout')", R"("Bob's Layout")"},
         {R"(/Users/a b/$HOME/\x"`)", R"('/Users/a b/$HOME/\x"`')", R"("/Users/a b/$HOME/\\x\"`")"},
@@ -22,8 +24,9 @@ TEST(Quoting, EveryTextSurvivesTheShellAndAppleScriptUnchanged)
         // A mark combining with the quote or backslash doesn't shield it from escaping.
         {"\"\xCC\x81\\\xCC\x81", "'\"\xCC\x81\\\xCC\x81'", "\"\\\"\xCC\x81\\\\\xCC\x81\""},
     };
-    const std::vector<std::string> pieces = {"'", "\\", "\"", "$", "`", " ", "\t", "\n", "\r", "$(id)", "*", ";",
-                                             "&", "|", "!", "a", "é", "\"\xCC\x81", "'\xCC\x88", "日本", "\xF0\x9F\x98\x80"};
+    const std::vector<std::string> pieces = {
+        "'", "\\", "\"", "$", "`", " ", "\t",         "\n",        "\r",   "$(id)",           "*",
+        ";", "&",  "|",  "!", "a", "é", "\"\xCC\x81", "'\xCC\x88", "日本", "\xF0\x9F\x98\x80"};
     std::mt19937 random(20261206);
     std::vector<std::string> texts = pieces;
     for (const auto& row : known) {

@@ -17,12 +17,24 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 #if defined(__APPLE__)
 const char* const quarantine = "com.apple.quarantine";
-int listAttributes(const fs::path& path) { return int(::listxattr(path.c_str(), nullptr, 0, XATTR_NOFOLLOW)); }
-void mark(const fs::path& path) { ::setxattr(path.c_str(), quarantine, "0081;", 5, 0, XATTR_NOFOLLOW); }
+int listAttributes(const fs::path& path)
+{
+    return int(::listxattr(path.c_str(), nullptr, 0, XATTR_NOFOLLOW));
+}
+void mark(const fs::path& path)
+{
+    ::setxattr(path.c_str(), quarantine, "0081;", 5, 0, XATTR_NOFOLLOW);
+}
 #else
 const char* const quarantine = "user.com.apple.quarantine";
-int listAttributes(const fs::path& path) { return int(::llistxattr(path.c_str(), nullptr, 0)); }
-void mark(const fs::path& path) { ::lsetxattr(path.c_str(), quarantine, "0081;", 5, 0); }
+int listAttributes(const fs::path& path)
+{
+    return int(::llistxattr(path.c_str(), nullptr, 0));
+}
+void mark(const fs::path& path)
+{
+    ::lsetxattr(path.c_str(), quarantine, "0081;", 5, 0);
+}
 #endif
 
 // The bytes of extended attribute names throughout the tree.
@@ -59,7 +71,8 @@ protected:
     {
         // A strict umask, as some administrators set, must not take modes from the copy.
         const mode_t umask = ::umask(077);
-        const std::string failure = failureAsOrdinaryUser(folder.path(), [&] { installer::copyLayout(from, to.empty() ? layouts : to, cloning); });
+        const std::string failure = failureAsOrdinaryUser(
+            folder.path(), [&] { installer::copyLayout(from, to.empty() ? layouts : to, cloning); });
         ::umask(umask);
         return failure;
     }
@@ -68,36 +81,53 @@ protected:
 // What an interrupted install left is removed; anything else in the folder is kept.
 TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
 {
-    const Entries others = {{".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"}, {".keyboard-installer-notes", "kept"}};
+    const Entries others = {{".keyboard-installer-1F2E.tmp/Contents/half", "half a copy"},
+                            {".keyboard-installer-notes", "kept"}};
     // A file of the user's own that a link in a bundle points to; its marks are not the item's.
     const fs::path outside = folder / "Outside.txt";
     writeFile(outside, "mine"), mark(outside);
-    const struct { const char* what; Entries installed, dropped; bool readOnlyFolders = false; } rows[] = {
+    const struct {
+        const char* what;
+        Entries installed, dropped;
+        bool readOnlyFolders = false;
+    } rows[] = {
         {"a file into a missing folder", {}, {{"\xE6\x97\xA5\xE6\x9C\xAC e\xCC\x81.keylayout", "<keyboard/>"}}},
         {"a file over a file", {{"Foo.keylayout", "old"}}, {{"Foo.keylayout", std::string(300'000, 'k')}}},
         {"a file over a folder", {{"Foo.bundle/stale", "old"}}, {{"Foo.bundle", "now a file"}}},
         {"a folder over a file", {{"Foo.bundle", "old"}}, {{"Foo.bundle/Contents/new", "now a folder"}}},
-        {"a folder over a folder", {{"Foo.bundle/Contents/a", "first"}},
-         {{"Foo.bundle/Contents/b", "second"}, {"Foo.bundle/Contents/Empty/", ""}, {"Foo.bundle/Contents/link", "->b"}, {"Foo.bundle/Contents/c-shared", "g"},
+        {"a folder over a folder",
+         {{"Foo.bundle/Contents/a", "first"}},
+         {{"Foo.bundle/Contents/b", "second"},
+          {"Foo.bundle/Contents/Empty/", ""},
+          {"Foo.bundle/Contents/link", "->b"},
+          {"Foo.bundle/Contents/c-shared", "g"},
           {"Foo.bundle/Contents/dangling", "->/nonexistent"}}},
         {"a link out of the item", {}, Entries{{"Out.bundle/Contents/outside", "->" + outside.string()}}},
-        {"read-only folders over read-only folders", {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
-         {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}}, true},
+        {"read-only folders over read-only folders",
+         {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v1"}},
+         {{"Foo.bundle/Contents/Resources/Foo.keylayout", "v2"}},
+         true},
     };
     for (auto row : rows) {
         SCOPED_TRACE(row.what);
         row.installed.insert(others.begin(), others.end());
         start(row.installed, row.dropped);
         const std::string name = fs::path(row.dropped.begin()->first).begin()->string();
-        const std::string readOnly = " && find 'home/Library/Keyboard Layouts' Downloads -mindepth 2 -type d -exec chmod 555 {} +";
-        ASSERT_EQ(std::system(("cd '" + folder.path().string() + "' && chmod 700 Downloads/*" + (row.readOnlyFolders ? readOnly : "")).c_str()), 0);
+        const std::string readOnly =
+            " && find 'home/Library/Keyboard Layouts' Downloads -mindepth 2 -type d -exec chmod 555 {} +";
+        ASSERT_EQ(std::system(("cd '" + folder.path().string() + "' && chmod 700 Downloads/*"
+                               + (row.readOnlyFolders ? readOnly : ""))
+                                  .c_str()),
+                  0);
         // A trailing slash, as a dropped folder's path may have, still names the item.
         EXPECT_EQ(install(downloads / (name + "/")), "");
         EXPECT_EQ(tree(layouts / name), tree(downloads / name));
-        EXPECT_EQ(std::pair(attributes(layouts / name), attributes(downloads / name) > 0), std::pair(0, true)) << quarantine;
+        EXPECT_EQ(std::pair(attributes(layouts / name), attributes(downloads / name) > 0), std::pair(0, true))
+            << quarantine;
         platform::clearExtendedAttributes(downloads / name);  // the same clearing, where a copy would keep marks
         EXPECT_EQ(attributes(downloads / name), 0);
-        EXPECT_EQ(fs::status(layouts / name).permissions(), fs::perms(fs::is_directory(downloads / name) ? 0755 : 0644));
+        EXPECT_EQ(fs::status(layouts / name).permissions(),
+                  fs::perms(fs::is_directory(downloads / name) ? 0755 : 0644));
         EXPECT_EQ(std::distance(fs::directory_iterator(layouts), fs::directory_iterator()), 2);
         EXPECT_EQ(readFile(layouts / ".keyboard-installer-notes"), "kept");
         EXPECT_GT(attributes(outside), 0) << "cleared through a link out of the item";
@@ -106,11 +136,15 @@ TEST_F(CopyLayout, InstallsEitherKindOverEitherKindLeavingOnlyTheNewCopy)
     // The installed item itself, reached directly or through a link, only has its modes set.
     start({{"Bar.keylayout", "only"}, {"Foo.bundle/Contents/x", "x"}}, {});
     fs::create_directory_symlink(layouts, folder / "alias");
-    fs::create_hard_link(layouts / "Bar.keylayout", folder / "same file");  // a copy put in its place would break the link
+    fs::create_hard_link(layouts / "Bar.keylayout",
+                         folder / "same file");  // a copy put in its place would break the link
     EXPECT_EQ(install(layouts / "Bar.keylayout/") + install(folder / "alias/Foo.bundle/"), "");
     EXPECT_TRUE(fs::equivalent(layouts / "Bar.keylayout", folder / "same file"));
-    EXPECT_EQ(tree(layouts), Entries({{"Bar.keylayout", "420 only"}, {"Foo.bundle", "493/"}, {"Foo.bundle/Contents", "493/"},
-                                      {"Foo.bundle/Contents/x", "384 x"}}));
+    EXPECT_EQ(tree(layouts),
+              Entries({{"Bar.keylayout", "420 only"},
+                       {"Foo.bundle", "493/"},
+                       {"Foo.bundle/Contents", "493/"},
+                       {"Foo.bundle/Contents/x", "384 x"}}));
 }
 
 // Refused or failed part-way, an install leaves everything as it was and names the item.
@@ -122,23 +156,34 @@ TEST_F(CopyLayout, AFailedCopyLeavesTheInstalledLayoutAndNothingElse)
     const rlimit limited{65536, unlimited.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     const auto unchanged = [](int code) {
-        return "POSIX " + std::to_string(code) + " Couldn't copy \"Foo.bundle\": " + std::generic_category().message(code)
-            + ". The installed \"Foo.bundle\" is unchanged.";
+        return "POSIX " + std::to_string(code) + " Couldn't copy \"Foo.bundle\": "
+            + std::generic_category().message(code) + ". The installed \"Foo.bundle\" is unchanged.";
     };
-    const struct { std::string error; std::function<void()> prepare; fs::path from, to = {}; } rows[] = {
+    const struct {
+        std::string error;
+        std::function<void()> prepare;
+        fs::path from, to = {};
+    } rows[] = {
         {unchanged(ENOTSUP), [&] { ASSERT_EQ(::mkfifo((dropped / "Contents/pipe").c_str(), 0644), 0); }, dropped},
         // Writes past the limit fail with EFBIG, as they fail with ENOSPC on a disk that fills up.
-        {unchanged(EFBIG), [&] { writeFile(dropped / "Contents/Big.keylayout", std::string(1 << 20, 'x')), ::setrlimit(RLIMIT_FSIZE, &limited); },
+        {unchanged(EFBIG),
+         [&] {
+             writeFile(dropped / "Contents/Big.keylayout", std::string(1 << 20, 'x')),
+                 ::setrlimit(RLIMIT_FSIZE, &limited);
+         },
          dropped},
         {unchanged(EACCES), [&] { fs::permissions(dropped / "Contents/Foo.keylayout", fs::perms::none); }, dropped},
         {unchanged(EACCES), [&] { fs::permissions(layouts, static_cast<fs::perms>(0555)); }, dropped},
         {"lies inside", [] {}, layouts / "Foo.bundle/Contents/Foo.bundle"},
         {"into a folder inside itself", [] {}, dropped, dropped / "Contents"},
         {"Couldn't create the folder \"" + (downloads / "Other").string(), [] {}, dropped, downloads / "Other/Layouts"},
-        {"does not name", [] {}, "/"}, {"does not name", [] {}, downloads / "."}, {"does not name", [] {}, ""},
+        {"does not name", [] {}, "/"},
+        {"does not name", [] {}, downloads / "."},
+        {"does not name", [] {}, ""},
     };
     for (const auto& row : rows) {
-        start({{"Foo.bundle/Contents/Foo.keylayout", "installed"}, {"Foo.bundle/Contents/Foo.bundle/Contents/x", "nested"}},
+        start({{"Foo.bundle/Contents/Foo.keylayout", "installed"},
+               {"Foo.bundle/Contents/Foo.bundle/Contents/x", "nested"}},
               {{"Foo.bundle/Contents/Foo.keylayout", "newer"}, {"Other", "not a folder"}});
         row.prepare();
         const Entries before = tree(folder.path());

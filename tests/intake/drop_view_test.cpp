@@ -28,7 +28,6 @@
 #include <qpa/qplatformintegration.h>
 #endif
 
-
 namespace fs = std::filesystem;
 using installer::InstallScope;
 using namespace testing_support;
@@ -66,14 +65,18 @@ protected:
     DropViewTest()
     {
         // Each launch waits a while for the test to open the gate, then notes its service and its drop.
-        writeScript(home.root / "killall", "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
-                                           "echo \"$* $ROW\" >> \"$0.calls\"\n");
+        writeScript(home.root / "killall",
+                    "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
+                    "echo \"$* $ROW\" >> \"$0.calls\"\n");
         // A Mac's input menu, which lists one layout of the drops below.
         installer::SystemTools tools = home.tools();
         system.sources = {{"org.unknown.keylayout.Listed.keylayout", "Listed.keylayout", false}};
         tools.inputSources = system.registry();
         view.setSystemTools(tools);
-        view.setScopeProvider([this] { ++scopeCalls; return scope; });
+        view.setScopeProvider([this] {
+            ++scopeCalls;
+            return scope;
+        });
         view.resize(520, 82);
         view.show();
     }
@@ -109,7 +112,9 @@ protected:
             writeFile(path, content, 0600);
         else
             writeFile(path / "Contents/Resources/A.keylayout", content, 0600),
-                writeFile(path / "Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key><string>org.test.keyboardlayout.a</string></dict></plist>");
+                writeFile(path / "Contents/Info.plist",
+                          "<plist><dict><key>CFBundleIdentifier</key><string>org.test.keyboardlayout.a</string></"
+                          "dict></plist>");
         return QUrl::fromLocalFile(QFile::decodeName(path.c_str()));
     }
 
@@ -131,16 +136,24 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
     const QString unsupported = QStringLiteral("Please drag a .keylayout file or keyboard .bundle.");
     const QString installed = QStringLiteral("Open Keyboard Settings and add the new input source. "
                                              "If it does not appear immediately, sign out and sign back in.");
-    const std::string taken = validLayout("Taken", 77), copyFailed = "Couldn't copy \"Full.keylayout\" into /Library/Keyboard Layouts";
+    const std::string taken = validLayout("Taken", 77),
+                      copyFailed = "Couldn't copy \"Full.keylayout\" into /Library/Keyboard Layouts";
     writeFile(home.tools().systemLayouts / "Installed.keylayout", taken);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
     // Dropped or chosen; content: "" for a valid layout of its own; osascript: the stand-in's answer;
     // warned: the answer to the warning alert; message: how the last alert's message starts; offered:
     // the success alert's button beside OK, and the answer to it.
-    const QString listed = QStringLiteral("\"Listed.keylayout\" is in the input menu now."), settings = QStringLiteral("Open Keyboard Settings");
+    const QString listed = QStringLiteral("\"Listed.keylayout\" is in the input menu now."),
+                  settings = QStringLiteral("Open Keyboard Settings");
     const struct {
-        std::vector<std::string> items; bool chosen; InstallScope scope; std::string content, osascript;
-        QString warned, title, message; int scopeCalls; bool provider = true; QString offered = QStringLiteral("Open Keyboard Settings"), answer = {};
+        std::vector<std::string> items;
+        bool chosen;
+        InstallScope scope;
+        std::string content, osascript;
+        QString warned, title, message;
+        int scopeCalls;
+        bool provider = true;
+        QString offered = QStringLiteral("Open Keyboard Settings"), answer = {};
     } table[] = {
         {{"Layout.keylayout.zip"}, false, current, "", "exit 0", "", "Unsupported File", unsupported, 0},
         {{"Layout", "Good.keylayout"}, false, current, "", "exit 0", "", "Unsupported File", unsupported, 0},
@@ -149,18 +162,89 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         {{"Chosen.keylayout"}, true, current, "", "exit 1", "", "Keyboard Installed", installed, 1},
         {{"Everyone.keylayout"}, true, all, "", "exit 0", "", "Keyboard Installed", installed, 1},
         {{"Unasked.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", installed, 0, false},
-        {{"Cancelled.keylayout"}, false, all, "", "echo ' User canceled.' >&2; exit 1", "", "Install Failed", "User canceled.", 1},
-        {{"Full.keylayout"}, false, all, "", "cat >&2 <<'END'\n0:1: execution error: " + copyFailed + ": No space left on device. (1)\nEND\nexit 1", "",
-         "Install Failed", "0:1: execution error: " + QString::fromStdString(copyFailed), 1},
-        {{"Colemak.keylayout"}, true, all, "<!DOCTYPE html>\n<html><body>Colemak", "exit 0", "", "Install Failed",
-         "\"Colemak.keylayout\" is not a keyboard layout: it is a web page.", 0},
-        {{"Pipe.keylayout"}, false, all, "<fifo>", "exit 0", "", "Install Failed", "\"Pipe.keylayout\" is not a keyboard layout: it is not a regular file.", 0},
-        {{"Noise.keylayout"}, false, current, "->/dev/urandom", "exit 0", "", "Install Failed", "\"Noise.keylayout\" is not a keyboard layout: it is not a regular file.", 0},
+        {{"Cancelled.keylayout"},
+         false,
+         all,
+         "",
+         "echo ' User canceled.' >&2; exit 1",
+         "",
+         "Install Failed",
+         "User canceled.",
+         1},
+        {{"Full.keylayout"},
+         false,
+         all,
+         "",
+         "cat >&2 <<'END'\n0:1: execution error: " + copyFailed + ": No space left on device. (1)\nEND\nexit 1",
+         "",
+         "Install Failed",
+         "0:1: execution error: " + QString::fromStdString(copyFailed),
+         1},
+        {{"Colemak.keylayout"},
+         true,
+         all,
+         "<!DOCTYPE html>\n<html><body>Colemak",
+         "exit 0",
+         "",
+         "Install Failed",
+         "\"Colemak.keylayout\" is not a keyboard layout: it is a web page.",
+         0},
+        {{"Pipe.keylayout"},
+         false,
+         all,
+         "<fifo>",
+         "exit 0",
+         "",
+         "Install Failed",
+         "\"Pipe.keylayout\" is not a keyboard layout: it is not a regular file.",
+         0},
+        {{"Noise.keylayout"},
+         false,
+         current,
+         "->/dev/urandom",
+         "exit 0",
+         "",
+         "Install Failed",
+         "\"Noise.keylayout\" is not a keyboard layout: it is not a regular file.",
+         0},
         {{"Clash.keylayout"}, false, all, taken, "exit 0", "Escape", "", "", 1},
         {{"Anyway.keylayout"}, false, current, taken, "exit 0", "Install Anyway", "Keyboard Installed", installed, 1},
-        {{"Listed.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", listed, 1, true, "Use Now", "Use Now"},
-        {{"Listed.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", listed, 1, true, "Use Now", "OK"},
-        {{"Unlisted.keylayout"}, false, current, "", "exit 0", "", "Keyboard Installed", installed, 1, true, settings, settings},
+        {{"Listed.keylayout"},
+         false,
+         current,
+         "",
+         "exit 0",
+         "",
+         "Keyboard Installed",
+         listed,
+         1,
+         true,
+         "Use Now",
+         "Use Now"},
+        {{"Listed.keylayout"},
+         false,
+         current,
+         "",
+         "exit 0",
+         "",
+         "Keyboard Installed",
+         listed,
+         1,
+         true,
+         "Use Now",
+         "OK"},
+        {{"Unlisted.keylayout"},
+         false,
+         current,
+         "",
+         "exit 0",
+         "",
+         "Keyboard Installed",
+         installed,
+         1,
+         true,
+         settings,
+         settings},
     };
     ui_testing::UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
@@ -188,21 +272,30 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         } else {
             EXPECT_EQ(drag(dragOf(urls).get()), std::pair(true, succeeded));
         }
-        view.setScopeProvider([this] { ++scopeCalls; return scope; });
+        view.setScopeProvider([this] {
+            ++scopeCalls;
+            return scope;
+        });
         EXPECT_TRUE(fs::exists(fs::symlink_status(home.root / "source" / name)));
         EXPECT_EQ(scopeCalls, row.scopeCalls);
         ASSERT_EQ(alerts.alerts.size(), int(!row.warned.isEmpty()) + int(!row.title.isEmpty()));
         if (!row.warned.isEmpty()) {
             const auto warning = alerts.alerts.takeFirst();
             EXPECT_EQ(warning.text, QString::fromStdString("\"" + name + "\" May Not Work as Expected"));
-            EXPECT_EQ(std::pair(warning.icon, warning.buttons), std::pair(QMessageBox::Warning, QStringList({"Install Anyway", "Cancel"})));
-            EXPECT_EQ(warning.informativeText.toStdString(), "\"Taken\" in \"" + name + "\" has the same id (77) and name as \"Taken\" in "
-                          "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.");
+            EXPECT_EQ(std::pair(warning.icon, warning.buttons),
+                      std::pair(QMessageBox::Warning, QStringList({"Install Anyway", "Cancel"})));
+            EXPECT_EQ(warning.informativeText.toStdString(),
+                      "\"Taken\" in \"" + name
+                          + "\" has the same id (77) and name as \"Taken\" in "
+                            "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.");
             EXPECT_EQ(warning.missed, QString());
         }
         for (auto alert : alerts.alerts) {
-            EXPECT_EQ(std::pair(alert.text, alert.icon), std::pair(row.title, succeeded ? QMessageBox::Information
-                                  : row.message == unsupported ? QMessageBox::Warning : QMessageBox::Critical));
+            EXPECT_EQ(std::pair(alert.text, alert.icon),
+                      std::pair(row.title,
+                                succeeded                        ? QMessageBox::Information
+                                    : row.message == unsupported ? QMessageBox::Warning
+                                                                 : QMessageBox::Critical));
             EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
             EXPECT_EQ(alert.missed, QString());
             alert.buttons.sort();  // in the platform's order
@@ -220,12 +313,15 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         lastInstalled = succeeded ? name : lastInstalled;
         const bool rest = lastInstalled.empty();
         QApplication::processEvents();
-        const QColor blue = platform::systemBlueColor(view.palette()), grey = platform::secondaryLabelColor(view.palette());
+        const QColor blue = platform::systemBlueColor(view.palette()),
+                     grey = platform::secondaryLabelColor(view.palette());
         QLabel *title = label("titleLabel"), *hint = label("hintLabel");
         EXPECT_EQ(std::pair(title->text(), title->palette().color(QPalette::WindowText)),
                   std::pair(QString(rest ? "Keyboard layout to install:" : "Installed:"), blue));
         EXPECT_EQ(std::pair(hint->text(), hint->palette().color(QPalette::WindowText)),
-                  std::pair(QString::fromStdString(rest ? "Drag keyboard layout here to install" : "Installed " + lastInstalled), rest ? grey : blue));
+                  std::pair(QString::fromStdString(rest ? "Drag keyboard layout here to install"
+                                                        : "Installed " + lastInstalled),
+                            rest ? grey : blue));
         EXPECT_EQ(std::pair(hint->font().pixelSize(), hint->font().bold()), std::pair(17, !rest));
         EXPECT_NEAR(hint->geometry().center().x(), 260, 1) << "centred in its natural size";
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
@@ -237,7 +333,9 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
     // The refresh runs on its own after each install, and only then: no drop waited for it. Its three
     // services run side by side and end in any order.
     writeFile(home.root / "killall.gate", "");
-    const auto sorted = [](const std::string& lines) { return platform::runToEnd("/bin/sh", {"-c", "printf %s \"$0\" | LC_ALL=C sort", lines}).standardOutput; };
+    const auto sorted = [](const std::string& lines) {
+        return platform::runToEnd("/bin/sh", {"-c", "printf %s \"$0\" | LC_ALL=C sort", lines}).standardOutput;
+    };
     EXPECT_TRUE(eventually([&] { return sorted(readFile(home.root / "killall.calls")) == sorted(expectedRefreshes); }))
         << readFile(home.root / "killall.calls");
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG) == -1 ? errno : 0, ECHILD) << "no child left to reap";
@@ -255,11 +353,13 @@ TEST_F(DropViewTest, RestsUnlitIgnoresWhatIsNotALocalFileAndOpensTheChooserOnlyF
 
     view.clearFocus();  // alone in its window it takes focus, which the window never gives it
     const std::unique_ptr<QMimeData> ignored[] = {
-        dragOf({QUrl(QStringLiteral("https://example.com/Layout.keylayout"))}), dragOf({}), std::make_unique<QMimeData>()};
+        dragOf({QUrl(QStringLiteral("https://example.com/Layout.keylayout"))}), dragOf({}),
+        std::make_unique<QMimeData>()};
     ignored[2]->setText(QStringLiteral("Layout.keylayout"));
     for (const auto& data : ignored)
         EXPECT_EQ(drag(data.get()), std::pair(false, false));
-    EXPECT_EQ(drag(dragOf({makeItem("Left.keylayout", "")}).get(), false), std::pair(true, false)) << "a drag that left";
+    EXPECT_EQ(drag(dragOf({makeItem("Left.keylayout", "")}).get(), false), std::pair(true, false))
+        << "a drag that left";
     EXPECT_FALSE(view.performDragOperation(nullptr));
     EXPECT_NO_THROW(installer::refreshInputSources(home.root / "missing/killall")) << "nothing to show for it";
 
@@ -293,7 +393,10 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
     // osascript answers once the test, from inside the wait, opens its gate; a wait that blocks the
     // event loop never opens it, and after 10 s osascript gives up.
     for (const std::string answer : {"echo ' User canceled.' >&2; exit 1", "exit 0"}) {
-        writeScript(home.root / "osascript", "echo >> \"$0.calls\"; i=0; until [ -e \"$0.gate\" ] || [ $i = 1000 ]; do sleep 0.01; i=$((i + 1)); done\n" + answer);
+        writeScript(
+            home.root / "osascript",
+            "echo >> \"$0.calls\"; i=0; until [ -e \"$0.gate\" ] || [ $i = 1000 ]; do sleep 0.01; i=$((i + 1)); done\n"
+                + answer);
         fs::remove(home.root / "osascript.gate");
         const QString before = label("hintLabel")->text();
         QStringList seen;
@@ -305,19 +408,23 @@ TEST_F(DropViewTest, WaitsForTheAdministratorWithItsEventLoopRunningAndRefusesAn
             seen << QString::number(enter.isAccepted()) + QString::number(view.installItem(second->urls().front()));
             QTest::mouseClick(&view, Qt::LeftButton);
             window.removeSelected();
-            seen << QString::number(remove->isEnabled()) + QString::number(chooserCalls) + QString::number(alerts.alerts.size());
+            seen << QString::number(remove->isEnabled()) + QString::number(chooserCalls)
+                    + QString::number(alerts.alerts.size());
             writeFile(home.root / "osascript.gate", "");
         });
-        EXPECT_EQ(drag(dragOf({makeItem("Waited.keylayout", validLayout("Waited", 8))}).get()).second, answer == "exit 0");
+        EXPECT_EQ(drag(dragOf({makeItem("Waited.keylayout", validLayout("Waited", 8))}).get()).second,
+                  answer == "exit 0");
         EXPECT_EQ(seen, QStringList({QStringLiteral("Waiting for administrator approval…"), "00", "000"}));
-        EXPECT_EQ(label("hintLabel")->text(), answer == "exit 0" ? QStringLiteral("Installed Waited.keylayout") : before);
+        EXPECT_EQ(label("hintLabel")->text(),
+                  answer == "exit 0" ? QStringLiteral("Installed Waited.keylayout") : before);
         EXPECT_TRUE(remove->isEnabled());
         alerts.alerts.clear();
         // The wait is read out, and so is the outcome, before the alert.
         const QStringList told = std::exchange(announced, {});
         if (listening) {
-            EXPECT_EQ(told, QStringList({QStringLiteral("Waiting for administrator approval…")})
-                                + (answer == "exit 0" ? QStringList({"Installed Waited.keylayout"}) : QStringList()));
+            EXPECT_EQ(told,
+                      QStringList({QStringLiteral("Waiting for administrator approval…")})
+                          + (answer == "exit 0" ? QStringList({"Installed Waited.keylayout"}) : QStringList()));
         }
     }
     QAccessible::installUpdateHandler(nullptr);

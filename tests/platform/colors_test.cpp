@@ -13,7 +13,10 @@ TEST(Colors, NamedColoursAreTheSystemsInEitherAppearance)
     light.setColor(QPalette::Highlight, QColor(200, 30, 90));
 #endif
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
-    const struct { QColor (*color)(const QPalette&); QColor light, dark; } table[] = {
+    const struct {
+        QColor (*color)(const QPalette&);
+        QColor light, dark;
+    } table[] = {
         {platform::systemBlueColor, QColor(0, 122, 255), QColor(10, 132, 255)},
         {platform::systemGrayColor, QColor(142, 142, 147), QColor(152, 152, 157)},
         {platform::labelColor, QColor(0, 0, 0, 217), QColor(255, 255, 255, 217)},

@@ -28,13 +28,20 @@ struct StandInRegistry {
             return found;
         };
         return {
-            .registerItem = [this](const std::filesystem::path& item) { return calls.push_back("register " + item.filename().string()), true; },
+            .registerItem =
+                [this](const std::filesystem::path& item) {
+                    return calls.push_back("register " + item.filename().string()), true;
+                },
             .keyboardLayouts = [this] { return sources; },
             .enable = [this, set](const std::string& id) { return calls.push_back("enable " + id), set(id, true); },
-            .disable = [this, set](const std::string& id) {
-                calls.push_back("disable " + id + (watched.empty() ? "" : std::filesystem::exists(watched) ? " while installed" : " once gone"));
-                return set(id, false);
-            },
+            .disable =
+                [this, set](const std::string& id) {
+                    calls.push_back("disable " + id
+                                    + (watched.empty()                        ? ""
+                                           : std::filesystem::exists(watched) ? " while installed"
+                                                                              : " once gone"));
+                    return set(id, false);
+                },
             .select = [this](const std::string& id) { return calls.push_back("select " + id), true; },
         };
     }

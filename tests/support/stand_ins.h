@@ -11,8 +11,9 @@ namespace testing_support {
 // What each program the privileged script runs does in a stand-in: the real tool where this system
 // has one; ditto copies, chown and xattr do nothing, as there is no root:wheel or xattr here.
 inline const std::map<std::string, std::string> workingTools = {
-    {"bin/mkdir", "mkdir"}, {"bin/rm", "rm"},      {"bin/mv", "mv"},       {"usr/bin/ditto", "cp -R"}, {"usr/sbin/chown", ":"},
-    {"usr/bin/find", "find"}, {"bin/chmod", "chmod"}, {"usr/bin/xattr", ":"}, {"bin/sleep", "sleep"}};
+    {"bin/mkdir", "mkdir"},     {"bin/rm", "rm"},        {"bin/mv", "mv"},
+    {"usr/bin/ditto", "cp -R"}, {"usr/sbin/chown", ":"}, {"usr/bin/find", "find"},
+    {"bin/chmod", "chmod"},     {"usr/bin/xattr", ":"},  {"bin/sleep", "sleep"}};
 
 // Writes the stand-in for the tool at `path` under `root`: it appends its name and arguments to
 // root/../log, then does `work` with them.
@@ -27,8 +28,9 @@ inline void writeShell(const std::filesystem::path& shell, const std::filesystem
 {
     for (const auto& [path, work] : workingTools)
         writeTool(root, path, work);
-    writeScript(shell, "script=$(printf '%s' \"$2\" | sed -E 's# /(bin|usr)/# " + root.string()
-                           + "/\\1/#g'); shift 2; exec /bin/sh -c \"$script\" \"$@\"\n");
+    writeScript(shell,
+                "script=$(printf '%s' \"$2\" | sed -E 's# /(bin|usr)/# " + root.string()
+                    + "/\\1/#g'); shift 2; exec /bin/sh -c \"$script\" \"$@\"\n");
 }
 
 // An osascript that runs the command of "do shell script "…" with administrator privileges" as if

@@ -31,8 +31,9 @@ std::string failureAsOrdinaryUser(const fs::path& ownedFolder, const std::functi
 {
     // Only the effective ids change, so root can be taken back afterwards.
     const bool root = ::geteuid() == 0;
-    if (root && (std::system(("chown -hR 65534:65534 '" + ownedFolder.string() + "'").c_str()) != 0 || ::setegid(65534) != 0
-                 || ::seteuid(65534) != 0))
+    if (root
+        && (std::system(("chown -hR 65534:65534 '" + ownedFolder.string() + "'").c_str()) != 0 || ::setegid(65534) != 0
+            || ::seteuid(65534) != 0))
         throw std::runtime_error("cannot act as nobody");
     std::string failure;
     try {

@@ -29,7 +29,8 @@ private:
 // Sets an environment variable for the lifetime of the object, then restores it.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(std::string name, const std::string& value) : name_(std::move(name))
+    ScopedEnvironment(std::string name, const std::string& value)
+        : name_(std::move(name))
     {
         if (const char* old = std::getenv(name_.c_str()))
             previous_ = old;
@@ -50,7 +51,10 @@ inline void writeFile(const std::filesystem::path& path, const std::string& cont
     std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode));
 }
 
-inline void writeScript(const std::filesystem::path& path, const std::string& body) { writeFile(path, "#!/bin/sh\n" + body, 0755); }
+inline void writeScript(const std::filesystem::path& path, const std::string& body)
+{
+    writeFile(path, "#!/bin/sh\n" + body, 0755);
+}
 
 // A layout that the checks accept, with a name and id of its own.
 inline std::string validLayout(const std::string& name, int id)

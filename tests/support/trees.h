@@ -19,9 +19,12 @@ inline Entries tree(const std::filesystem::path& root)
         return {{"", readFile(root)}};
     Entries entries;
     for (const auto& entry : fs::recursive_directory_iterator(root))
-        entries[entry.path().lexically_relative(root).string()] = std::to_string(unsigned(entry.symlink_status().permissions()))
-            + (entry.is_symlink() ? "->" + fs::read_symlink(entry).string()
-               : entry.is_regular_file() ? " " + readFile(entry) : entry.is_directory() ? "/" : " special");
+        entries[entry.path().lexically_relative(root).string()] =
+            std::to_string(unsigned(entry.symlink_status().permissions()))
+            + (entry.is_symlink()            ? "->" + fs::read_symlink(entry).string()
+                   : entry.is_regular_file() ? " " + readFile(entry)
+                   : entry.is_directory()    ? "/"
+                                             : " special");
     return entries;
 }
 
