@@ -2,11 +2,11 @@
 // of each comparison alternate round by round, warm-up rounds are dropped, medians are shown.
 
 #include "installer/installed_layouts.h"
-#include "installer/keyboard_geometry.h"
-#include "installer/keyboard_model.h"
-#include "installer/layout_check.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
+#include "layout/keyboard_geometry.h"
+#include "layout/keyboard_model.h"
+#include "layout/layout_check.h"
 #include "platform/error.h"
 #include "platform/files.h"
 

@@ -1,6 +1,9 @@
-# pugixml for the installation core. A universal macOS build needs one with every architecture it
-# builds for, which Homebrew's (this Mac's alone) lacks; then a pinned release is built here for all
-# of them and linked in statically.
+# pugixml, found or built here and nowhere else: the project includes this once, before its
+# targets, and every target that reads XML links pugixml::pugixml. A universal macOS build needs
+# one with every architecture it builds for, which Homebrew's (this Mac's alone) lacks; then a
+# pinned release is built here for all of them and linked in statically. Homebrew's copy is then
+# never looked for: its exported targets would clash with the ones built here.
+include_guard(GLOBAL)
 list(LENGTH CMAKE_OSX_ARCHITECTURES keyboard_installer_architectures)
 if(NOT APPLE OR keyboard_installer_architectures LESS 2)
     find_package(pugixml REQUIRED)

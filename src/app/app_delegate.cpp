@@ -3,9 +3,9 @@
 #include "app/installed_layouts_window.h"
 #include "app/person_view.h"
 #include "app/scope_button.h"
+#include "intake/anchor_layout.h"
+#include "intake/colors.h"
 #include "intake/drop_view.h"
-#include "platform/anchor_layout.h"
-#include "platform/colors.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,8 +23,8 @@ namespace app {
 
 namespace {
 
-using platform::Anchor;
-using platform::equal;
+using intake::Anchor;
+using intake::equal;
 
 constexpr QSize windowSize(760, 500);
 
@@ -35,7 +35,7 @@ QPushButton* linkButton(const QString& text)
     button->setFlat(true);
     button->setCursor(Qt::PointingHandCursor);
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, platform::systemBlueColor(palette));
+    palette.setColor(QPalette::ButtonText, intake::systemBlueColor(palette));
     button->setPalette(palette);
     return button;
 }
@@ -68,14 +68,14 @@ void AppDelegate::applicationDidFinishLaunching()
 
     auto* personView = new PersonView;
     personView->setObjectName(QStringLiteral("personView"));
-    personView->setColor(platform::blackColor());
+    personView->setColor(intake::blackColor());
     personView->setAccessibleName(tr("Current user"));
     personView->setAccessibleDescription(tr("A single person"));
 
     groupView_ = new PersonView;
     groupView_->setObjectName(QStringLiteral("groupView"));
     groupView_->setGroup(true);
-    groupView_->setColor(platform::labelColor(window_->palette()));
+    groupView_->setColor(intake::labelColor(window_->palette()));
     groupView_->setAccessibleName(tr("All users"));
     groupView_->setAccessibleDescription(tr("A group of three people"));
     // The front figure's colour adapts to light and dark appearance.
@@ -127,7 +127,7 @@ void AppDelegate::applicationDidFinishLaunching()
     QWidget::setTabOrder(allButton_.get(), dropView);
     QWidget::setTabOrder(dropView, installedLink);
 
-    auto* layout = new platform::AnchorLayout(content);
+    auto* layout = new intake::AnchorLayout(content);
     layout->activateConstraints({
         equal(personView, Anchor::leading, content, Anchor::leading, 70),
         equal(personView, Anchor::top, content, Anchor::top, 55),
@@ -235,7 +235,7 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == groupView_ && event->type() == QEvent::PaletteChange)
-        groupView_->setColor(platform::labelColor(groupView_->palette()));
+        groupView_->setColor(intake::labelColor(groupView_->palette()));
     return QObject::eventFilter(watched, event);
 }
 

@@ -1,7 +1,7 @@
 #include "app/installed_layouts_window.h"
 
 #include "app/keyboard_panel.h"
-#include "installer/flows.h"
+#include "flows/flows.h"
 #include "intake/activity.h"
 #include "intake/alert.h"
 

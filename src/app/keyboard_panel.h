@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/keyboard_model.h"
+#include "layout/keyboard_model.h"
 
 #include <QWidget>
 

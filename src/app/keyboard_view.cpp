@@ -1,7 +1,7 @@
 #include "app/keyboard_view.h"
 
 #include "app/accessible_keyboard_view.h"
-#include "platform/colors.h"
+#include "intake/colors.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -175,7 +175,7 @@ void KeyboardView::paintEvent(QPaintEvent*)
     QFont legendFont = font(), symbolFont = font();
     legendFont.setPixelSize(std::max(1, int(legendSize * unit)));
     symbolFont.setPixelSize(std::max(1, int(symbolSize * unit)));
-    const QColor accent = platform::controlAccentColor(colors);
+    const QColor accent = intake::controlAccentColor(colors);
 
     for (const installer::PictureKey& key : picture_.keys) {
         QPainterPath path;
@@ -198,7 +198,7 @@ void KeyboardView::paintEvent(QPaintEvent*)
         const QRectF area = toView(installer::legendArea(key.cap));
         if (key.legends.empty()) {
             painter.setFont(symbolFont);
-            painter.setPen(platform::secondaryLabelColor(colors));
+            painter.setPen(intake::secondaryLabelColor(colors));
             painter.drawText(area, Qt::AlignCenter,
                              QString::fromUtf8(key.cap.symbol.data(), qsizetype(key.cap.symbol.size())));
             continue;
@@ -209,10 +209,10 @@ void KeyboardView::paintEvent(QPaintEvent*)
             if (legend.dead) {
                 const QRectF drawn = painter.boundingRect(area, int(alignment(legend.corner)), text);
                 painter.setPen(Qt::NoPen);
-                painter.setBrush(platform::withAlpha(accent, 0.18));
+                painter.setBrush(intake::withAlpha(accent, 0.18));
                 painter.drawRoundedRect(drawn.adjusted(-0.04 * unit, 0, 0.04 * unit, 0), 0.06 * unit, 0.06 * unit);
             }
-            painter.setPen(legend.dead ? accent : platform::labelColor(colors));
+            painter.setPen(legend.dead ? accent : intake::labelColor(colors));
             painter.drawText(area, int(alignment(legend.corner)), text);
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/keyboard_geometry.h"
+#include "layout/keyboard_geometry.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "app/person_view.h"
 
-#include "platform/colors.h"
+#include "intake/colors.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -60,7 +60,7 @@ void PersonView::paintEvent(QPaintEvent* /*event*/)
         drawPerson(painter, middleX, 1.0, color_);
         return;
     }
-    const QColor sideColor = platform::systemGrayColor(palette());
+    const QColor sideColor = intake::systemGrayColor(palette());
     for (const Figure& figure : groupFigures)
         drawPerson(painter, middleX + figure.offsetX, figure.scale, figure.front ? color_ : sideColor);
 }

@@ -1,6 +1,6 @@
 #include "app/scope_button.h"
 
-#include "platform/colors.h"
+#include "intake/colors.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -69,12 +69,12 @@ void ScopeButton::paintEvent(QPaintEvent* event)
     QPushButton::paintEvent(event);
     if (!isChecked())
         return;
-    const QColor accent = platform::controlAccentColor(palette());
+    const QColor accent = intake::controlAccentColor(palette());
     const QRectF highlight = QRectF(rect()).adjusted(highlightInset, highlightInset, -highlightInset, -highlightInset);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(platform::withAlpha(accent, highlightFillAlpha));
+    painter.setBrush(intake::withAlpha(accent, highlightFillAlpha));
     painter.drawRoundedRect(highlight, highlightRadius, highlightRadius);
     painter.setPen(QPen(accent, outlineWidth));
     painter.setBrush(Qt::NoBrush);

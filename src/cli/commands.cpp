@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/output.h"
-#include "installer/flows.h"
+#include "flows/flows.h"
 #include "installer/installed_layouts.h"
 #include "platform/files.h"
 #include "platform/text.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "installer/installed_layouts.h"
-#include "installer/layout_check.h"
+#include "layout/layout_check.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -2,8 +2,8 @@
 
 #include "cli/keyboard_drawing.h"
 #include "cli/output.h"
-#include "installer/file_names.h"
-#include "installer/keyboard_model.h"
+#include "layout/file_names.h"
+#include "layout/keyboard_model.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -1,6 +1,6 @@
 #include "installer/input_menu.h"
 
-#include "installer/file_names.h"
+#include "layout/file_names.h"
 #include "platform/files.h"
 
 #include <pugixml.hpp>

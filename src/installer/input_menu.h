@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/layout_check.h"
+#include "layout/layout_check.h"
 #include "platform/input_sources.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "installer/input_menu.h"
 
-#include "installer/file_names.h"
+#include "layout/file_names.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

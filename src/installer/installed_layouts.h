@@ -1,8 +1,8 @@
 #pragma once
 
 #include "installer/install_scope.h"
-#include "installer/layout_check.h"
 #include "installer/system_tools.h"
+#include "layout/layout_check.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "installer/item_name.h"
 
-#include "installer/file_names.h"
+#include "layout/file_names.h"
 
 #include "platform/error.h"
 #include "platform/files.h"

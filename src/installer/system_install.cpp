@@ -1,8 +1,8 @@
 #include "installer/system_install.h"
 
-#include "installer/file_names.h"
 #include "installer/item_name.h"
 #include "installer/privileged.h"
+#include "layout/file_names.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"

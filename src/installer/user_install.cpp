@@ -1,8 +1,8 @@
 #include "installer/user_install.h"
 
-#include "installer/file_names.h"
 #include "installer/item_name.h"
 #include "installer/temporary_names.h"
+#include "layout/file_names.h"
 #include "platform/error.h"
 #include "platform/extended_attributes.h"
 #include "platform/files.h"

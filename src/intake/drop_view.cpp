@@ -1,12 +1,12 @@
 #include "intake/drop_view.h"
 
-#include "installer/flows.h"
+#include "flows/flows.h"
 #include "intake/accessible_drop_view.h"
 #include "intake/activity.h"
 #include "intake/alert.h"
+#include "intake/anchor_layout.h"
+#include "intake/colors.h"
 #include "intake/layout_file_dialog.h"
-#include "platform/anchor_layout.h"
-#include "platform/colors.h"
 
 #include <QDesktopServices>
 #include <QDragEnterEvent>
@@ -27,7 +27,7 @@ namespace intake {
 
 namespace {
 
-using platform::Anchor;
+using intake::Anchor;
 
 constexpr int borderWidth = 2;
 constexpr int cornerRadius = 8;
@@ -103,12 +103,12 @@ DropView::DropView(QWidget* parent)
     hintLabel_->setAlignment(Qt::AlignCenter);
     applyLabelColors();
 
-    auto* layout = new platform::AnchorLayout(this);
+    auto* layout = new intake::AnchorLayout(this);
     layout->activateConstraints({
-        platform::equal(titleLabel_, Anchor::centerX, this, Anchor::centerX),
-        platform::equal(titleLabel_, Anchor::top, this, Anchor::top, 8),
-        platform::equal(hintLabel_, Anchor::centerX, this, Anchor::centerX),
-        platform::equal(hintLabel_, Anchor::top, titleLabel_, Anchor::bottom, 14),
+        intake::equal(titleLabel_, Anchor::centerX, this, Anchor::centerX),
+        intake::equal(titleLabel_, Anchor::top, this, Anchor::top, 8),
+        intake::equal(hintLabel_, Anchor::centerX, this, Anchor::centerX),
+        intake::equal(hintLabel_, Anchor::top, titleLabel_, Anchor::bottom, 14),
     });
 }
 
@@ -147,7 +147,7 @@ QString DropView::hintText() const
 
 QColor DropView::borderColor() const
 {
-    return highlighted_ || hasFocus() ? platform::controlAccentColor(palette()) : platform::clearColor();
+    return highlighted_ || hasFocus() ? intake::controlAccentColor(palette()) : intake::clearColor();
 }
 
 bool DropView::performDragOperation(const QMimeData* data)
@@ -337,9 +337,8 @@ void DropView::showInstalled(const QString& name)
 void DropView::applyLabelColors()
 {
     const QPalette& palette = this->palette();
-    setTextColor(titleLabel_, platform::systemBlueColor(palette));
-    setTextColor(hintLabel_,
-                 showsInstalled_ ? platform::systemBlueColor(palette) : platform::secondaryLabelColor(palette));
+    setTextColor(titleLabel_, intake::systemBlueColor(palette));
+    setTextColor(hintLabel_, showsInstalled_ ? intake::systemBlueColor(palette) : intake::secondaryLabelColor(palette));
 }
 
 }  // namespace intake

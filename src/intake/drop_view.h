@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/flows.h"
+#include "flows/flows.h"
 #include "installer/install_scope.h"
 #include "installer/system_tools.h"
 

@@ -3,8 +3,8 @@
 #include "app/installed_layouts_window.h"
 #include "app/person_view.h"
 #include "app/scope_button.h"
+#include "intake/colors.h"
 #include "intake/drop_view.h"
-#include "platform/colors.h"
 #include "ui_support.h"
 
 #include <QFileOpenEvent>
@@ -71,10 +71,10 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     QPalette dark = window->palette();
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
     window->setPalette(dark);
-    EXPECT_EQ(group->color(), platform::labelColor(dark));
+    EXPECT_EQ(group->color(), intake::labelColor(dark));
     EXPECT_EQ(person->color(), QColor(Qt::black)) << "not adaptive";
-    EXPECT_EQ(view("titleLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(dark));
-    EXPECT_EQ(view("hintLabel")->palette().color(QPalette::WindowText), platform::systemBlueColor(dark)) << "installed";
+    EXPECT_EQ(view("titleLabel")->palette().color(QPalette::WindowText), intake::systemBlueColor(dark));
+    EXPECT_EQ(view("hintLabel")->palette().color(QPalette::WindowText), intake::systemBlueColor(dark)) << "installed";
 
     writeFile(home.root / "Keys.keylayout", ui_testing::validLayout("Keys", 1), 0644);
     auto* dropView = static_cast<intake::DropView*>(view("dropView"));
@@ -112,7 +112,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
             EXPECT_TRUE(accessible->role() == QAccessible::Button && accessible->state().checkable);
             EXPECT_EQ(accessible->state().checked, (button == all) == (step.scope == InstallScope::allUsers));
         }
-        EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == platform::controlAccentColor().rgb(),
+        EXPECT_EQ(ui_testing::render(*window).pixel(121, 431) == intake::controlAccentColor().rgb(),
                   step.focus == dropView)
             << "focus ring, with focus on " << focused;
     }

@@ -1,6 +1,6 @@
 #include "app/keyboard_panel.h"
 #include "app/keyboard_view.h"
-#include "platform/colors.h"
+#include "intake/colors.h"
 
 #include "ui_support.h"
 
@@ -80,7 +80,7 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
                 return i;
         return std::size_t(-1);
     };
-    const QColor accent = platform::controlAccentColor(view.palette());
+    const QColor accent = intake::controlAccentColor(view.palette());
     const auto dark = [](QColor c) { return qGray(c.rgb()) < 110; };
     const auto accented = [&](QColor c) {
         return std::abs(c.red() - accent.red()) + std::abs(c.green() - accent.green())

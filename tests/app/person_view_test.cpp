@@ -1,6 +1,6 @@
 #include "app/person_view.h"
 
-#include "platform/colors.h"
+#include "intake/colors.h"
 #include "ui_support.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ TEST(PersonView, FiguresLieAboutTheMiddleOfTheViewAndTheFrontOneIsPaintedOverThe
     group.setGroup(true);
     group.setColor(QColor(200, 0, 0));
     const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), red = qRgb(200, 0, 0),
-               grey = platform::systemGrayColor(group.palette()).rgb();
+               grey = intake::systemGrayColor(group.palette()).rgb();
     const struct {
         app::PersonView* view;
         qreal x, y, outX, outY;

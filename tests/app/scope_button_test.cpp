@@ -1,6 +1,6 @@
 #include "app/scope_button.h"
 
-#include "platform/colors.h"
+#include "intake/colors.h"
 #include "ui_support.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ TEST(ScopeButton, ACheckedButtonIsHighlightedTwoPointsInsideItsBoundsOverTheStan
         button.setChecked(true);
         standard.setChecked(true);
         const QImage on = ui_testing::render(button), below = ui_testing::render(standard);
-        const QColor accent = platform::controlAccentColor(button.palette());
+        const QColor accent = intake::controlAccentColor(button.palette());
         const int w = size.width(), h = size.height();
 
         // The 3-point outline covers 0.5 to 3.5 inside every edge; the corners are round.

@@ -3,7 +3,7 @@
 #include "app/installed_layouts_window.h"
 #include "installer/refresh.h"
 #include "intake/activity.h"
-#include "platform/colors.h"
+#include "intake/colors.h"
 #include "platform/process.h"
 #include "support/stand_in_registry.h"
 #include "ui_support.h"
@@ -81,7 +81,7 @@ protected:
         view.show();
     }
 
-    bool lit() { return ui_testing::render(view).pixel(1, 41) == platform::controlAccentColor(view.palette()).rgb(); }
+    bool lit() { return ui_testing::render(view).pixel(1, 41) == intake::controlAccentColor(view.palette()).rgb(); }
 
     // A drag that enters, lighting the border if taken, then drops or leaves; whether each was taken.
     std::pair<bool, bool> drag(const QMimeData* data, bool drops = true)
@@ -313,8 +313,7 @@ TEST_F(DropViewTest, EachDropEndsInItsAlertLabelsAndDiskState)
         lastInstalled = succeeded ? name : lastInstalled;
         const bool rest = lastInstalled.empty();
         QApplication::processEvents();
-        const QColor blue = platform::systemBlueColor(view.palette()),
-                     grey = platform::secondaryLabelColor(view.palette());
+        const QColor blue = intake::systemBlueColor(view.palette()), grey = intake::secondaryLabelColor(view.palette());
         QLabel *title = label("titleLabel"), *hint = label("hintLabel");
         EXPECT_EQ(std::pair(title->text(), title->palette().color(QPalette::WindowText)),
                   std::pair(QString(rest ? "Keyboard layout to install:" : "Installed:"), blue));

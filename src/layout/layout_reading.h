@@ -3,7 +3,7 @@
 // The checks' reading of a layout, for the parts of the installation core that need more of the
 // file than its <keyboard> element. It hands out pugixml nodes, so only src/installer includes it.
 
-#include "installer/layout_check.h"
+#include "layout/layout_check.h"
 
 #include <pugixml.hpp>
 

@@ -1,4 +1,4 @@
-#include "installer/file_names.h"
+#include "layout/file_names.h"
 
 #include "platform/files.h"
 

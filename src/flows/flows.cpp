@@ -1,15 +1,15 @@
-#include "installer/flows.h"
+#include "flows/flows.h"
 
-#include "installer/file_names.h"
+#include "flows/trash.h"
 #include "installer/installed_layouts.h"
 #include "installer/item_name.h"
 #include "installer/refresh.h"
 #include "installer/system_install.h"
 #include "installer/user_install.h"
+#include "layout/file_names.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "platform/trash.h"
 
 #include <cerrno>
 #include <exception>
@@ -96,10 +96,10 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
 // A loose layout's icon goes with it, and can come back with it from the Trash.
 void moveToTrashWithIcon(const fs::path& item)
 {
-    platform::moveToTrash(item);
+    installer::moveToTrash(item);
     const fs::path icon = item.parent_path() / iconName(item.filename().string());
     if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
-        platform::moveToTrash(icon);
+        installer::moveToTrash(icon);
 }
 
 void removeItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)

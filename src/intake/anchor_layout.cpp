@@ -1,4 +1,4 @@
-#include "platform/anchor_layout.h"
+#include "intake/anchor_layout.h"
 
 #include <QWidget>
 #include <QWidgetItem>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-namespace platform {
+namespace intake {
 
 namespace {
 
@@ -200,4 +200,4 @@ QHash<const QWidget*, QRectF> AnchorLayout::resolveFrames(const QRectF& area) co
     return resolver.frames();
 }
 
-}  // namespace platform
+}  // namespace intake

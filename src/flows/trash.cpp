@@ -1,4 +1,4 @@
-#include "platform/trash.h"
+#include "flows/trash.h"
 
 #include "platform/error.h"
 #include "platform/files.h"
@@ -10,12 +10,15 @@
 
 #include <cerrno>
 
-namespace platform {
+namespace installer {
+
+using platform::Error;
+using platform::posixDomain;
 
 void moveToTrash(const std::filesystem::path& item)
 {
-    const std::string name = inQuotes(lastPathComponent(item));
-    if (!itemOrLinkExists(item))
+    const std::string name = platform::inQuotes(platform::lastPathComponent(item));
+    if (!platform::itemOrLinkExists(item))
         throw Error(posixDomain, ENOENT, name + " could not be found; it may have been moved or deleted.");
 #ifndef Q_OS_MACOS
     // Qt looks for the Trash in the data folder and, where there is none, quietly moves the item
@@ -24,8 +27,8 @@ void moveToTrash(const std::filesystem::path& item)
 #endif
     errno = 0;
     if (!QFile::moveToTrash(QFile::decodeName(item.c_str())))
-        throw errno != 0 ? posixError(errno, "Couldn't move " + name + " to the Trash")
+        throw errno != 0 ? platform::posixError(errno, "Couldn't move " + name + " to the Trash")
                          : Error(posixDomain, EIO, "Couldn't move " + name + " to the Trash.");
 }
 
-}  // namespace platform
+}  // namespace installer

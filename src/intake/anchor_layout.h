@@ -10,7 +10,7 @@
 // The container is the target that stands for the whole layout area. A view without a
 // width or height constraint keeps its natural size (its size hint), so a label stays
 // centred whatever its text. Frames are resolved again whenever the layout is invalidated.
-namespace platform {
+namespace intake {
 
 enum class Anchor { leading, trailing, top, bottom, centerX, centerY, width, height };
 
@@ -51,4 +51,4 @@ private:
     QList<AnchorConstraint> constraints_;
 };
 
-}  // namespace platform
+}  // namespace intake

@@ -1,6 +1,6 @@
-#include "platform/colors.h"
+#include "intake/colors.h"
 
-namespace platform {
+namespace intake {
 
 namespace {
 
@@ -62,4 +62,4 @@ QColor withAlpha(QColor color, qreal alpha)
     return color;
 }
 
-}  // namespace platform
+}  // namespace intake

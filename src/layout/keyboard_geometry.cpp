@@ -1,4 +1,4 @@
-#include "installer/keyboard_geometry.h"
+#include "layout/keyboard_geometry.h"
 
 #include <initializer_list>
 #include <span>

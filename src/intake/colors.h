@@ -7,7 +7,7 @@
 // The window's named colours. Where Qt has a palette role for one it is used, so the
 // colour follows the platform; the rest take macOS's light or dark value, chosen by
 // the lightness of the palette's window colour.
-namespace platform {
+namespace intake {
 
 bool isDarkAppearance(const QPalette& palette = QGuiApplication::palette());
 
@@ -22,4 +22,4 @@ QColor secondaryLabelColor(const QPalette& palette = QGuiApplication::palette())
 // The same colour with its alpha replaced, as a fraction from 0 to 1.
 QColor withAlpha(QColor color, qreal alpha);
 
-}  // namespace platform
+}  // namespace intake

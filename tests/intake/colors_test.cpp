@@ -1,4 +1,4 @@
-#include "platform/colors.h"
+#include "intake/colors.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +17,13 @@ TEST(Colors, NamedColoursAreTheSystemsInEitherAppearance)
         QColor (*color)(const QPalette&);
         QColor light, dark;
     } table[] = {
-        {platform::systemBlueColor, QColor(0, 122, 255), QColor(10, 132, 255)},
-        {platform::systemGrayColor, QColor(142, 142, 147), QColor(152, 152, 157)},
-        {platform::labelColor, QColor(0, 0, 0, 217), QColor(255, 255, 255, 217)},
-        {platform::secondaryLabelColor, QColor(0, 0, 0, 128), QColor(255, 255, 255, 140)},
+        {intake::systemBlueColor, QColor(0, 122, 255), QColor(10, 132, 255)},
+        {intake::systemGrayColor, QColor(142, 142, 147), QColor(152, 152, 157)},
+        {intake::labelColor, QColor(0, 0, 0, 217), QColor(255, 255, 255, 217)},
+        {intake::secondaryLabelColor, QColor(0, 0, 0, 128), QColor(255, 255, 255, 140)},
     };
     for (const auto& row : table)
         EXPECT_EQ(std::pair(row.color(light), row.color(dark)), std::pair(row.light, row.dark)) << &row - table;
-    EXPECT_EQ(platform::controlAccentColor(light), QColor(200, 30, 90)) << "the user's accent";
-    EXPECT_EQ(platform::clearColor().alpha(), 0);
+    EXPECT_EQ(intake::controlAccentColor(light), QColor(200, 30, 90)) << "the user's accent";
+    EXPECT_EQ(intake::clearColor().alpha(), 0);
 }

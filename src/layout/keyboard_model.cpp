@@ -1,6 +1,6 @@
-#include "installer/keyboard_model.h"
+#include "layout/keyboard_model.h"
 
-#include "installer/layout_reading.h"
+#include "layout/layout_reading.h"
 
 #include <algorithm>
 #include <cstdint>

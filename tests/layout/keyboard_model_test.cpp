@@ -1,5 +1,5 @@
-#include "installer/keyboard_geometry.h"
-#include "installer/keyboard_model.h"
+#include "layout/keyboard_geometry.h"
+#include "layout/keyboard_model.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>

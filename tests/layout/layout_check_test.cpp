@@ -1,5 +1,5 @@
 #include "installer/installed_layouts.h"
-#include "installer/layout_check.h"
+#include "layout/layout_check.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "installer/flows.h"
+#include "flows/flows.h"
 #include "installer/installed_layouts.h"
 
 #include "support/stand_in_registry.h"

@@ -1,7 +1,7 @@
-#include "installer/layout_check.h"
+#include "layout/layout_check.h"
 
-#include "installer/file_names.h"
-#include "installer/layout_reading.h"
+#include "layout/file_names.h"
+#include "layout/layout_reading.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
