@@ -2,6 +2,7 @@
 // a management tool, or a layout author's CI.
 
 #include "cli/commands.h"
+#include "cli/diff.h"
 #include "cli/input_sources_file.h"
 #include "cli/output.h"
 #include "cli/show.h"
@@ -50,6 +51,11 @@ Commands:
       Caps Lock: a picture of the keyboard, JSON, or with one item an SVG picture in FILE.
       --iso draws the ISO keyboard instead of ANSI. Exits 1 when any item is refused.
         keylayout show --svg docs/Colemak.svg Colemak.bundle
+  diff [--json] OLD NEW
+      Lists what each key of each layout types differently in NEW than in OLD, two files or
+      bundles, with what keys type after its dead keys. Exits 0 when both type the same, 1 when
+      they differ, 2 when either cannot be read.
+        keylayout diff v1/Colemak.keylayout v2/Colemak.keylayout
 
 A usage error exits with 2.)";
 
@@ -60,7 +66,8 @@ const std::map<QString, QStringList> commandOptions = {{"check", {"json", "stric
                                                        {"remove", {"all-users"}},
                                                        {"enable", {}},
                                                        {"disable", {}},
-                                                       {"show", {"json", "svg", "iso"}}};
+                                                       {"show", {"json", "svg", "iso"}},
+                                                       {"diff", {"json"}}};
 
 cli::ExitCode usageError(const QString& message)
 {
@@ -79,7 +86,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(description));
     const QCommandLineOption help = parser.addHelpOption(), version = parser.addVersionOption();
-    parser.addOptions({{"json", "Print one JSON document on standard output (check, list, show)."},
+    parser.addOptions({{"json", "Print one JSON document on standard output (check, list, show, diff)."},
                        {"strict", "Refuse items with warnings too (check, install)."},
                        {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
                        {"no-enable", "Leave what is installed out of the input menu (install)."},
@@ -101,7 +108,7 @@ int main(int argc, char* argv[])
         toolOptions[QString::fromLatin1(name)] = tool;
     }
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("check, install, list, remove, enable, disable or show."));
+                                 QStringLiteral("check, install, list, remove, enable, disable, show or diff."));
     parser.addPositionalArgument(QStringLiteral("items"),
                                  QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
@@ -123,6 +130,8 @@ int main(int argc, char* argv[])
     for (const QString& name : parser.optionNames())
         if (!toolOptions.count(name) && name != inputSources.names().front() && !allowed->second.contains(name))
             return usageError(QStringLiteral("%1 takes no --%2.").arg(command, name));
+    if (command == u"diff" && arguments.size() != 2)
+        return usageError(QStringLiteral("diff takes two items, OLD and NEW."));
     if (command == u"list" ? !arguments.isEmpty() : arguments.isEmpty())
         return usageError(command == u"list" ? QStringLiteral("list takes no items.")
                                              : QStringLiteral("%1 needs at least one item.").arg(command));
@@ -152,6 +161,8 @@ int main(int argc, char* argv[])
         return cli::list(options);
     if (command == u"enable" || command == u"disable")
         return cli::setInInputMenu(names, command == u"enable", options);
+    if (command == u"diff")
+        return cli::diff(items[0], items[1], options.json);
     if (command == u"show") {
         cli::ShowOptions show{options.json, parser.isSet(QStringLiteral("iso")), std::nullopt};
         if (parser.isSet(QStringLiteral("svg")))

@@ -48,21 +48,6 @@ QJsonObject keyboardJson(const std::string& item, const installer::KeyboardModel
             {"keys", keys}};
 }
 
-// The item's keyboards, or none with what the checks found told; anything but a layout item is
-// refused as `check` refuses it.
-installer::ItemKeyboards read(const fs::path& item)
-{
-    const std::string name = platform::lastPathComponent(item);
-    installer::ItemKeyboards read;
-    if (installer::isLayoutItemName(name))
-        read = installer::readKeyboards(item);
-    else
-        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem,
-                                        platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
-    tellFindings(read.report);
-    return read;
-}
-
 bool save(const fs::path& file, const QByteArray& contents)
 {
     QSaveFile out(QFile::decodeName(file.c_str()));
@@ -77,6 +62,19 @@ bool save(const fs::path& file, const QByteArray& contents)
 
 }  // namespace
 
+installer::ItemKeyboards readKeyboards(const fs::path& item)
+{
+    const std::string name = platform::lastPathComponent(item);
+    installer::ItemKeyboards read{item, {}, {}};
+    if (installer::isLayoutItemName(name))
+        read = installer::readKeyboards(item);
+    else
+        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem,
+                                        platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
+    tellFindings(read.report);
+    return read;
+}
+
 ExitCode show(const std::vector<fs::path>& items, const ShowOptions& options)
 {
     const installer::KeyboardShape shape = options.iso ? installer::KeyboardShape::iso : installer::KeyboardShape::ansi;
@@ -84,7 +82,7 @@ ExitCode show(const std::vector<fs::path>& items, const ShowOptions& options)
     bool allShown = true;
     std::string pictures;
     for (const fs::path& item : items) {
-        const installer::ItemKeyboards read = cli::read(item);
+        const installer::ItemKeyboards read = readKeyboards(item);
         if (!read.report.installable()) {
             tell(platform::inQuotes(platform::lastPathComponent(item)) + " cannot be shown.");
             allShown = false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -134,7 +135,15 @@ std::string withSurrogatesJoined(std::string_view text)
     return joined;
 }
 
-// What a <key> or an action types in the state "none", given the layout's actions and terminators.
+// What a key or one <when> of its action types: the text, whether the key is dead and the text
+// its terminator, and the state a dead key leads to.
+struct Output {
+    std::string text;
+    bool dead = false;
+    std::string_view state;
+};
+
+// What a <key> or an action types, given the layout's actions and terminators.
 class OutputReader {
 public:
     explicit OutputReader(const pugi::xml_node& keyboard)
@@ -145,22 +154,35 @@ public:
             terminators_.emplace(when.attribute("state").value(), when.attribute("output").value());
     }
 
-    // The text, and whether the key is dead and the text its terminator.
-    std::pair<std::string, bool> outputOf(const pugi::xml_node& key) const
+    // The key's action, by id or inline; none for a key with an output of its own.
+    pugi::xml_node actionOf(const pugi::xml_node& key) const
     {
-        if (const pugi::xml_attribute output = key.attribute("output"))
-            return {withSurrogatesJoined(output.value()), false};
-        pugi::xml_node action = key.child("action");
+        if (key.attribute("output"))
+            return {};
         if (const pugi::xml_attribute id = key.attribute("action")) {
             const auto found = actions_.find(id.value());
-            action = found == actions_.end() ? pugi::xml_node() : found->second;
+            return found == actions_.end() ? pugi::xml_node() : found->second;
         }
-        const pugi::xml_node when = action.find_child_by_attribute("when", "state", "none");
+        return key.child("action");
+    }
+
+    // What the key types in the state "none".
+    Output outputOf(const pugi::xml_node& key) const
+    {
+        if (const pugi::xml_attribute output = key.attribute("output"))
+            return {withSurrogatesJoined(output.value()), false, {}};
+        return outputOfWhen(actionOf(key).find_child_by_attribute("when", "state", "none"));
+    }
+
+    // What an action's <when> types: its output, or the terminator of the state it leads to.
+    Output outputOfWhen(const pugi::xml_node& when) const
+    {
         if (const pugi::xml_attribute output = when.attribute("output"))
-            return {withSurrogatesJoined(output.value()), false};
+            return {withSurrogatesJoined(output.value()), false, {}};
         if (const pugi::xml_attribute next = when.attribute("next")) {
             const auto terminator = terminators_.find(next.value());
-            return {terminator == terminators_.end() ? std::string() : withSurrogatesJoined(terminator->second), true};
+            return {terminator == terminators_.end() ? std::string() : withSurrogatesJoined(terminator->second), true,
+                    next.value()};
         }
         return {};
     }
@@ -196,9 +218,38 @@ void collectKeys(const pugi::xml_node& keyboard, const pugi::xml_node& keyMapSet
     }
 }
 
+// What each key types after each dead key: the <when> of its action for the dead key's state.
+void addCompositions(KeyboardModel& model, const std::vector<std::string_view>& deadStates,
+                     const std::array<std::vector<pugi::xml_node>, allLayers.size()>& keys, std::size_t codes,
+                     const OutputReader& reader)
+{
+    std::unordered_multimap<std::string_view, std::size_t> deadKeysByState;
+    for (std::size_t dead = 0; dead < deadStates.size(); ++dead)
+        deadKeysByState.emplace(deadStates[dead], dead);
+    for (std::size_t code = 0; code < codes && !deadKeysByState.empty(); ++code)
+        for (std::size_t layer = 0; layer < allLayers.size(); ++layer) {
+            if (code >= keys[layer].size() || !keys[layer][code])
+                continue;
+            for (const pugi::xml_node when : reader.actionOf(keys[layer][code]).children("when")) {
+                const std::string_view state = when.attribute("state").value();
+                auto [dead, end] = deadKeysByState.equal_range(state);
+                if (state == "none" || dead == end)
+                    continue;
+                const Output output = reader.outputOfWhen(when);
+                for (; dead != end; ++dead) {
+                    std::vector<Composition>& compositions = model.deadKeys[dead->second].compositions;
+                    // Of two <when>s for one state the first counts.
+                    if (compositions.empty() || compositions.back().code != int(code)
+                        || compositions.back().layer != Layer(layer))
+                        compositions.push_back({int(code), Layer(layer), output.text, output.dead});
+                }
+            }
+        }
+}
+
 KeyboardModel modelOf(const KeyboardLayout& layout, const pugi::xml_node& keyboard)
 {
-    KeyboardModel model{layout.file, layout.name, {}};
+    KeyboardModel model{layout.file, layout.name, {}, {}};
     const pugi::xml_node first = keyboard.child("layouts").child("layout");
     const pugi::xml_node modifierMap =
         keyboard.find_child_by_attribute("modifierMap", "id", first.attribute("modifiers").value());
@@ -215,18 +266,26 @@ KeyboardModel modelOf(const KeyboardLayout& layout, const pugi::xml_node& keyboa
         codes = std::max(codes, layerKeys.size());
     }
     const OutputReader reader(keyboard);
+    std::vector<std::string_view> deadStates;
     for (std::size_t code = 0; code < codes; ++code) {
         KeyOutputs outputs{int(code), {}, {}};
         bool typesSomething = false;
         for (std::size_t layer = 0; layer < allLayers.size(); ++layer) {
             if (code >= keys[layer].size() || !keys[layer][code])
                 continue;
-            std::tie(outputs.text[layer], outputs.dead[layer]) = reader.outputOf(keys[layer][code]);
+            Output output = reader.outputOf(keys[layer][code]);
+            outputs.text[layer] = std::move(output.text);
+            outputs.dead[layer] = output.dead;
             typesSomething = typesSomething || outputs.dead[layer] || !outputs.text[layer].empty();
+            if (output.dead) {
+                model.deadKeys.push_back({int(code), Layer(layer), {}});
+                deadStates.push_back(output.state);
+            }
         }
         if (typesSomething)
             model.keys.push_back(std::move(outputs));
     }
+    addCompositions(model, deadStates, keys, codes, reader);
     return model;
 }
 
@@ -245,9 +304,18 @@ const KeyOutputs* KeyboardModel::key(int code) const
     return found != keys.end() && found->code == code ? &*found : nullptr;
 }
 
+const DeadKey* KeyboardModel::deadKey(int code, Layer layer) const
+{
+    const auto found = std::lower_bound(deadKeys.begin(), deadKeys.end(), std::pair(code, layer),
+                                        [](const DeadKey& key, const std::pair<int, Layer>& wanted) {
+                                            return std::pair(key.code, key.layer) < wanted;
+                                        });
+    return found != deadKeys.end() && found->code == code && found->layer == layer ? &*found : nullptr;
+}
+
 ItemKeyboards readKeyboards(const std::filesystem::path& item)
 {
-    ItemKeyboards read;
+    ItemKeyboards read{item, {}, {}};
     read.report = inspectLayoutItem(item, [&](const KeyboardLayout& layout, const pugi::xml_node& keyboard) {
         read.keyboards.push_back(modelOf(layout, keyboard));
     });

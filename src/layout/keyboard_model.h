@@ -31,18 +31,37 @@ struct KeyOutputs {
     bool isDead(Layer layer) const { return dead[std::size_t(layer)]; }
 };
 
+// What a key in a layer types right after a dead key, where the layout says so. After a dead key,
+// any other key types the dead key's terminator and then what it types alone.
+struct Composition {
+    int code = 0;
+    Layer layer = Layer::none;
+    std::string text;
+    bool dead = false;  // the key is dead again, and the text its terminator
+};
+
+// A key in a layer where it is dead, and what the keys type after it.
+struct DeadKey {
+    int code = 0;
+    Layer layer = Layer::none;
+    std::vector<Composition> compositions;  // by code, then layer
+};
+
 // What each key of one layout types, read from its first <layout>.
 struct KeyboardModel {
     std::string file;  // the .keylayout file's name
     std::string name;
     std::vector<KeyOutputs> keys;  // by code; a key that types nothing in any layer is left out
+    std::vector<DeadKey> deadKeys;  // by code, then layer
 
     const KeyOutputs* key(int code) const;
+    const DeadKey* deadKey(int code, Layer layer) const;
 };
 
 // An item's keyboards, each read by the checks: a bundle's in the order of their file names, none
 // when the checks refuse the item; the report says why.
 struct ItemKeyboards {
+    std::filesystem::path item;
     LayoutReport report;
     std::vector<KeyboardModel> keyboards;
 };

@@ -169,7 +169,8 @@ TEST(KeyboardGeometry, LaysOutAnsiAndIsoBoardsWithTheIsoCodesSwapped)
     installer::KeyboardModel model{
         "A.keylayout",
         "A",
-        {{10, {"§", "±", "", "", ""}, {}}, {50, {"`", "~", "", "´", ""}, {false, false, false, true, false}}}};
+        {{10, {"§", "±", "", "", ""}, {}}, {50, {"`", "~", "", "´", ""}, {false, false, false, true, false}}},
+        {}};
     const struct {
         installer::KeyboardShape shape;
         std::string codeAt;
