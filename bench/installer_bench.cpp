@@ -174,9 +174,9 @@ std::string findInPath(const std::string& program)
     throw std::runtime_error("Couldn't find " + program + " in PATH");
 }
 
-// Starts the program afresh and waits for it; anything but a clean exit 0 ends the benchmark. A
-// quiet program's outputs go to /dev/null.
-void runProgram(const std::vector<std::string>& arguments, bool quiet = false)
+// Starts the program afresh and waits for it; anything but a clean exit with the status expected
+// ends the benchmark. A quiet program's outputs go to /dev/null.
+void runProgram(const std::vector<std::string>& arguments, bool quiet = false, int expectedStatus = 0)
 {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
@@ -198,7 +198,7 @@ void runProgram(const std::vector<std::string>& arguments, bool quiet = false)
         if (errno != EINTR)
             throw std::runtime_error("Couldn't wait for " + arguments[0] + ": " + std::strerror(errno));
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != expectedStatus)
         throw std::runtime_error(arguments[0] + " failed");
 }
 
@@ -507,6 +507,37 @@ void reportKeylayoutShow(const fs::path& work, int rounds)
         times.ratio(), median(times.ours), median(times.theirs), rounds);
 }
 
+// `keylayout diff` of two versions of a 200 KB layout, as a layout author's CI runs it, against
+// `keylayout show --json` of one of them: the second version changes a key, changes a composition
+// and renames every dead-key state.
+void reportKeylayoutDiff(const fs::path& work, int rounds)
+{
+    const fs::path before = work / "v1.keylayout", after = work / "v2.keylayout";
+    const std::string text = exampleLayoutOf200Kilobytes();
+    std::string changed = std::regex_replace(text, std::regex("\"acute\""), "\"akut\"");
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"<key code=\"12\" output=\"q\"/>", "<key code=\"12\" output=\"w\"/>"},
+          {"<when state=\"dot\" output=\"&#x0117;\"/>", "<when state=\"dot\" output=\"&#x00E9;\"/>"}}) {
+        if (changed.find(from) == std::string::npos)
+            throw std::runtime_error("The example layout has no " + from);
+        changed.replace(changed.find(from), from.size(), to);
+    }
+    writeFile(before, text);
+    writeFile(after, changed);
+    const auto run = [](std::vector<std::string> arguments, int expectedStatus) -> TimedRun {
+        return [arguments, expectedStatus] {
+            const auto start = Clock::now();
+            runProgram(arguments, true, expectedStatus);
+            return millisecondsSince(start);
+        };
+    };
+    const SideBySide times = measureAlternately(rounds, run({KEYLAYOUT, "diff", before.string(), after.string()}, 1),
+                                                run({KEYLAYOUT, "show", "--json", before.string()}, 0));
+    std::printf("keylayout diff of two 200 KB layouts vs keylayout show --json of one, whole processes: ratio %.2f "
+                "(goal <= 2.00)  [diff %.2f ms, show %.2f ms, median of %d]\n",
+                times.ratio(), median(times.ours), median(times.theirs), rounds);
+}
+
 // `keylayout check` as a CI step runs it: the whole process, from start to exit, with nothing
 // installed to compare against. Qt Core starts in a few milliseconds; a GUI application would not.
 void reportKeylayoutCheck(const fs::path& work, int rounds)
@@ -633,6 +664,8 @@ int runBenchmark(const Options& options)
     reportKeylayoutCheck(work.path(), smallRounds);
     std::fflush(stdout);
     reportKeylayoutShow(work.path(), smallRounds);
+    std::fflush(stdout);
+    reportKeylayoutDiff(work.path(), smallRounds);
     std::fflush(stdout);
 #endif
     reportKeyboardModel(work.path(), smallRounds);
