@@ -226,23 +226,33 @@ void addCompositions(KeyboardModel& model, const std::vector<std::string_view>& 
     std::unordered_multimap<std::string_view, std::size_t> deadKeysByState;
     for (std::size_t dead = 0; dead < deadStates.size(); ++dead)
         deadKeysByState.emplace(deadStates[dead], dead);
+    // Keys share actions, so each action's <when>s are read once: what it types after which dead key.
+    std::unordered_map<std::size_t, std::vector<std::pair<std::size_t, Output>>> afterDeadKeys;
+    const auto composedBy = [&](const pugi::xml_node& action) -> const std::vector<std::pair<std::size_t, Output>>& {
+        const auto [found, added] = afterDeadKeys.try_emplace(action.hash_value());
+        if (!added)
+            return found->second;
+        for (const pugi::xml_node when : action.children("when")) {
+            const std::string_view state = when.attribute("state").value();
+            auto [dead, end] = deadKeysByState.equal_range(state);
+            if (state == "none" || dead == end)
+                continue;
+            const Output output = reader.outputOfWhen(when);
+            for (; dead != end; ++dead)
+                found->second.emplace_back(dead->second, output);
+        }
+        return found->second;
+    };
     for (std::size_t code = 0; code < codes && !deadKeysByState.empty(); ++code)
         for (std::size_t layer = 0; layer < allLayers.size(); ++layer) {
             if (code >= keys[layer].size() || !keys[layer][code])
                 continue;
-            for (const pugi::xml_node when : reader.actionOf(keys[layer][code]).children("when")) {
-                const std::string_view state = when.attribute("state").value();
-                auto [dead, end] = deadKeysByState.equal_range(state);
-                if (state == "none" || dead == end)
-                    continue;
-                const Output output = reader.outputOfWhen(when);
-                for (; dead != end; ++dead) {
-                    std::vector<Composition>& compositions = model.deadKeys[dead->second].compositions;
-                    // Of two <when>s for one state the first counts.
-                    if (compositions.empty() || compositions.back().code != int(code)
-                        || compositions.back().layer != Layer(layer))
-                        compositions.push_back({int(code), Layer(layer), output.text, output.dead});
-                }
+            for (const auto& [dead, output] : composedBy(reader.actionOf(keys[layer][code]))) {
+                std::vector<Composition>& compositions = model.deadKeys[dead].compositions;
+                // Of two <when>s for one state the first counts.
+                if (compositions.empty() || compositions.back().code != int(code)
+                    || compositions.back().layer != Layer(layer))
+                    compositions.push_back({int(code), Layer(layer), output.text, output.dead});
             }
         }
 }
