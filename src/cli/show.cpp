@@ -57,8 +57,7 @@ installer::ItemKeyboards read(const fs::path& item)
     if (installer::isLayoutItemName(name))
         read = installer::readKeyboards(item);
     else
-        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem,
-                                        platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
+        read.report.problems.push_back({.kind = installer::Problem::Kind::notLayoutItem, .item = name});
     tellFindings(read.report);
     return read;
 }
