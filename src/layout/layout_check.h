@@ -27,7 +27,8 @@ struct Problem {
         unreadable,  // a file that could not be read
         noLayoutInBundle,  // a bundle without a layout that can load
     };
-    // Why one .keylayout file is refused: the first group makes it notLayout, then cannotLoad, then unreadable.
+    // Why one .keylayout file is refused: empty to tooLarge are notLayout, missingAttribute to missingElement
+    // cannotLoad, readFailed unreadable.
     enum class Reason {
         none,
         empty,
