@@ -4,6 +4,7 @@
 #include "flows/flows.h"
 #include "intake/activity.h"
 #include "intake/alert.h"
+#include "intake/finding_words.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -28,19 +29,6 @@ using installer::Warning;
 
 enum Column { nameColumn, fileColumn, scopeColumn, noteColumn, inputMenuColumn };
 
-// The core's words that the list shows, which keylayout prints as they are: marked here for
-// lupdate, which cannot read them where the core keeps them.
-[[maybe_unused]] constexpr const char* coreWords[] = {
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "No keyboard layouts are installed, for you or for all users."),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Current user"),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "All users"),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Cannot load"),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Duplicate id or name"),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Installed in both places"),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Some layouts cannot load"),
-    QT_TRANSLATE_NOOP("app::InstalledLayoutsWindow", "Incomplete bundle information"),
-};
-
 QString fileName(const InstalledItem& item)
 {
     return QFile::decodeName(item.path.filename().c_str());
@@ -56,19 +44,16 @@ QString layoutNames(const InstalledItem& item)
 
 QString note(const InstalledItem& item)
 {
-    QStringList words;
-    for (const std::string& word : installer::notes(item.report))
-        words << InstalledLayoutsWindow::tr(word.c_str());
-    return words.join(QStringLiteral(", "));
+    return intake::notes(item.report).join(QStringLiteral(", "));
 }
 
 QString findings(const InstalledItem& item)
 {
     QStringList sentences;
     for (const installer::Problem& problem : item.report.problems)
-        sentences << QString::fromStdString(problem.message);
+        sentences << intake::sentence(problem);
     for (const Warning& warning : item.report.warnings)
-        sentences << QString::fromStdString(warning.message);
+        sentences << intake::sentence(warning);
     return sentences.join(u'\n');
 }
 
@@ -84,7 +69,7 @@ QString sortKey(const InstalledItem& item)
 InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , list_(new QTreeWidget)
-    , emptyLabel_(new QLabel(tr(installer::nothingInstalled)))
+    , emptyLabel_(new QLabel(intake::nothingInstalled()))
     , removeButton_(new QPushButton(tr("Remove…")))
     , addToMenuButton_(new QPushButton(tr("Add to Input Menu")))
     , removeFromMenuButton_(new QPushButton(tr("Remove from Input Menu")))
@@ -110,8 +95,7 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     int scopeWidth = 100;
     for (const installer::InstallScope scope :
          {installer::InstallScope::currentUser, installer::InstallScope::allUsers})
-        scopeWidth =
-            std::max(scopeWidth, list_->fontMetrics().horizontalAdvance(tr(installer::scopeName(scope).c_str())) + 20);
+        scopeWidth = std::max(scopeWidth, list_->fontMetrics().horizontalAdvance(intake::scopeName(scope)) + 20);
     list_->setColumnWidth(scopeColumn, scopeWidth);
     emptyLabel_->setAlignment(Qt::AlignCenter);
     emptyLabel_->setWordWrap(true);
@@ -184,8 +168,7 @@ void InstalledLayoutsWindow::reload()
         const InstalledItem& item = items_[i];
         const std::optional<bool> inMenu = item.inInputMenu;
         auto* row = new QTreeWidgetItem(list_,
-                                        {layoutNames(item), fileName(item),
-                                         tr(installer::scopeName(item.scope).c_str()), note(item),
+                                        {layoutNames(item), fileName(item), intake::scopeName(item.scope), note(item),
                                          !inMenu       ? QString()
                                              : *inMenu ? tr("Yes")
                                                        : tr("No")});

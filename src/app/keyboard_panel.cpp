@@ -1,6 +1,7 @@
 #include "app/keyboard_panel.h"
 
 #include "app/keyboard_view.h"
+#include "intake/finding_words.h"
 #include "platform/keyboard_type.h"
 
 #include <QCheckBox>
@@ -74,8 +75,7 @@ void KeyboardPanel::showItem(const std::filesystem::path& item)
         control->setVisible(!keyboards_.empty());
     if (keyboards_.empty()) {
         // What the checks refuse is not drawn: the refusal is the answer.
-        note_->setText(read.report.problems.empty() ? QString()
-                                                    : QString::fromStdString(read.report.problems.front().message));
+        note_->setText(read.report.problems.empty() ? QString() : intake::sentence(read.report.problems.front()));
         return;
     }
     showLayout(layouts_->currentIndex());

@@ -1,10 +1,11 @@
 #include "cli/keyboard_drawing.h"
 
+#include "platform/text.h"
+
 #include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 namespace cli {
 namespace {
@@ -12,33 +13,6 @@ namespace {
 using installer::Corner;
 using installer::KeyCap;
 using installer::PictureKey;
-
-// One code point of UTF-8 text at `at`, and how many bytes it takes; text the model gives is valid.
-char32_t codePointAt(const std::string& text, std::size_t at, std::size_t& length)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(i < text.size() ? text[i] : 0); };
-    const std::uint8_t lead = byte(at);
-    length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (std::size_t i = 1; i < length; ++i)
-        c = c << 6 | (byte(at + i) & 0x3F);
-    return c;
-}
-
-// How many terminal columns a character takes: none for marks that combine with the one before,
-// two for the wide characters of East Asian scripts.
-int columns(char32_t c)
-{
-    if ((c >= 0x300 && c <= 0x36F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF)
-        || (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xFE20 && c <= 0xFE2F)
-        || (c >= 0x200B && c <= 0x200F))
-        return 0;
-    if ((c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3)
-        || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
-        || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1FAFF) || (c >= 0x20000 && c <= 0x3FFFD))
-        return 2;
-    return 1;
-}
 
 // A grid of terminal cells into which keys draw their outlines and legends.
 class TextCanvas {
@@ -68,14 +42,6 @@ public:
         }
     }
 
-    static int width(const std::string& text)
-    {
-        int total = 0;
-        for (std::size_t at = 0, length = 0; at < text.size(); at += length)
-            total += columns(codePointAt(text, at, length));
-        return total;
-    }
-
     // Writes the text from `first` to the right, or ending at `first` when `fromRight`, in at most
     // `room` columns; what does not fit ends in "…". Returns the columns taken.
     int write(int atLine, int first, int room, const std::string& text, bool fromRight = false)
@@ -83,7 +49,8 @@ public:
         std::vector<std::pair<std::string, int>> glyphs;  // a character and the marks on it, its columns
         int width = 0;
         for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
-            const int wide = columns(codePointAt(text, at, length));
+            length = platform::codePointAt(text, at).length;
+            const int wide = int(platform::displayWidth(std::string_view(text).substr(at, length)));
             if (wide == 0 && !glyphs.empty())
                 glyphs.back().first += text.substr(at, length);
             else
@@ -161,7 +128,7 @@ void drawKey(TextCanvas& canvas, const PictureKey& key)
         return;
     if (key.legends.empty()) {
         const std::string symbol(cap.symbol);
-        canvas.write(lower, first + std::max(0, room - TextCanvas::width(symbol)) / 2, room, symbol);
+        canvas.write(lower, first + std::max(0, room - int(platform::displayWidth(symbol))) / 2, room, symbol);
         return;
     }
     for (const installer::Legend& legend : key.legends) {

@@ -1,5 +1,8 @@
 #include "cli/output.h"
 
+#include "cli/finding_words.h"
+#include "platform/text.h"
+
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -44,7 +47,7 @@ QJsonArray findings(const std::vector<Finding>& found)
     QJsonArray array;
     for (const Finding& finding : found)
         array.append(
-            QJsonObject{{"kind", kindName(finding.kind)}, {"message", QString::fromStdString(finding.message)}});
+            QJsonObject{{"kind", kindName(finding.kind)}, {"message", QString::fromStdString(sentence(finding))}});
     return array;
 }
 
@@ -67,12 +70,6 @@ std::string joined(const std::vector<std::string>& texts)
     return result;
 }
 
-// Characters, not bytes, so that names in any script line up.
-std::size_t width(const std::string& text)
-{
-    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 }  // namespace
 
 void tell(const std::string& line)
@@ -83,39 +80,39 @@ void tell(const std::string& line)
 void tellFindings(const installer::LayoutReport& report)
 {
     for (const installer::Problem& problem : report.problems)
-        tell("Refused: " + problem.message);
+        tell("Refused: " + sentence(problem));
     for (const installer::Warning& warning : report.warnings)
-        tell("Warning: " + warning.message);
+        tell("Warning: " + sentence(warning));
 }
 
 void printInstalled(const std::vector<installer::InstalledItem>& items)
 {
     const auto print = [](const std::string& line) { std::cout << line << '\n'; };
     if (items.empty())
-        return tell(installer::nothingInstalled);
+        return tell(nothingInstalled);
     std::vector<std::vector<std::string>> rows;
     std::size_t widths[3] = {};
     for (const installer::InstalledItem& item : items) {
         std::vector<std::string> names;
         for (const installer::KeyboardLayout& layout : item.report.layouts)
             names.push_back(layout.name);
-        std::vector<std::string> notes = installer::notes(item.report);
+        std::vector<std::string> notes = cli::notes(item.report);
         if (item.inInputMenu)
             notes.insert(notes.begin(), *item.inInputMenu ? "In the input menu" : "Not in the input menu");
-        rows.push_back({item.path.filename().string(), installer::scopeName(item.scope), joined(names), joined(notes)});
+        rows.push_back({item.path.filename().string(), scopeName(item.scope), joined(names), joined(notes)});
         for (std::size_t column = 0; column < 3; ++column)
-            widths[column] = std::max(widths[column], width(rows.back()[column]));
+            widths[column] = std::max(widths[column], platform::displayWidth(rows.back()[column]));
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::string line;
         for (std::size_t column = 0; column < 3; ++column)
-            line += rows[i][column] + std::string(widths[column] - width(rows[i][column]) + 2, ' ');
+            line += rows[i][column] + std::string(widths[column] - platform::displayWidth(rows[i][column]) + 2, ' ');
         line += rows[i][3];
         print(line.substr(0, line.find_last_not_of(' ') + 1));
         for (const installer::Problem& problem : items[i].report.problems)
-            print("    " + problem.message);
+            print("    " + sentence(problem));
         for (const installer::Warning& warning : items[i].report.warnings)
-            print("    " + warning.message);
+            print("    " + sentence(warning));
     }
 }
 

@@ -45,10 +45,7 @@ std::string failureOf(Action action)
 LayoutReport inspectItem(const fs::path& item, const std::string& name)
 {
     if (!isLayoutItemName(name))
-        return {{},
-                {{Problem::Kind::notLayoutItem,
-                  platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."}},
-                {}};
+        return {{}, {{.kind = Problem::Kind::notLayoutItem, .item = name}}, {}};
     return inspectLayoutItem(item);
 }
 

@@ -4,7 +4,6 @@
 
 #include "layout/file_names.h"
 #include "platform/files.h"
-#include "platform/text.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -32,18 +31,20 @@ bool sameName(const fs::path& a, const fs::path& b)
     return lowered(a.filename().string()) == lowered(b.filename().string());
 }
 
-std::string clash(const KeyboardLayout& layout, const KeyboardLayout& other, const InstalledItem& item)
+Warning clash(const fs::path& destination, const KeyboardLayout& layout, const KeyboardLayout& other,
+              const InstalledItem& item)
 {
+    using Reason = Warning::Reason;
     const bool sameId = layout.id == other.id;
-    const std::string what = sameId && layout.name == other.name
-        ? "the same id (" + std::to_string(layout.id) + ") and name"
-        : sameId ? "the same id (" + std::to_string(layout.id) + ")"
-                 : "the same name";
-    return platform::inQuotes(layout.name) + " in " + platform::inQuotes(layout.file) + " has " + what + " as "
-        + platform::inQuotes(other.name) + " in " + platform::inQuotes(item.path.filename().string()) + " in "
-        + displayFolder(item.path.parent_path()) + "; "
-        + (sameId ? "macOS renumbers or hides one of them."
-                  : "the input menu would show two entries you cannot tell apart.");
+    return {.kind = Warning::Kind::duplicate,
+            .reason = sameId && layout.name == other.name ? Reason::sameIdAndNameAs
+                : sameId                                  ? Reason::sameIdAs
+                                                          : Reason::sameNameAs,
+            .item = destination.filename().string(),
+            .layout = layout,
+            .other = other,
+            .otherItem = item.path.filename().string(),
+            .folder = displayFolder(item.path.parent_path())};
 }
 
 }  // namespace
@@ -90,16 +91,15 @@ std::vector<Warning> clashWarnings(const fs::path& destination, const std::vecto
     for (const InstalledItem& item : installed) {
         if (sameName(item.path, destination)) {
             if (item.path.parent_path() != destination.parent_path())
-                warnings.push_back({Warning::Kind::installedTwice,
-                                    platform::inQuotes(destination.filename().string()) + " is also installed in "
-                                        + displayFolder(item.path.parent_path())
-                                        + "; the input menu would list it twice."});
+                warnings.push_back({.kind = Warning::Kind::installedTwice,
+                                    .item = destination.filename().string(),
+                                    .folder = displayFolder(item.path.parent_path())});
             continue;
         }
         for (const KeyboardLayout& layout : layouts)
             for (const KeyboardLayout& other : item.report.layouts)
                 if (layout.id == other.id || layout.name == other.name)
-                    warnings.push_back({Warning::Kind::duplicate, clash(layout, other, item)});
+                    warnings.push_back(clash(destination, layout, other, item));
     }
     return warnings;
 }
@@ -120,28 +120,6 @@ std::vector<InstalledItem> listInstalled(const SystemTools& tools)
         item.inInputMenu = isInInputMenu(item.path, item.report.layouts, tools.inputSources);
     }
     return items;
-}
-
-std::string scopeName(InstallScope scope)
-{
-    return scope == InstallScope::allUsers ? "All users" : "Current user";
-}
-
-std::vector<std::string> notes(const LayoutReport& report)
-{
-    std::vector<std::string> words;
-    if (!report.installable())
-        words.push_back("Cannot load");
-    for (const Warning& warning : report.warnings) {
-        const char* word = warning.kind == Warning::Kind::duplicate ? "Duplicate id or name"
-            : warning.kind == Warning::Kind::installedTwice         ? "Installed in both places"
-            : warning.kind == Warning::Kind::layoutCannotLoad       ? "Some layouts cannot load"
-            : warning.kind == Warning::Kind::icon                   ? "Icon is no icns file"
-                                                                    : "Incomplete bundle information";
-        if (std::find(words.begin(), words.end(), word) == words.end())
-            words.push_back(word);
-    }
-    return words;
 }
 
 }  // namespace installer

@@ -45,14 +45,4 @@ std::vector<Warning> installWarnings(const std::filesystem::path& item, const st
 // whether each is in the input menu.
 std::vector<InstalledItem> listInstalled(const SystemTools& tools);
 
-// What a list of installed items says when both folders hold none.
-inline constexpr const char* nothingInstalled = "No keyboard layouts are installed, for you or for all users.";
-
-// Whom the scope installs for, as a list shows it: "Current user" or "All users".
-std::string scopeName(InstallScope scope);
-
-// A word or two for each kind of finding in the report, each once, in the order found: what a
-// list of installed items shows beside one; the sentences say the rest.
-std::vector<std::string> notes(const LayoutReport& report);
-
 }  // namespace installer

@@ -6,6 +6,7 @@
 #include "intake/alert.h"
 #include "intake/anchor_layout.h"
 #include "intake/colors.h"
+#include "intake/finding_words.h"
 #include "intake/layout_file_dialog.h"
 
 #include <QDesktopServices>
@@ -63,20 +64,13 @@ std::filesystem::path localPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-QString joined(const std::vector<std::string>& sentences, const char* separator)
+template <typename Finding>
+QString joined(const std::vector<Finding>& findings, const char* separator)
 {
     QStringList lines;
-    for (const std::string& sentence : sentences)
-        lines << QString::fromStdString(sentence);
+    for (const Finding& finding : findings)
+        lines << sentence(finding);
     return lines.join(QLatin1String(separator));
-}
-
-QString joined(const std::vector<installer::Warning>& warnings)
-{
-    std::vector<std::string> sentences;
-    for (const installer::Warning& warning : warnings)
-        sentences.push_back(warning.message);
-    return joined(sentences, "\n\n");
 }
 
 }  // namespace
@@ -183,7 +177,7 @@ bool DropView::installChecked(const std::filesystem::path& item)
         .proceedDespite =
             [](const std::string& name, const std::vector<installer::Warning>& warnings) {
                 return askToProceed(tr("\"%1\" May Not Work as Expected").arg(QFile::decodeName(name.c_str())),
-                                    joined(warnings), AlertStyle::warning, tr("Install Anyway"));
+                                    joined(warnings, "\n\n"), AlertStyle::warning, tr("Install Anyway"));
             },
         .wait = [this](const std::function<void()>& step) { waitForAdministrator(step); },
     };
@@ -199,7 +193,7 @@ bool DropView::installChecked(const std::filesystem::path& item)
         showAlert(tr("Unsupported File"), tr("Please drag a .keylayout file or keyboard .bundle."),
                   AlertStyle::warning);
         return false;
-    case Result::refused: return failed(joined(outcome.report.problemMessages(), "\n"));
+    case Result::refused: return failed(joined(outcome.report.problems, "\n"));
     case Result::failed: return failed(QString::fromStdString(outcome.failure));
     case Result::declined: return false;
     case Result::installed: break;

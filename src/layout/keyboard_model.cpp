@@ -1,6 +1,7 @@
 #include "layout/keyboard_model.h"
 
 #include "layout/layout_reading.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -90,20 +91,6 @@ int mapIndex(const pugi::xml_node& modifierMap, unsigned down)
     return modifierMap.attribute("defaultIndex").as_int(0);
 }
 
-void appendUtf8(std::string& text, char32_t c)
-{
-    if (c < 0x80) {
-        text += char(c);
-    } else if (c < 0x800) {
-        text += char(0xC0 | (c >> 6)), text += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        text += char(0xE0 | (c >> 12)), text += char(0x80 | ((c >> 6) & 0x3F)), text += char(0x80 | (c & 0x3F));
-    } else {
-        text += char(0xF0 | (c >> 18)), text += char(0x80 | ((c >> 12) & 0x3F));
-        text += char(0x80 | ((c >> 6) & 0x3F)), text += char(0x80 | (c & 0x3F));
-    }
-}
-
 // Layouts are UTF-16 underneath, so a character outside the Basic Multilingual Plane may be written
 // as two references, one for each half of its surrogate pair, which the parser turns into two
 // separate three-byte sequences. Joins such pairs into the character; a lone half is no character.
@@ -111,22 +98,18 @@ std::string withSurrogatesJoined(std::string_view text)
 {
     if (text.find('\xED') == std::string_view::npos)
         return std::string(text);
-    const auto surrogate = [&](std::size_t at, unsigned char first, unsigned char last) -> char32_t {
-        if (at + 3 > text.size() || static_cast<unsigned char>(text[at]) != 0xED)
-            return 0;
-        const auto second = static_cast<unsigned char>(text[at + 1]);
-        if (second < first || second > last)
-            return 0;
-        return 0xD000 | char32_t(second & 0x3F) << 6 | char32_t(static_cast<unsigned char>(text[at + 2]) & 0x3F);
+    const auto surrogate = [&](std::size_t at, char32_t first, char32_t last) -> char32_t {
+        const platform::CodePoint c = at < text.size() ? platform::codePointAt(text, at) : platform::CodePoint();
+        return c.value >= first && c.value <= last ? c.value : 0;
     };
     std::string joined;
     for (std::size_t i = 0; i < text.size();) {
-        if (const char32_t high = surrogate(i, 0xA0, 0xAF)) {
-            const char32_t low = surrogate(i + 3, 0xB0, 0xBF);
-            appendUtf8(joined, low ? 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD);
+        if (const char32_t high = surrogate(i, 0xD800, 0xDBFF)) {
+            const char32_t low = surrogate(i + 3, 0xDC00, 0xDFFF);
+            platform::appendUtf8(joined, low ? 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD);
             i += low ? 6 : 3;
-        } else if (surrogate(i, 0xB0, 0xBF)) {
-            appendUtf8(joined, 0xFFFD);
+        } else if (surrogate(i, 0xDC00, 0xDFFF)) {
+            platform::appendUtf8(joined, 0xFFFD);
             i += 3;
         } else {
             joined += text[i++];

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace installer {
 namespace {
@@ -38,27 +39,32 @@ bool looksBinary(std::string_view bytes)
 }
 
 // Why bytes that are no XML document with a <keyboard> root cannot be a layout.
-std::string notKeyboardDocument(std::string_view bytes, const pugi::xml_parse_result& parsed, const std::string& root)
+Problem notKeyboardDocument(std::string_view bytes, const pugi::xml_parse_result& parsed, const std::string& root)
 {
+    using Reason = Problem::Reason;
+    const auto because = [](Reason reason, std::string detail = {}, long number = 0) {
+        return Problem{.kind = Problem::Kind::notLayout, .reason = reason, .detail = detail, .number = number};
+    };
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return "the file is empty.";
+        return because(Reason::empty);
     if (bytes.starts_with("PK\x03\x04"))
-        return "it is a zip archive. Open it and drop the layout inside.";
+        return because(Reason::zipArchive);
     if (lowered(root) == "html" || (!parsed && looksLikeWebPage(bytes)))
-        return "it is a web page. Download the raw file instead.";
+        return because(Reason::webPage);
     if (!parsed && looksBinary(bytes))
-        return "it holds binary data, not text.";
+        return because(Reason::binaryData);
+    if (bytes.find('<') == std::string_view::npos)
+        return because(Reason::notXml);
     if (parsed)
-        return "its root element is <" + root + ">, not <keyboard>.";
+        return because(Reason::otherRoot, root);
     if (parsed.encoding != pugi::encoding_utf8)
-        return "its text is damaged.";
+        return because(Reason::damagedText);
 
     const auto failure = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(parsed.offset, 0, std::ssize(bytes)));
-    const std::string line = std::to_string(std::count(bytes.begin(), bytes.begin() + failure, '\n') + 1);
+    const long line = std::count(bytes.begin(), bytes.begin() + failure, '\n') + 1;
     // Nothing complete follows the point of failure: the file stops in mid-element.
-    if (bytes.find('>', failure) == std::string_view::npos)
-        return "it ends before line " + line + " is complete; the download may have been cut short.";
-    return "its text is damaged at line " + line + ".";
+    return because(bytes.find('>', failure) == std::string_view::npos ? Reason::cutShort : Reason::damagedTextAtLine,
+                   {}, line);
 }
 
 std::optional<long> wholeNumber(std::string_view text)
@@ -77,7 +83,7 @@ std::optional<long> wholeNumber(std::string_view text)
     return value;
 }
 
-// The layout the file holds, or the sentences saying why macOS cannot load it.
+// The layout the file holds, or why macOS cannot load it.
 struct Reading {
     KeyboardLayout layout;
     std::vector<Problem> problems;
@@ -86,28 +92,26 @@ struct Reading {
 // A layout that can load is handed to `visit` before its document closes.
 Reading readLayout(const fs::path& file, const LoadableLayoutVisitor& visit)
 {
+    using Kind = Problem::Kind;
+    using Reason = Problem::Reason;
     Reading reading{{file.filename().string(), "", 0, 0}, {}};
-    const std::string quoted = platform::inQuotes(reading.layout.file);
-    const auto notALayout = [&](const std::string& why) {
-        reading.problems.push_back({Problem::Kind::notLayout, quoted + " is not a keyboard layout: " + why});
+    const auto refuse = [&](Problem problem) {
+        problem.item = reading.layout.file;
+        reading.problems.push_back(std::move(problem));
     };
 
     std::string bytes;
     try {
         bytes = platform::readRegularFile(file, maximumLayoutSize);
     } catch (const platform::Error& error) {
+        Problem problem{.kind = Kind::notLayout};
         switch (error.code()) {
-        case EISDIR: notALayout("it is a folder."); break;
-        case EINVAL: notALayout("it is not a regular file."); break;
-        case EFBIG:
-            notALayout("it is larger than " + std::to_string(maximumLayoutSize >> 20)
-                       + " MB, far more than any keyboard layout.");
-            break;
-        default:
-            reading.problems.push_back({Problem::Kind::unreadable,
-                                        "Couldn't read " + quoted + ": "
-                                            + std::generic_category().message(static_cast<int>(error.code())) + "."});
+        case EISDIR: problem.reason = Reason::folder; break;
+        case EINVAL: problem.reason = Reason::notRegularFile; break;
+        case EFBIG: problem.reason = Reason::tooLarge, problem.number = long(maximumLayoutSize >> 20); break;
+        default: problem = {.kind = Kind::unreadable, .reason = Reason::readFailed, .number = error.code()};
         }
+        refuse(problem);
         return reading;
     }
 
@@ -116,30 +120,28 @@ Reading readLayout(const fs::path& file, const LoadableLayoutVisitor& visit)
     const pugi::xml_node keyboard = document.document_element();
     const std::string root = parsed ? keyboard.name() : "";
     if (root != "keyboard") {
-        notALayout(notKeyboardDocument(bytes, parsed, root));
+        refuse(notKeyboardDocument(bytes, parsed, root));
         return reading;
     }
 
-    const auto cannotLoad = [&](const std::string& why) {
-        reading.problems.push_back(
-            {Problem::Kind::cannotLoad, quoted + " is not a keyboard layout macOS can load: " + why});
+    const auto cannotLoad = [&](Reason reason, const std::string& detail, const std::string& value = {}) {
+        refuse({.kind = Kind::cannotLoad, .reason = reason, .detail = detail, .value = value});
     };
     reading.layout.name = keyboard.attribute("name").value();
     for (const auto& [attribute, value] : {std::pair{"group", &reading.layout.group}, {"id", &reading.layout.id}}) {
         const pugi::xml_attribute found = keyboard.attribute(attribute);
         if (!found)
-            cannotLoad(std::string("its <keyboard> has no ") + attribute + ".");
+            cannotLoad(Reason::missingAttribute, attribute);
         else if (const auto number = wholeNumber(found.value()))
             *value = *number;
         else
-            cannotLoad(std::string("its ") + attribute + ", " + platform::inQuotes(found.value())
-                       + ", is not a whole number.");
+            cannotLoad(Reason::notWholeNumber, attribute, found.value());
     }
     if (!keyboard.attribute("name"))
-        cannotLoad("its <keyboard> has no name.");
+        cannotLoad(Reason::missingAttribute, "name");
     for (const char* element : {"layouts", "modifierMap", "keyMapSet"})
         if (!keyboard.child(element))
-            cannotLoad(std::string("it has no <") + element + ">.");
+            cannotLoad(Reason::missingElement, element);
     if (reading.problems.empty() && visit)
         visit(reading.layout, keyboard);
     return reading;
@@ -163,18 +165,17 @@ void warnOfDuplicates(const std::string& bundle, const std::vector<KeyboardLayou
     std::map<long, const KeyboardLayout*> ids;
     std::map<std::string, const KeyboardLayout*> names;
     for (const KeyboardLayout& layout : layouts) {
-        const auto pair = [&](const KeyboardLayout* first) {
-            return platform::inQuotes(first->file) + " and " + platform::inQuotes(layout.file);
+        const auto warn = [&](Warning::Reason reason, const KeyboardLayout* first) {
+            warnings.push_back({.kind = Warning::Kind::duplicate,
+                                .reason = reason,
+                                .item = bundle,
+                                .layout = layout,
+                                .other = *first});
         };
         if (const auto [it, added] = ids.emplace(layout.id, &layout); !added)
-            warnings.push_back({Warning::Kind::duplicate,
-                                bundle + " holds two layouts with the id " + std::to_string(layout.id) + ", "
-                                    + pair(it->second) + "; macOS renumbers or hides one of them."});
+            warn(Warning::Reason::sameIdInBundle, it->second);
         if (const auto [it, added] = names.emplace(layout.name, &layout); !added)
-            warnings.push_back({Warning::Kind::duplicate,
-                                bundle + " holds two layouts named " + platform::inQuotes(layout.name) + ", "
-                                    + pair(it->second)
-                                    + "; the input menu would show two entries you cannot tell apart."});
+            warn(Warning::Reason::sameNameInBundle, it->second);
     }
 }
 
@@ -190,60 +191,59 @@ std::optional<std::string> xmlBundleIdentifier(const std::string& bytes)
     return std::nullopt;
 }
 
-void warnOfMetadata(const fs::path& bundle, const std::string& quotedBundle, std::vector<Warning>& warnings)
+void warnOfMetadata(const fs::path& bundle, const std::string& name, std::vector<Warning>& warnings)
 {
-    const auto warn = [&](const std::string& message) { warnings.push_back({Warning::Kind::bundleMetadata, message}); };
+    using Reason = Warning::Reason;
+    const auto warn = [&](Reason reason, const std::string& identifier = {}) {
+        warnings.push_back(
+            {.kind = Warning::Kind::bundleMetadata, .reason = reason, .item = name, .detail = identifier});
+    };
     constexpr std::string_view marker = ".keyboardlayout.";
     const fs::path plist = bundle / "Contents" / "Info.plist";
     std::string bytes;
     try {
         bytes = platform::readRegularFile(plist, maximumLayoutSize);
     } catch (const platform::Error& error) {
-        warn(quotedBundle
-             + (error.code() == ENOENT ? " has no Contents/Info.plist"
-                                       : " has a Contents/Info.plist that cannot be read")
-             + ", which the system reads to register its layouts.");
+        warn(error.code() == ENOENT ? Reason::noInfoPlist : Reason::unreadableInfoPlist);
         return;
     }
     // A binary property list keeps its ASCII strings as they are, so the marker shows in its bytes.
     if (bytes.starts_with("bplist")) {
         if (bytes.find(marker) == std::string::npos)
-            warn(quotedBundle + " has a bundle identifier without \"" + std::string(marker)
-                 + "\", which the system expects of keyboard layout bundles.");
+            warn(Reason::binaryIdentifierWithoutMarker);
         return;
     }
     const std::optional<std::string> identifier = xmlBundleIdentifier(bytes);
     if (!identifier)
-        warn(quotedBundle
-             + " has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.");
+        warn(Reason::noBundleIdentifier);
     else if (identifier->find(marker) == std::string::npos)
-        warn(quotedBundle + " has the bundle identifier " + platform::inQuotes(*identifier) + ", without \""
-             + std::string(marker) + "\", which the system expects of keyboard layout bundles.");
+        warn(Reason::identifierWithoutMarker, *identifier);
 }
 
-LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBundle, const LoadableLayoutVisitor& visit)
+LayoutReport inspectBundle(const fs::path& bundle, const std::string& name, const LoadableLayoutVisitor& visit)
 {
     LayoutReport report;
-    std::vector<std::string> broken;
+    std::vector<Problem> broken;
     for (const fs::path& file : layoutFilesIn(bundle / "Contents" / "Resources")) {
         Reading reading = readLayout(file, visit);
         if (reading.problems.empty())
             report.layouts.push_back(std::move(reading.layout));
         else
-            broken.push_back(reading.problems.front().message);
+            broken.push_back(reading.problems.front());
     }
     // One layout that loads makes the bundle usable; the first broken one says what went wrong.
     if (report.layouts.empty()) {
-        std::string problem = quotedBundle + " holds no keyboard layout in Contents/Resources.";
-        if (!broken.empty())
-            problem.append(" ").append(broken.front());
-        report.problems.push_back({Problem::Kind::noLayoutInBundle, problem});
+        Problem problem = broken.empty() ? Problem{} : broken.front();
+        problem.kind = Problem::Kind::noLayoutInBundle;
+        problem.layout = std::exchange(problem.item, name);
+        report.problems.push_back(std::move(problem));
         return report;
     }
-    for (const std::string& problem : broken)
-        report.warnings.push_back({Warning::Kind::layoutCannotLoad, "In " + quotedBundle + ", " + problem});
-    warnOfDuplicates(quotedBundle, report.layouts, report.warnings);
-    warnOfMetadata(bundle, quotedBundle, report.warnings);
+    for (Problem& problem : broken)
+        report.warnings.push_back(
+            {.kind = Warning::Kind::layoutCannotLoad, .item = name, .problem = std::move(problem)});
+    warnOfDuplicates(name, report.layouts, report.warnings);
+    warnOfMetadata(bundle, name, report.warnings);
     return report;
 }
 
@@ -257,9 +257,9 @@ LayoutReport inspectLayoutItem(const fs::path& item)
 LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor& visit)
 {
     const fs::path path = platform::withoutTrailingSlashes(item);
-    const std::string name = platform::inQuotes(platform::lastPathComponent(path));
+    const std::string name = platform::lastPathComponent(path);
     if (!platform::itemOrLinkExists(path))
-        return {{}, {{Problem::Kind::missing, name + " could not be found; it may have been moved or deleted."}}, {}};
+        return {{}, {{.kind = Problem::Kind::missing, .item = name}}, {}};
     if (hasExtension(path, ".bundle"))
         return inspectBundle(path, name, visit);
 
@@ -273,9 +273,7 @@ LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor
         std::ifstream(*icon, std::ios::binary).read(start.data(), 4);
         if (start != "icns")
             report.warnings.push_back(
-                {Warning::Kind::icon,
-                 platform::inQuotes(platform::lastPathComponent(*icon)) + " beside " + name
-                     + " is not an icon file (.icns); the input menu would show a generic icon."});
+                {.kind = Warning::Kind::icon, .item = name, .otherItem = platform::lastPathComponent(*icon)});
     }
     return report;
 }

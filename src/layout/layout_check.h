@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,20 +16,8 @@ struct KeyboardLayout {
     long group = 0;
 };
 
-// What would go wrong with an item that can be installed, and a sentence saying so.
-struct Warning {
-    enum class Kind {
-        layoutCannotLoad,  // one of a bundle's layouts; the others can
-        duplicate,  // two layouts with the same id or name, in the item or beside it
-        installedTwice,  // the same file name in both folders
-        bundleMetadata,  // what the system reads from Contents/Info.plist
-        icon,  // the icon beside a loose layout is no icon the menu can show
-    };
-    Kind kind;
-    std::string message;
-};
-
-// Why an item cannot be installed, and a sentence saying so.
+// Why an item cannot be installed: a kind, for the kinds with several causes a reason, and what it
+// names. The words are each way out's own.
 struct Problem {
     enum class Kind {
         missing,  // nothing at the path
@@ -38,23 +27,75 @@ struct Problem {
         unreadable,  // a file that could not be read
         noLayoutInBundle,  // a bundle without a layout that can load
     };
-    Kind kind;
-    std::string message;
+    // Why one .keylayout file is refused: empty to tooLarge are notLayout, missingAttribute to missingElement
+    // cannotLoad, readFailed unreadable.
+    enum class Reason {
+        none,
+        empty,
+        zipArchive,
+        webPage,
+        binaryData,
+        notXml,  // not one "<" in it
+        otherRoot,  // detail: the root element
+        damagedText,  // in an encoding other than UTF-8, where no line can be told
+        damagedTextAtLine,  // number: the line
+        cutShort,  // number: the line it ends in
+        folder,
+        notRegularFile,
+        tooLarge,  // number: the largest size, in MB
+        missingAttribute,  // detail: the attribute of <keyboard>
+        notWholeNumber,  // detail: the attribute of <keyboard>; value: its text
+        missingElement,  // detail: the element
+        readFailed,  // number: the errno
+    };
+    Kind kind{};
+    Reason reason = Reason::none;  // for noLayoutInBundle, why the first of its layouts cannot load, if it has any
+    std::string item{};  // the item's file name
+    std::string layout{};  // for noLayoutInBundle, the file name of that first layout
+    std::string detail{};
+    std::string value{};
+    long number = 0;
 };
 
-// What the checks found in one item. Every problem and warning is a sentence that names the files.
+// What would go wrong with an item that can be installed, and what it names.
+struct Warning {
+    enum class Kind {
+        layoutCannotLoad,  // one of a bundle's layouts; the others can
+        duplicate,  // two layouts with the same id or name, in the item or beside it
+        installedTwice,  // the same file name in both folders
+        bundleMetadata,  // what the system reads from Contents/Info.plist
+        icon,  // the icon beside a loose layout is no icon the menu can show
+    };
+    enum class Reason {
+        none,
+        sameIdInBundle,  // duplicate: `other` and then `layout`, both in the item
+        sameNameInBundle,
+        sameIdAs,  // duplicate: `layout` of the item and `other`, installed in `otherItem`
+        sameNameAs,
+        sameIdAndNameAs,
+        noInfoPlist,  // bundleMetadata
+        unreadableInfoPlist,
+        noBundleIdentifier,
+        identifierWithoutMarker,  // detail: the identifier
+        binaryIdentifierWithoutMarker,  // in a binary property list, which is not read for the identifier
+    };
+    Kind kind{};
+    Reason reason = Reason::none;
+    std::string item{};  // the item's file name
+    KeyboardLayout layout{};
+    KeyboardLayout other{};
+    std::string otherItem{};  // the installed item that `other` is in; for icon, the icon beside the item
+    std::string folder{};  // where `otherItem`, or for installedTwice the other item, is, as a person reads it
+    std::string detail{};
+    std::optional<Problem> problem{};  // for layoutCannotLoad, why that layout cannot
+};
+
+// What the checks found in one item.
 struct LayoutReport {
     std::vector<KeyboardLayout> layouts;  // those that can load
     std::vector<Problem> problems;  // why the item cannot be installed; none when it can
     std::vector<Warning> warnings;
     bool installable() const { return problems.empty(); }
-    std::vector<std::string> problemMessages() const
-    {
-        std::vector<std::string> messages;
-        for (const Problem& problem : problems)
-            messages.push_back(problem.message);
-        return messages;
-    }
 };
 
 // Real layouts are well under a megabyte; anything far larger is not one.

@@ -41,9 +41,12 @@ QStringList shownTexts(const QLocale& language)
             if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
                 texts << button->text();
             if (const auto* list = qobject_cast<const QTreeWidget*>(widget))
-                for (int row = -1; row < list->topLevelItemCount(); ++row)
+                for (int row = -1; row < list->topLevelItemCount(); ++row) {
+                    const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
                     for (int column = 0; column < list->columnCount(); ++column)
-                        texts << (row < 0 ? list->headerItem() : list->topLevelItem(row))->text(column);
+                        texts << item->text(column);
+                    texts << item->toolTip(0);  // the sentences behind the note
+                }
         }
     }
     texts.removeAll(QString());
@@ -63,7 +66,7 @@ int printShownTexts(QApplication& application)
 }
 
 // Each start-up runs as a child with an environment of its own, where Qt reads the preferred languages
-// afresh; the list holds each kind of finding, in both scopes.
+// afresh; the list holds each kind of finding, in both scopes, its note and its sentences all translated.
 TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElseInEnglish)
 {
 #ifdef Q_OS_MACOS
@@ -79,11 +82,13 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
                                          {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
                                          {system / "Broken.keylayout", ""},
                                          {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
-                                         {bundle / "B.keylayout", ""}})
+                                         {bundle / "B.keylayout", ""},
+                                         {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
+                                         {user / "Iconic.icns", "no icon"}})
         writeFile(path, content);
     const QStringList unchanged = {
-        "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash", "Clash.keylayout", "Twice", "Twice.keylayout",
-        "Broken.keylayout",   "Greek",   "Greek.bundle"};
+        "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",
+        "Broken.keylayout",   "Greek",   "Greek.bundle",      "Iconic", "Iconic.keylayout"};
     const QStringList english = shownTexts(QLocale(QLocale::English));
     const struct {
         const char *language, *all, *lang, *shown;

@@ -61,9 +61,18 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              {"src/B.bundle/Contents/Info.plist",
               "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
              {"root/Library/Keyboard Layouts/Taken.keylayout", validLayout("Taken", 7)},
-             {"src/Iconic.keylayout", validLayout("Iconic", 9)},
-             {"src/Iconic.icns", "icns"}})
+             {"src/アイコン.keylayout", validLayout("アイコン", 9)},  // two columns a character, as list lines it up
+             {"src/アイコン.icns", "icns"},
+             {"src/Short.keylayout",
+              "<keyboard group=\"0\" name=\"S\"><layouts/><modifierMap/><keyMapSet/></keyboard>"},
+             {"src/Hollow.bundle/Contents/Info.plist", "<plist/>"},
+             {"src/Mixed.bundle/Contents/Resources/A.keylayout", validLayout("Mixed", 5)},
+             {"src/Mixed.bundle/Contents/Resources/Damaged.keylayout", "<keyboard>\n<a b=1/>\n</keyboard>"},
+             {"src/Ugly.keylayout", validLayout("Ugly", 6)},
+             {"src/Ugly.icns", "png"},
+             {"src/Taken.keylayout", validLayout("Taken", 7)}})
         writeFile(folder / path, content);
+    fs::create_symlink("nowhere", folder / "src/Dangling.keylayout");
 
     const std::string T = folder.path().string(), again = " Run \"keylayout --help\" for the commands.\n";
     const std::string clash =
@@ -75,6 +84,30 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         return "\"layouts\": [{\"file\": \"" + file + "\",\"group\": 0,\"id\": " + std::to_string(id) + ",\"name\": \""
             + name + "\"}],";
     };
+    // What check --json says of an item in src, and of one finding.
+    const auto checked = [&](const std::string& item, bool installable, const std::string& layouts,
+                             const std::string& problems, const std::string& warnings) {
+        return "{\"installable\": " + std::string(installable ? "true" : "false") + ",\"item\": \"" + T + "/src/" + item
+            + "\"," + (layouts.empty() ? "\"layouts\": []," : layouts) + "\"problems\": [" + problems
+            + "],\"warnings\": [" + warnings + "]}";
+    };
+    const auto found = [](const std::string& kind, const std::string& sentence) {
+        return "{\"kind\": \"" + kind + "\",\"message\": \"" + std::regex_replace(sentence, std::regex("\""), "\\\"")
+            + "\"}";
+    };
+    const std::string
+        missing = "\"Missing.keylayout\" could not be found; it may have been moved or deleted.",
+        notes = "\"Notes.txt\" is not a .keylayout file or keyboard .bundle.",
+        shortOfId = "\"Short.keylayout\" is not a keyboard layout macOS can load: its <keyboard> has no id.",
+        dangling = "Couldn't read \"Dangling.keylayout\": No such file or directory.",
+        hollow = "\"Hollow.bundle\" holds no keyboard layout in Contents/Resources.",
+        damaged = "In \"Mixed.bundle\", \"Damaged.keylayout\" is not a keyboard layout: its text is damaged at "
+                  "line 2.",
+        noPlist = "\"Mixed.bundle\" has no Contents/Info.plist, which the system reads to register its layouts.",
+        ugly = "\"Ugly.icns\" beside \"Ugly.keylayout\" is not an icon file (.icns); the input menu would show "
+               "a generic icon.",
+        twice = "\"Taken.keylayout\" is also installed in " + T
+        + "/root/Library/Keyboard Layouts; the input menu would list it twice.";
     // out: standard output without line breaks and indents; user, system: the folders' names afterwards;
     // refreshes: how many runs so far have refreshed the input menu.
     const struct {
@@ -102,14 +135,31 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Taken.keylayout",
          0},
         {{"--version"}, 0, "", "keylayout " PROJECT_VERSION, "", "Taken.keylayout", 0},
-        {{"check", "src/Good.keylayout", "src/Missing.keylayout", "src/B.bundle/", "src/Notes.txt"},
+        // Each kind of finding, said to people and in JSON.
+        {{"check", "--json", "src/Good.keylayout", "src/Missing.keylayout", "src/B.bundle/", "src/Notes.txt",
+          "src/Short.keylayout", "src/Dangling.keylayout", "src/Hollow.bundle", "src/Mixed.bundle",
+          "src/Ugly.keylayout", "src/Taken.keylayout"},
          1,
-         "\"Good.keylayout\" can be installed.\nRefused: \"Missing.keylayout\" could not be found; it may have been "
-         "moved or deleted.\n"
-         "\"Missing.keylayout\" cannot be installed.\n\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a "
-         ".keylayout file or "
-         "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n",
-         "",
+         "\"Good.keylayout\" can be installed.\nRefused: " + missing + "\n\"Missing.keylayout\" cannot be installed.\n"
+             + "\"B.bundle\" can be installed.\nRefused: " + notes + "\n\"Notes.txt\" cannot be installed.\nRefused: "
+             + shortOfId + "\n\"Short.keylayout\" cannot be installed.\nRefused: " + dangling
+             + "\n\"Dangling.keylayout\" cannot be installed.\nRefused: " + hollow
+             + "\n\"Hollow.bundle\" cannot be installed.\nWarning: " + damaged + "\nWarning: " + noPlist
+             + "\n\"Mixed.bundle\" can be installed.\nWarning: " + ugly
+             + "\n\"Ugly.keylayout\" can be installed.\nWarning: " + twice
+             + "\n\"Taken.keylayout\" can be installed.\n",
+         "[" + checked("Good.keylayout", true, json("Good.keylayout", "Good", 1), "", "") + ","
+             + checked("Missing.keylayout", false, "", found("missing", missing), "") + ","
+             + checked("B.bundle/", true, json("B.keylayout", "Bee", 4), "", "") + ","
+             + checked("Notes.txt", false, "", found("notLayoutItem", notes), "") + ","
+             + checked("Short.keylayout", false, "", found("cannotLoad", shortOfId), "") + ","
+             + checked("Dangling.keylayout", false, "", found("unreadable", dangling), "") + ","
+             + checked("Hollow.bundle", false, "", found("noLayoutInBundle", hollow), "") + ","
+             + checked("Mixed.bundle", true, json("A.keylayout", "Mixed", 5), "",
+                       found("layoutCannotLoad", damaged) + "," + found("bundleMetadata", noPlist))
+             + "," + checked("Ugly.keylayout", true, json("Ugly.keylayout", "Ugly", 6), "", found("icon", ugly)) + ","
+             + checked("Taken.keylayout", true, json("Taken.keylayout", "Taken", 7), "", found("installedTwice", twice))
+             + "]",
          "",
          "Taken.keylayout",
          0},
@@ -119,22 +169,17 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              + "\n\"Web.keylayout\" cannot be installed.\n"
                "Warning: "
              + clash + "\n\"Clash.keylayout\" can be installed.\n",
-         "[{\"installable\": false,\"item\": \"" + T
-             + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [{\"kind\": \"notLayout\",\"message\": \""
-             + std::regex_replace(web, std::regex("\""), "\\\"")
-             + "\"}],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\","
-             + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
-             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]",
+         "[" + checked("Web.keylayout", false, "", found("notLayout", web), "") + ","
+             + checked("Clash.keylayout", true, json("Clash.keylayout", "Clash", 7), "", found("duplicate", clash))
+             + "]",
          "",
          "Taken.keylayout",
          0},
         {{"check", "--json", "--strict", "src/Clash.keylayout"},
          1,
          "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
-         "[{\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
-             + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]",
+         "[" + checked("Clash.keylayout", false, json("Clash.keylayout", "Clash", 7), "", found("duplicate", clash))
+             + "]",
          "",
          "Taken.keylayout",
          0},
@@ -164,13 +209,13 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Good.keylayout Other.keylayout",
          "Taken.keylayout",
          2},
-        {{"install", "--all-users", "src/B.bundle/", "src/Iconic.keylayout"},
+        {{"install", "--all-users", "src/B.bundle/", "src/アイコン.keylayout"},
          0,
-         "Installed \"B.bundle\" for all users.\nInstalled \"Iconic.keylayout\" "
+         "Installed \"B.bundle\" for all users.\nInstalled \"アイコン.keylayout\" "
          "for all users.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout",
+         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
          3},
         {{"list", "--json"},
          0,
@@ -183,27 +228,29 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\","
              + json("B.keylayout", "Bee", 4)
              + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-               "{\"enabled\": null,\"item\": \"Iconic.keylayout\","
-             + json("Iconic.keylayout", "Iconic", 9)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"Taken.keylayout\","
-             + json("Taken.keylayout", "Taken", 7) + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+             + json("Taken.keylayout", "Taken", 7)
+             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+               "{\"enabled\": null,\"item\": \"アイコン.keylayout\","
+             + json("アイコン.keylayout", "アイコン", 9)
+             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout",
-         "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout",
+         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
          3},
         // The table is the output, for a pipe to grep.
         {{"list"},
          0,
          "",
-         "Good.keylayout    Current user  NewerOther.keylayout   Current user  OtherB.bundle          All users     Bee"
-         "Iconic.keylayout  All users     IconicTaken.keylayout   All users     Taken",
+         "Good.keylayout      Current user  NewerOther.keylayout     Current user  OtherB.bundle            All users  "
+         "   Bee"
+         "Taken.keylayout     All users     Takenアイコン.keylayout  All users     アイコン",
          "Good.keylayout Other.keylayout",
-         "B.bundle Iconic.icns Iconic.keylayout Taken.keylayout",
+         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
          3},
-        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "Iconic.keylayout", "Gone.bundle"},
+        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "アイコン.keylayout", "Gone.bundle"},
          1,
          "Removed \"B.bundle\" for all users.\nRemoved "
-         "\"Taken.keylayout\" for all users.\nRemoved \"Iconic.keylayout\" for all users.\nRemove failed: "
+         "\"Taken.keylayout\" for all users.\nRemoved \"アイコン.keylayout\" for all users.\nRemove failed: "
          "\"Gone.bundle\" is not installed for all users.\n",
          "",
          "Good.keylayout Other.keylayout",

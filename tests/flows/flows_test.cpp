@@ -170,11 +170,10 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
     declining.proceedDespite = [](const auto&, const auto&) { return false; };
     const InstallOutcome warned = install(downloads / "Colemak.keylayout", declining);
     ASSERT_EQ(warned.report.warnings.size(), 1u);
-    EXPECT_EQ(std::pair(warned.result, warned.report.warnings[0].kind),
-              std::pair(InstallOutcome::Result::declined, Warning::Kind::icon));
-    EXPECT_EQ(warned.report.warnings[0].message,
-              "\"Colemak.icns\" beside \"Colemak.keylayout\" is not an icon file (.icns); the input menu would show a "
-              "generic icon.");
+    const Warning& named = warned.report.warnings[0];
+    EXPECT_EQ(std::tuple(warned.result, named.kind, named.item, named.otherItem),
+              std::tuple(InstallOutcome::Result::declined, Warning::Kind::icon, std::string("Colemak.keylayout"),
+                         std::string("Colemak.icns")));
 
     writeFile(user / "Colemak.icns", icon);
     EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);

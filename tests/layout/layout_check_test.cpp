@@ -1,3 +1,4 @@
+#include "cli/finding_words.h"
 #include "installer/installed_layouts.h"
 #include "layout/layout_check.h"
 #include "support/temporary_folder.h"
@@ -45,10 +46,12 @@ void make(const fs::path& path, const std::string& content)
 // Every finding is told once, as a sentence and as the list's word for its kind.
 void expectEachFindingOnce(const installer::LayoutReport& report)
 {
-    std::vector<std::string> messages = report.problemMessages();
+    std::vector<std::string> sentences;
+    for (const auto& problem : report.problems)
+        sentences.push_back(cli::sentence(problem));
     for (const auto& warning : report.warnings)
-        messages.push_back(warning.message);
-    for (auto told : {messages, installer::notes(report)}) {
+        sentences.push_back(cli::sentence(warning));
+    for (auto told : {sentences, cli::notes(report)}) {
         std::sort(told.begin(), told.end());
         EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end())
             << "told twice: " << testing::PrintToString(told);
@@ -79,7 +82,7 @@ TEST(InspectLayoutItem, TakesOnlyWholeNumbersForGroupAndId)
         make(folder / "A.keylayout", layout("group=\"" + text + "\" id=\"" + text + "\" name=\"A\""));
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
         const std::string refusals =
-            report.problems.size() == 2 ? report.problems[0].message + report.problems[1].message : "";
+            report.problems.size() == 2 ? cli::sentence(report.problems[0]) + cli::sentence(report.problems[1]) : "";
         EXPECT_EQ(report.layouts.empty() ? std::nullopt
                                          : std::optional(std::pair(report.layouts[0].id, report.layouts[0].group)),
                   value ? std::optional(std::pair(*value, *value)) : std::nullopt)
@@ -132,6 +135,8 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
          false,
          {"P2 \"Colemak.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead."}},
         {"My.keylayout", {{"", ""}}, false, {"P2 \"My.keylayout\" is not a keyboard layout: the file is empty."}},
+        {"Plain.keylayout", {{"", "Colemak\n"}}, false, {"layout: it is not XML; a keyboard layout is an XML file.\n"}},
+        {"A.keylayout", {{"", "<keyboard>\n<layouts/>\n<a b=1/>\n</keyboard>"}}, false, {"damaged at line 3.\n"}},
         {"A.keylayout",
          {{"", "<keyboard>\n  <keyMap index=\"0\">\n    <key code=\"0\" out"}},
          false,
@@ -213,9 +218,9 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / (std::string(row.item) + "/"));
         std::string findings;
         for (const auto& problem : report.problems)
-            findings += "P" + std::to_string(int(problem.kind)) + " " + problem.message + "\n";
+            findings += "P" + std::to_string(int(problem.kind)) + " " + cli::sentence(problem) + "\n";
         for (const auto& warning : report.warnings)
-            findings += std::to_string(int(warning.kind)) + " " + warning.message + "\n";
+            findings += std::to_string(int(warning.kind)) + " " + cli::sentence(warning) + "\n";
         EXPECT_EQ(report.installable(), row.installable) << findings;
         EXPECT_EQ(report.problems.size() + report.warnings.size(), row.findings.size()) << findings;
         for (const std::string& finding : row.findings)
@@ -278,8 +283,8 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
         ASSERT_EQ(warnings.size(), row.warnings.size()) << row.file;
         for (std::size_t i = 0; i < warnings.size(); ++i)
             EXPECT_TRUE(
-                (std::to_string(int(warnings[i].kind)) + " " + warnings[i].message).starts_with(row.warnings[i]))
-                << warnings[i].message;
+                (std::to_string(int(warnings[i].kind)) + " " + cli::sentence(warnings[i])).starts_with(row.warnings[i]))
+                << cli::sentence(warnings[i]);
     }
 
     std::vector<std::string> listed;

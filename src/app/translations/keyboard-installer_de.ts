@@ -55,38 +55,6 @@
 <context>
     <name>app::InstalledLayoutsWindow</name>
     <message>
-        <source>No keyboard layouts are installed, for you or for all users.</source>
-        <translation>Es sind keine Tastaturlayouts installiert, weder für dich noch für alle Benutzer.</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>Aktueller Benutzer</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>Alle Benutzer</translation>
-    </message>
-    <message>
-        <source>Cannot load</source>
-        <translation>Kann nicht geladen werden</translation>
-    </message>
-    <message>
-        <source>Duplicate id or name</source>
-        <translation>ID oder Name doppelt</translation>
-    </message>
-    <message>
-        <source>Installed in both places</source>
-        <translation>An beiden Orten installiert</translation>
-    </message>
-    <message>
-        <source>Some layouts cannot load</source>
-        <translation>Nicht alle Layouts ladbar</translation>
-    </message>
-    <message>
-        <source>Incomplete bundle information</source>
-        <translation>Bundle-Infos unvollständig</translation>
-    </message>
-    <message>
         <source>Remove…</source>
         <translation>Entfernen …</translation>
     </message>
@@ -406,6 +374,173 @@
     <message>
         <source>Open Keyboard Settings</source>
         <translation>Einstellungen „Tastatur“ öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>intake::FindingWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: the file is empty.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a zip archive. Open it and drop the layout inside.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es ist ein ZIP-Archiv. Öffne es und zieh das Layout darin hierher.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a web page. Download the raw file instead.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es ist eine Webseite. Lade stattdessen die Rohdatei herunter.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it holds binary data, not text.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es enthält Binärdaten statt Text.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not XML; a keyboard layout is an XML file.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es ist kein XML; ein Tastaturlayout ist eine XML-Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its root element is &lt;%2&gt;, not &lt;keyboard&gt;.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Sein Wurzelelement ist &lt;%2&gt;, nicht &lt;keyboard&gt;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Sein Text ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged at line %2.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Sein Text ist in Zeile %2 beschädigt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it ends before line %2 is complete; the download may have been cut short.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es endet, bevor Zeile %2 vollständig ist; vielleicht wurde der Download abgebrochen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a folder.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not a regular file.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is larger than %2 MB, far more than any keyboard layout.</source>
+        <translation>„%1“ ist kein Tastaturlayout: Es ist größer als %2 MB, weit mehr als jedes Tastaturlayout.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its &lt;keyboard&gt; has no %2.</source>
+        <translation>„%1“ ist kein Tastaturlayout, das macOS laden kann: Seinem Element &lt;keyboard&gt; fehlt das Attribut %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its %2, &quot;%3&quot;, is not a whole number.</source>
+        <translation>„%1“ ist kein Tastaturlayout, das macOS laden kann: Sein Attribut %2, „%3“, ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: it has no &lt;%2&gt;.</source>
+        <translation>„%1“ ist kein Tastaturlayout, das macOS laden kann: Ihm fehlt das Element &lt;%2&gt;.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read &quot;%1&quot;: %2.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be found; it may have been moved or deleted.</source>
+        <translation>„%1“ wurde nicht gefunden; vielleicht wurde es verschoben oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a .keylayout file or keyboard .bundle.</source>
+        <translation>„%1“ ist weder eine .keylayout-Datei noch ein Tastatur-.bundle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no keyboard layout in Contents/Resources.</source>
+        <translation>„%1“ enthält in Contents/Resources kein Tastaturlayout.</translation>
+    </message>
+    <message>
+        <source>In &quot;%1&quot;, %2</source>
+        <translation>In „%1“: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also installed in %2; the input menu would list it twice.</source>
+        <translation>„%1“ ist auch in %2 installiert; das Eingabemenü würde es doppelt aufführen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; beside &quot;%2&quot; is not an icon file (.icns); the input menu would show a generic icon.</source>
+        <translation>„%1“ neben „%2“ ist keine Symboldatei (.icns); das Eingabemenü würde ein allgemeines Symbol zeigen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts with the id %2, &quot;%3&quot; and &quot;%4&quot;; macOS renumbers or hides one of them.</source>
+        <translation>„%1“ enthält zwei Layouts mit der ID %2, „%3“ und „%4“; macOS nummeriert eines davon um oder blendet es aus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts named &quot;%2&quot;, &quot;%3&quot; and &quot;%4&quot;; the input menu would show two entries you cannot tell apart.</source>
+        <translation>„%1“ enthält zwei Layouts namens „%2“, „%3“ und „%4“; das Eingabemenü würde zwei Einträge zeigen, die du nicht unterscheiden kannst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>„%1“ in „%2“ hat dieselbe ID (%3) wie „%4“ in „%5“ im Ordner %6; macOS nummeriert eines davon um oder blendet es aus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same name as &quot;%3&quot; in &quot;%4&quot; in %5; the input menu would show two entries you cannot tell apart.</source>
+        <translation>„%1“ in „%2“ hat denselben Namen wie „%3“ in „%4“ im Ordner %5; das Eingabemenü würde zwei Einträge zeigen, die du nicht unterscheiden kannst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) and name as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>„%1“ in „%2“ hat dieselbe ID (%3) und denselben Namen wie „%4“ in „%5“ im Ordner %6; macOS nummeriert eines davon um oder blendet es aus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>„%1“ hat keine Contents/Info.plist; das System liest sie, um seine Layouts zu registrieren.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a Contents/Info.plist that cannot be read, which the system reads to register its layouts.</source>
+        <translation>„%1“ hat eine Contents/Info.plist, die sich nicht lesen lässt; das System liest sie, um seine Layouts zu registrieren.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>„%1“ hat keinen CFBundleIdentifier in Contents/Info.plist; das System liest ihn, um seine Layouts zu registrieren.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the bundle identifier &quot;%2&quot;, without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>„%1“ hat die Bundle-ID „%2“ ohne „.keyboardlayout.“; das System erwartet diesen Bestandteil bei Tastaturlayout-Bundles.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a bundle identifier without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>„%1“ hat eine Bundle-ID ohne „.keyboardlayout.“; das System erwartet diesen Bestandteil bei Tastaturlayout-Bundles.</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>Kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID oder Name doppelt</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>An beiden Orten installiert</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Nicht alle Layouts ladbar</translation>
+    </message>
+    <message>
+        <source>Icon is no icns file</source>
+        <translation>Symbol ist keine icns-Datei</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Bundle-Infos unvollständig</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>Es sind keine Tastaturlayouts installiert, weder für dich noch für alle Benutzer.</translation>
     </message>
 </context>
 <context>

@@ -55,38 +55,6 @@
 <context>
     <name>app::InstalledLayoutsWindow</name>
     <message>
-        <source>No keyboard layouts are installed, for you or for all users.</source>
-        <translation>No hay distribuciones de teclado instaladas, ni para ti ni para todos los usuarios.</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>Usuario actual</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>Todos los usuarios</translation>
-    </message>
-    <message>
-        <source>Cannot load</source>
-        <translation>No se puede cargar</translation>
-    </message>
-    <message>
-        <source>Duplicate id or name</source>
-        <translation>ID o nombre duplicado</translation>
-    </message>
-    <message>
-        <source>Installed in both places</source>
-        <translation>En ambas ubicaciones</translation>
-    </message>
-    <message>
-        <source>Some layouts cannot load</source>
-        <translation>Algunas no se cargan</translation>
-    </message>
-    <message>
-        <source>Incomplete bundle information</source>
-        <translation>Datos del bundle incompletos</translation>
-    </message>
-    <message>
         <source>Remove…</source>
         <translation>Eliminar…</translation>
     </message>
@@ -406,6 +374,173 @@
     <message>
         <source>Open Keyboard Settings</source>
         <translation>Abrir los ajustes de Teclado</translation>
+    </message>
+</context>
+<context>
+    <name>intake::FindingWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: the file is empty.</source>
+        <translation>“%1” no es una distribución de teclado: el archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a zip archive. Open it and drop the layout inside.</source>
+        <translation>“%1” no es una distribución de teclado: es un archivo ZIP. Ábrelo y suelta aquí la distribución que contiene.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a web page. Download the raw file instead.</source>
+        <translation>“%1” no es una distribución de teclado: es una página web. Descarga en su lugar el archivo sin procesar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it holds binary data, not text.</source>
+        <translation>“%1” no es una distribución de teclado: contiene datos binarios, no texto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not XML; a keyboard layout is an XML file.</source>
+        <translation>“%1” no es una distribución de teclado: no es XML; una distribución de teclado es un archivo XML.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its root element is &lt;%2&gt;, not &lt;keyboard&gt;.</source>
+        <translation>“%1” no es una distribución de teclado: su elemento raíz es &lt;%2&gt;, no &lt;keyboard&gt;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged.</source>
+        <translation>“%1” no es una distribución de teclado: su texto está dañado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged at line %2.</source>
+        <translation>“%1” no es una distribución de teclado: su texto está dañado en la línea %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it ends before line %2 is complete; the download may have been cut short.</source>
+        <translation>“%1” no es una distribución de teclado: termina antes de completar la línea %2; puede que la descarga se haya interrumpido.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a folder.</source>
+        <translation>“%1” no es una distribución de teclado: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not a regular file.</source>
+        <translation>“%1” no es una distribución de teclado: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is larger than %2 MB, far more than any keyboard layout.</source>
+        <translation>“%1” no es una distribución de teclado: ocupa más de %2 MB, mucho más que cualquier distribución de teclado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its &lt;keyboard&gt; has no %2.</source>
+        <translation>“%1” no es una distribución de teclado que macOS pueda cargar: a su elemento &lt;keyboard&gt; le falta el atributo %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its %2, &quot;%3&quot;, is not a whole number.</source>
+        <translation>“%1” no es una distribución de teclado que macOS pueda cargar: su atributo %2, “%3”, no es un número entero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: it has no &lt;%2&gt;.</source>
+        <translation>“%1” no es una distribución de teclado que macOS pueda cargar: le falta el elemento &lt;%2&gt;.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read &quot;%1&quot;: %2.</source>
+        <translation>No se ha podido leer “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be found; it may have been moved or deleted.</source>
+        <translation>No se encuentra “%1”; puede que se haya movido o eliminado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a .keylayout file or keyboard .bundle.</source>
+        <translation>“%1” no es un archivo .keylayout ni un .bundle de teclado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no keyboard layout in Contents/Resources.</source>
+        <translation>“%1” no contiene ninguna distribución de teclado en Contents/Resources.</translation>
+    </message>
+    <message>
+        <source>In &quot;%1&quot;, %2</source>
+        <translation>En “%1”: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also installed in %2; the input menu would list it twice.</source>
+        <translation>“%1” también está instalado en %2; el menú de entrada lo mostraría dos veces.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; beside &quot;%2&quot; is not an icon file (.icns); the input menu would show a generic icon.</source>
+        <translation>“%1”, junto a “%2”, no es un archivo de icono (.icns); el menú de entrada mostraría un icono genérico.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts with the id %2, &quot;%3&quot; and &quot;%4&quot;; macOS renumbers or hides one of them.</source>
+        <translation>“%1” contiene dos distribuciones con el ID %2, “%3” y “%4”; macOS renumera u oculta una de ellas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts named &quot;%2&quot;, &quot;%3&quot; and &quot;%4&quot;; the input menu would show two entries you cannot tell apart.</source>
+        <translation>“%1” contiene dos distribuciones llamadas “%2”, “%3” y “%4”; el menú de entrada mostraría dos entradas que no podrías distinguir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>“%1” de “%2” tiene el mismo ID (%3) que “%4” de “%5” en %6; macOS renumera u oculta una de ellas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same name as &quot;%3&quot; in &quot;%4&quot; in %5; the input menu would show two entries you cannot tell apart.</source>
+        <translation>“%1” de “%2” tiene el mismo nombre que “%3” de “%4” en %5; el menú de entrada mostraría dos entradas que no podrías distinguir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) and name as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>“%1” de “%2” tiene el mismo ID (%3) y el mismo nombre que “%4” de “%5” en %6; macOS renumera u oculta una de ellas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>“%1” no tiene Contents/Info.plist, que el sistema lee para registrar sus distribuciones.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a Contents/Info.plist that cannot be read, which the system reads to register its layouts.</source>
+        <translation>“%1” tiene un Contents/Info.plist que no se puede leer; el sistema lo lee para registrar sus distribuciones.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>“%1” no tiene CFBundleIdentifier en Contents/Info.plist, que el sistema lee para registrar sus distribuciones.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the bundle identifier &quot;%2&quot;, without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>“%1” tiene el identificador de bundle “%2”, sin “.keyboardlayout.”, algo que el sistema espera en los bundles de distribuciones de teclado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a bundle identifier without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>“%1” tiene un identificador de bundle sin “.keyboardlayout.”, algo que el sistema espera en los bundles de distribuciones de teclado.</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>No se puede cargar</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID o nombre duplicado</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>En ambas ubicaciones</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Algunas no se cargan</translation>
+    </message>
+    <message>
+        <source>Icon is no icns file</source>
+        <translation>El icono no es icns</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Datos del bundle incompletos</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Todos los usuarios</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Usuario actual</translation>
+    </message>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>No hay distribuciones de teclado instaladas, ni para ti ni para todos los usuarios.</translation>
     </message>
 </context>
 <context>

@@ -55,38 +55,6 @@
 <context>
     <name>app::InstalledLayoutsWindow</name>
     <message>
-        <source>No keyboard layouts are installed, for you or for all users.</source>
-        <translation>Aucune disposition de clavier n’est installée, ni pour vous ni pour tous les utilisateurs.</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>Utilisateur actuel</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>Tous les utilisateurs</translation>
-    </message>
-    <message>
-        <source>Cannot load</source>
-        <translation>Chargement impossible</translation>
-    </message>
-    <message>
-        <source>Duplicate id or name</source>
-        <translation>ID ou nom en double</translation>
-    </message>
-    <message>
-        <source>Installed in both places</source>
-        <translation>Aux deux emplacements</translation>
-    </message>
-    <message>
-        <source>Some layouts cannot load</source>
-        <translation>Chargement partiel</translation>
-    </message>
-    <message>
-        <source>Incomplete bundle information</source>
-        <translation>Infos du bundle incomplètes</translation>
-    </message>
-    <message>
         <source>Remove…</source>
         <translation>Supprimer…</translation>
     </message>
@@ -406,6 +374,173 @@
     <message>
         <source>Open Keyboard Settings</source>
         <translation>Ouvrir les réglages Clavier</translation>
+    </message>
+</context>
+<context>
+    <name>intake::FindingWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: the file is empty.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a zip archive. Open it and drop the layout inside.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: c’est une archive ZIP. Ouvrez-la et déposez ici la disposition qu’elle contient.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a web page. Download the raw file instead.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: c’est une page web. Téléchargez plutôt le fichier brut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it holds binary data, not text.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: il contient des données binaires, pas du texte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not XML; a keyboard layout is an XML file.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: ce n’est pas du XML&#xa0;; une disposition de clavier est un fichier XML.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its root element is &lt;%2&gt;, not &lt;keyboard&gt;.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: son élément racine est &lt;%2&gt;, et non &lt;keyboard&gt;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: son texte est endommagé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged at line %2.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: son texte est endommagé à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it ends before line %2 is complete; the download may have been cut short.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: il s’arrête avant la fin de la ligne %2&#xa0;; le téléchargement a peut-être été interrompu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a folder.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not a regular file.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is larger than %2 MB, far more than any keyboard layout.</source>
+        <translation>« %1 » n’est pas une disposition de clavier&#xa0;: il dépasse %2 Mo, bien plus que n’importe quelle disposition de clavier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its &lt;keyboard&gt; has no %2.</source>
+        <translation>« %1 » n’est pas une disposition de clavier que macOS peut charger&#xa0;: son élément &lt;keyboard&gt; n’a pas d’attribut %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its %2, &quot;%3&quot;, is not a whole number.</source>
+        <translation>« %1 » n’est pas une disposition de clavier que macOS peut charger&#xa0;: son attribut %2, « %3 », n’est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: it has no &lt;%2&gt;.</source>
+        <translation>« %1 » n’est pas une disposition de clavier que macOS peut charger&#xa0;: il n’a pas d’élément &lt;%2&gt;.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire « %1 »&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be found; it may have been moved or deleted.</source>
+        <translation>« %1 » est introuvable&#xa0;; il a peut-être été déplacé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a .keylayout file or keyboard .bundle.</source>
+        <translation>« %1 » n’est ni un fichier .keylayout ni un .bundle de clavier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no keyboard layout in Contents/Resources.</source>
+        <translation>« %1 » ne contient aucune disposition de clavier dans Contents/Resources.</translation>
+    </message>
+    <message>
+        <source>In &quot;%1&quot;, %2</source>
+        <translation>Dans « %1 »&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also installed in %2; the input menu would list it twice.</source>
+        <translation>« %1 » est aussi installé dans %2&#xa0;; le menu de saisie l’afficherait deux fois.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; beside &quot;%2&quot; is not an icon file (.icns); the input menu would show a generic icon.</source>
+        <translation>« %1 », à côté de « %2 », n’est pas un fichier d’icône (.icns)&#xa0;; le menu de saisie afficherait une icône générique.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts with the id %2, &quot;%3&quot; and &quot;%4&quot;; macOS renumbers or hides one of them.</source>
+        <translation>« %1 » contient deux dispositions avec l’ID %2, « %3 » et « %4 »&#xa0;; macOS renumérote ou masque l’une d’elles.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts named &quot;%2&quot;, &quot;%3&quot; and &quot;%4&quot;; the input menu would show two entries you cannot tell apart.</source>
+        <translation>« %1 » contient deux dispositions nommées « %2 », « %3 » et « %4 »&#xa0;; le menu de saisie afficherait deux entrées impossibles à distinguer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>« %1 » dans « %2 » a le même ID (%3) que « %4 » dans « %5 » du dossier %6&#xa0;; macOS renumérote ou masque l’une d’elles.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same name as &quot;%3&quot; in &quot;%4&quot; in %5; the input menu would show two entries you cannot tell apart.</source>
+        <translation>« %1 » dans « %2 » a le même nom que « %3 » dans « %4 » du dossier %5&#xa0;; le menu de saisie afficherait deux entrées impossibles à distinguer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) and name as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>« %1 » dans « %2 » a le même ID (%3) et le même nom que « %4 » dans « %5 » du dossier %6&#xa0;; macOS renumérote ou masque l’une d’elles.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>« %1 » n’a pas de Contents/Info.plist, que le système lit pour enregistrer ses dispositions.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a Contents/Info.plist that cannot be read, which the system reads to register its layouts.</source>
+        <translation>« %1 » a un Contents/Info.plist illisible&#xa0;; le système le lit pour enregistrer ses dispositions.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>« %1 » n’a pas de CFBundleIdentifier dans Contents/Info.plist, que le système lit pour enregistrer ses dispositions.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the bundle identifier &quot;%2&quot;, without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>« %1 » a l’identifiant de bundle « %2 », sans « .keyboardlayout. », que le système attend des bundles de dispositions de clavier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a bundle identifier without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>« %1 » a un identifiant de bundle sans « .keyboardlayout. », que le système attend des bundles de dispositions de clavier.</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>Chargement impossible</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>ID ou nom en double</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>Aux deux emplacements</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>Chargement partiel</translation>
+    </message>
+    <message>
+        <source>Icon is no icns file</source>
+        <translation>Icône pas au format icns</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>Infos du bundle incomplètes</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Utilisateur actuel</translation>
+    </message>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>Aucune disposition de clavier n’est installée, ni pour vous ni pour tous les utilisateurs.</translation>
     </message>
 </context>
 <context>

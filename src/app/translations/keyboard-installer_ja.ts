@@ -55,38 +55,6 @@
 <context>
     <name>app::InstalledLayoutsWindow</name>
     <message>
-        <source>No keyboard layouts are installed, for you or for all users.</source>
-        <translation>自分用にもすべてのユーザ用にも、キーボードレイアウトはインストールされていません。</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>現在のユーザ</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>すべてのユーザ</translation>
-    </message>
-    <message>
-        <source>Cannot load</source>
-        <translation>読み込めません</translation>
-    </message>
-    <message>
-        <source>Duplicate id or name</source>
-        <translation>IDまたは名前が重複</translation>
-    </message>
-    <message>
-        <source>Installed in both places</source>
-        <translation>両方の場所にインストール済み</translation>
-    </message>
-    <message>
-        <source>Some layouts cannot load</source>
-        <translation>一部を読み込めません</translation>
-    </message>
-    <message>
-        <source>Incomplete bundle information</source>
-        <translation>バンドル情報が不完全</translation>
-    </message>
-    <message>
         <source>Remove…</source>
         <translation>削除…</translation>
     </message>
@@ -406,6 +374,173 @@
     <message>
         <source>Open Keyboard Settings</source>
         <translation>“キーボード”設定を開く</translation>
+    </message>
+</context>
+<context>
+    <name>intake::FindingWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: the file is empty.</source>
+        <translation>“%1”はキーボードレイアウトではありません：ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a zip archive. Open it and drop the layout inside.</source>
+        <translation>“%1”はキーボードレイアウトではありません：ZIPアーカイブです。アーカイブを開いて、中にあるレイアウトをドロップしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a web page. Download the raw file instead.</source>
+        <translation>“%1”はキーボードレイアウトではありません：Webページです。代わりに元のファイル（raw）をダウンロードしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it holds binary data, not text.</source>
+        <translation>“%1”はキーボードレイアウトではありません：テキストではなくバイナリデータが含まれています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not XML; a keyboard layout is an XML file.</source>
+        <translation>“%1”はキーボードレイアウトではありません：XMLではありません。キーボードレイアウトはXMLファイルです。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its root element is &lt;%2&gt;, not &lt;keyboard&gt;.</source>
+        <translation>“%1”はキーボードレイアウトではありません：ルート要素が&lt;keyboard&gt;ではなく&lt;%2&gt;です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged.</source>
+        <translation>“%1”はキーボードレイアウトではありません：テキストが壊れています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: its text is damaged at line %2.</source>
+        <translation>“%1”はキーボードレイアウトではありません：%2行目のテキストが壊れています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it ends before line %2 is complete; the download may have been cut short.</source>
+        <translation>“%1”はキーボードレイアウトではありません：%2行目の途中で終わっています。ダウンロードが途中で中断された可能性があります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is a folder.</source>
+        <translation>“%1”はキーボードレイアウトではありません：フォルダです。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is not a regular file.</source>
+        <translation>“%1”はキーボードレイアウトではありません：通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout: it is larger than %2 MB, far more than any keyboard layout.</source>
+        <translation>“%1”はキーボードレイアウトではありません：%2 MBを超えています。キーボードレイアウトとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its &lt;keyboard&gt; has no %2.</source>
+        <translation>“%1”はmacOSが読み込めるキーボードレイアウトではありません：&lt;keyboard&gt;に%2属性がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: its %2, &quot;%3&quot;, is not a whole number.</source>
+        <translation>“%1”はmacOSが読み込めるキーボードレイアウトではありません：%2属性の値“%3”が整数ではありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout macOS can load: it has no &lt;%2&gt;.</source>
+        <translation>“%1”はmacOSが読み込めるキーボードレイアウトではありません：&lt;%2&gt;がありません。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read &quot;%1&quot;: %2.</source>
+        <translation>“%1”を読み取れませんでした：%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be found; it may have been moved or deleted.</source>
+        <translation>“%1”が見つかりません。移動または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a .keylayout file or keyboard .bundle.</source>
+        <translation>“%1”は.keylayoutファイルでもキーボードの.bundleでもありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no keyboard layout in Contents/Resources.</source>
+        <translation>“%1”のContents/Resourcesにキーボードレイアウトがありません。</translation>
+    </message>
+    <message>
+        <source>In &quot;%1&quot;, %2</source>
+        <translation>“%1”内：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also installed in %2; the input menu would list it twice.</source>
+        <translation>“%1”は%2にもインストールされています。入力メニューに2回表示されます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; beside &quot;%2&quot; is not an icon file (.icns); the input menu would show a generic icon.</source>
+        <translation>“%2”の横にある“%1”はアイコンファイル（.icns）ではありません。入力メニューには汎用アイコンが表示されます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts with the id %2, &quot;%3&quot; and &quot;%4&quot;; macOS renumbers or hides one of them.</source>
+        <translation>“%1”には、ID %2のレイアウトが2つ（“%3”と“%4”）含まれています。macOSはどちらかの番号を振り直すか、非表示にします。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds two layouts named &quot;%2&quot;, &quot;%3&quot; and &quot;%4&quot;; the input menu would show two entries you cannot tell apart.</source>
+        <translation>“%1”には、“%2”という名前のレイアウトが2つ（“%3”と“%4”）含まれています。入力メニューに区別できない項目が2つ表示されます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>“%2”の“%1”は、%6にある“%5”の“%4”と同じID（%3）です。macOSはどちらかの番号を振り直すか、非表示にします。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same name as &quot;%3&quot; in &quot;%4&quot; in %5; the input menu would show two entries you cannot tell apart.</source>
+        <translation>“%2”の“%1”は、%5にある“%4”の“%3”と同じ名前です。入力メニューに区別できない項目が2つ表示されます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has the same id (%3) and name as &quot;%4&quot; in &quot;%5&quot; in %6; macOS renumbers or hides one of them.</source>
+        <translation>“%2”の“%1”は、%6にある“%5”の“%4”とID（%3）も名前も同じです。macOSはどちらかの番号を振り直すか、非表示にします。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>“%1”にはContents/Info.plistがありません。システムはこのファイルを読んでレイアウトを登録します。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a Contents/Info.plist that cannot be read, which the system reads to register its layouts.</source>
+        <translation>“%1”のContents/Info.plistを読み取れません。システムはこのファイルを読んでレイアウトを登録します。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no CFBundleIdentifier in Contents/Info.plist, which the system reads to register its layouts.</source>
+        <translation>“%1”のContents/Info.plistにCFBundleIdentifierがありません。システムはこれを読んでレイアウトを登録します。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the bundle identifier &quot;%2&quot;, without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>“%1”のバンドル識別子“%2”に“.keyboardlayout.”が含まれていません。システムはキーボードレイアウトのバンドルにこれを求めます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a bundle identifier without &quot;.keyboardlayout.&quot;, which the system expects of keyboard layout bundles.</source>
+        <translation>“%1”のバンドル識別子に“.keyboardlayout.”が含まれていません。システムはキーボードレイアウトのバンドルにこれを求めます。</translation>
+    </message>
+    <message>
+        <source>Cannot load</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>Duplicate id or name</source>
+        <translation>IDまたは名前が重複</translation>
+    </message>
+    <message>
+        <source>Installed in both places</source>
+        <translation>両方の場所にインストール済み</translation>
+    </message>
+    <message>
+        <source>Some layouts cannot load</source>
+        <translation>一部を読み込めません</translation>
+    </message>
+    <message>
+        <source>Icon is no icns file</source>
+        <translation>アイコンがicns形式でない</translation>
+    </message>
+    <message>
+        <source>Incomplete bundle information</source>
+        <translation>バンドル情報が不完全</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>すべてのユーザ</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>現在のユーザ</translation>
+    </message>
+    <message>
+        <source>No keyboard layouts are installed, for you or for all users.</source>
+        <translation>自分用にもすべてのユーザ用にも、キーボードレイアウトはインストールされていません。</translation>
     </message>
 </context>
 <context>
