@@ -1,33 +1,27 @@
 #pragma once
 
+#include "app/install_controller.h"
 #include "installer/install_scope.h"
 #include "installer/system_tools.h"
-#include "intake/activity.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
 
-class QAction;
 class QMenuBar;
 class QWidget;
-
-namespace intake {
-class DropView;
-}
 
 namespace app {
 
 class InstalledLayoutsWindow;
-class PersonView;
-class ScopeButton;
+class MainWindow;
 
-// Holds the chosen install scope, keeps the two scope buttons in step with it and builds
-// the one window. Files opened from Finder or the Dock install as a drop on the window would.
+// What the application itself does: holds the chosen install scope, launches the window, takes
+// the files that Finder and the Dock open, and quits with the last window. What an install does
+// is the controller's.
 class AppDelegate : public QObject {
     Q_OBJECT
 
@@ -42,6 +36,7 @@ public:
 
     installer::InstallScope selectedScope() const;
     QWidget* window() const;
+    InstallController* controller() { return &controller_; }
 
     // The system programs and the all-users folder both windows use; a test sets stand-ins.
     void setSystemTools(installer::SystemTools tools);
@@ -58,20 +53,14 @@ protected:
 
 private:
     void select(installer::InstallScope scope);
-    void configureScopeButton(ScopeButton* button, const QString& description);
+    void openWhenLaunched(const QUrl& item);
+    void buildMenuBar();
 
-    installer::SystemTools tools_;
-    // One install or removal at a time, from either window; it outlives both.
-    intake::Activity activity_;
-    std::unique_ptr<InstalledLayoutsWindow> installedWindow_;
-    // Declared before the buttons, so the buttons leave the window before it goes.
-    std::unique_ptr<QWidget> window_;
-    std::unique_ptr<QMenuBar> menuBar_;
     installer::InstallScope selectedScope_ = installer::InstallScope::currentUser;
-    std::unique_ptr<ScopeButton> currentButton_;
-    std::unique_ptr<ScopeButton> allButton_;
-    PersonView* groupView_ = nullptr;
-    QPointer<intake::DropView> dropView_;
+    InstallController controller_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<InstalledLayoutsWindow> installedWindow_;
+    std::unique_ptr<QMenuBar> menuBar_;
     // Files opened before the window exists, installed once it is up.
     QList<QUrl> pendingOpens_;
 };

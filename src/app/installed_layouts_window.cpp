@@ -2,8 +2,6 @@
 
 #include "app/keyboard_panel.h"
 #include "flows/flows.h"
-#include "intake/activity.h"
-#include "intake/alert.h"
 #include "intake/finding_words.h"
 
 #include <QDesktopServices>
@@ -124,11 +122,10 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
 
     list_->installEventFilter(this);
     connect(removeButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::removeSelected);
-    connect(addToMenuButton_, &QPushButton::clicked, this, [this] { setSelectedInInputMenu(true); });
-    connect(removeFromMenuButton_, &QPushButton::clicked, this, [this] { setSelectedInInputMenu(false); });
+    connect(addToMenuButton_, &QPushButton::clicked, this, [this] { requestInputMenuChange(true); });
+    connect(removeFromMenuButton_, &QPushButton::clicked, this, [this] { requestInputMenuChange(false); });
     connect(showButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::showSelectedInFolder);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &InstalledLayoutsWindow::updateButtons);
-    setActivity(new intake::Activity(this));
     reload();
 }
 
@@ -138,12 +135,9 @@ void InstalledLayoutsWindow::setSystemTools(installer::SystemTools tools)
     reload();
 }
 
-void InstalledLayoutsWindow::setActivity(intake::Activity* activity)
+void InstalledLayoutsWindow::setBusy(bool busy)
 {
-    if (activity_ && activity_->parent() == this)
-        delete activity_;
-    activity_ = activity;
-    connect(activity_, &intake::Activity::busyChanged, this, &InstalledLayoutsWindow::updateButtons);
+    busy_ = busy;
     updateButtons();
 }
 
@@ -192,59 +186,14 @@ void InstalledLayoutsWindow::reload()
 
 void InstalledLayoutsWindow::removeSelected()
 {
-    const InstalledItem* selected = selectedItem();
-    if (!selected || activity_->isBusy())
-        return;
-    const InstalledItem item = *selected;
-    activity_->runAlone([&] { removeConfirmed(item); });
+    if (const InstalledItem* selected = selectedItem(); selected && !busy_)
+        emit removeRequested(InstalledItem(*selected));
 }
 
-void InstalledLayoutsWindow::removeConfirmed(const InstalledItem& item)
+void InstalledLayoutsWindow::requestInputMenuChange(bool inMenu)
 {
-    const QString name = fileName(item);
-    const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
-    if (!intake::askToProceed(tr("Remove \"%1\"?").arg(name),
-                              forAllUsers
-                                  ? tr("It is removed for every user of this computer, once an administrator approves.")
-                                  : tr("It goes to the Trash, from where you can put it back."),
-                              intake::AlertStyle::warning, tr("Remove")))
-        return;
-    installer::Conversation conversation;
-    conversation.wait = [this](const std::function<void()>& step) { activity_->waitFor(step); };
-    const installer::RemoveOutcome outcome =
-        installer::removeItems({item.path.filename().string()}, item.scope, tools_, conversation).front();
-    reload();
-    if (!outcome.removed)
-        return intake::showAlert(tr("Remove Failed"), QString::fromStdString(outcome.failure),
-                                 intake::AlertStyle::critical);
-    intake::showAlert(tr("Keyboard Layout Removed"),
-                      tr("\"%1\" leaves the input menu once you switch to another input source. "
-                         "If it still shows, sign out and sign back in.")
-                          .arg(name),
-                      intake::AlertStyle::informational);
-}
-
-void InstalledLayoutsWindow::setSelectedInInputMenu(bool inMenu)
-{
-    const InstalledItem* selected = selectedItem();
-    if (!selected || activity_->isBusy())
-        return;
-    const InstalledItem item = *selected;
-    if (!inMenu) {
-        installer::removeFromInputMenu(item.path, item.report.layouts, tools_.inputSources);
-        return reload();
-    }
-    const auto added = installer::addToInputMenu(item.path, item.report.layouts, tools_.inputSources);
-    reload();
-    if (added.state != installer::InputMenuResult::State::added
-        && intake::showAlertOffering(
-            tr("Not Added to the Input Menu"),
-            tr("The system did not list every layout of \"%1\". Open Keyboard Settings and add "
-               "the input source there. If it does not appear, sign out and sign back in.")
-                .arg(fileName(item)),
-            intake::AlertStyle::warning, tr("Open Keyboard Settings")))
-        QDesktopServices::openUrl(
-            QUrl(QStringLiteral("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")));
+    if (const InstalledItem* selected = selectedItem(); selected && !busy_)
+        emit inputMenuChangeRequested(InstalledItem(*selected), inMenu);
 }
 
 void InstalledLayoutsWindow::showSelectedInFolder()
@@ -284,7 +233,7 @@ const InstalledItem* InstalledLayoutsWindow::selectedItem() const
 
 void InstalledLayoutsWindow::updateButtons()
 {
-    const InstalledItem* item = activity_->isBusy() ? nullptr : selectedItem();
+    const InstalledItem* item = busy_ ? nullptr : selectedItem();
     removeButton_->setEnabled(item);
     showButton_->setEnabled(item);
     const std::optional<bool> inMenu = item ? item->inInputMenu : std::nullopt;

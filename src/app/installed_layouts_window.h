@@ -11,10 +11,6 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
-namespace intake {
-class Activity;
-}
-
 namespace app {
 
 // Lists the layouts installed for the current user and for all users, says in a word what the
@@ -27,18 +23,21 @@ class InstalledLayoutsWindow : public QWidget {
 public:
     explicit InstalledLayoutsWindow(QWidget* parent = nullptr);
 
+    // The system programs that listing reads: the all-users folder and the input menu.
     void setSystemTools(installer::SystemTools tools);
-    // What the app is busy with, shared with the main window; the window starts with its own.
-    // While anything runs, its buttons are disabled.
-    void setActivity(intake::Activity* activity);
+    // While the app installs or removes anything, the buttons are disabled.
+    void setBusy(bool busy);
 
     // Reads both folders again and keeps the selected item selected, or its row.
     void reload();
 
-    // Asks, then removes the selected item; nothing happens without a selection, or while another
-    // install or removal runs.
+    // Asks for the selected item's removal; nothing happens without a selection, or while busy.
     void removeSelected();
     void showSelectedInFolder();
+
+signals:
+    void removeRequested(const installer::InstalledItem& item);
+    void inputMenuChangeRequested(const installer::InstalledItem& item, bool inMenu);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,11 +46,10 @@ protected:
 private:
     const installer::InstalledItem* selectedItem() const;
     void updateButtons();
-    void removeConfirmed(const installer::InstalledItem& item);
-    void setSelectedInInputMenu(bool inMenu);
+    void requestInputMenuChange(bool inMenu);
 
     installer::SystemTools tools_;
-    intake::Activity* activity_ = nullptr;
+    bool busy_ = false;
     std::vector<installer::InstalledItem> items_;
     QTreeWidget* list_;
     QLabel* emptyLabel_;

@@ -1,6 +1,7 @@
 #include "app/keyboard_panel.h"
 
 #include "app/keyboard_view.h"
+#include "flows/flows.h"
 #include "intake/finding_words.h"
 #include "platform/keyboard_type.h"
 
@@ -60,7 +61,7 @@ void KeyboardPanel::showItem(const std::filesystem::path& item)
 {
     const int keep = item == item_ ? layouts_->currentIndex() : 0;
     item_ = item;
-    installer::ItemKeyboards read = installer::readKeyboards(item);
+    installer::ItemKeyboards read = installer::readItemKeyboards(item);
     keyboards_ = std::move(read.keyboards);
     {
         const QSignalBlocker quiet(layouts_);

@@ -2,8 +2,7 @@
 
 #include "cli/keyboard_drawing.h"
 #include "cli/output.h"
-#include "layout/file_names.h"
-#include "layout/keyboard_model.h"
+#include "flows/flows.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -64,13 +63,7 @@ bool save(const fs::path& file, const QByteArray& contents)
 
 installer::ItemKeyboards readKeyboards(const fs::path& item)
 {
-    const std::string name = platform::lastPathComponent(item);
-    installer::ItemKeyboards read{item, {}, {}};
-    if (installer::isLayoutItemName(name))
-        read = installer::readKeyboards(item);
-    else
-        read.report.problems.push_back({installer::Problem::Kind::notLayoutItem,
-                                        platform::inQuotes(name) + " is not a .keylayout file or keyboard .bundle."});
+    installer::ItemKeyboards read = installer::readItemKeyboards(item);
     tellFindings(read.report);
     return read;
 }

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <exception>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -42,10 +43,18 @@ std::string failureOf(Action action)
     }
 }
 
+// Anything not named like a layout item is refused before it is read.
+std::optional<LayoutReport> refusedByName(const std::string& name)
+{
+    if (isLayoutItemName(name))
+        return std::nullopt;
+    return LayoutReport{{}, {{.kind = Problem::Kind::notLayoutItem, .item = name}}, {}};
+}
+
 LayoutReport inspectItem(const fs::path& item, const std::string& name)
 {
-    if (!isLayoutItemName(name))
-        return {{}, {{.kind = Problem::Kind::notLayoutItem, .item = name}}, {}};
+    if (std::optional<LayoutReport> refused = refusedByName(name))
+        return std::move(*refused);
     return inspectLayoutItem(item);
 }
 
@@ -125,6 +134,13 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
 }
 
 }  // namespace
+
+ItemKeyboards readItemKeyboards(const fs::path& item)
+{
+    if (std::optional<LayoutReport> refused = refusedByName(platform::lastPathComponent(item)))
+        return {item, std::move(*refused), {}};
+    return readKeyboards(item);
+}
 
 LayoutReport checkItem(const fs::path& item, InstallScope scope, const SystemTools& tools)
 {

@@ -4,6 +4,7 @@
 #include "installer/install_scope.h"
 #include "installer/privileged.h"
 #include "installer/system_tools.h"
+#include "layout/keyboard_model.h"
 #include "layout/layout_check.h"
 
 #include <filesystem>
@@ -25,6 +26,9 @@ struct Conversation {
     // Whether an installed layout goes into the input menu of the user running the program.
     bool addToInputMenu = true;
 };
+
+// The item's keyboards as the windows and keylayout draw them, read as the checks read it.
+ItemKeyboards readItemKeyboards(const std::filesystem::path& item);
 
 // The checks of a drop in their order: the item alone, then, if it can be installed, what it
 // would clash with in the scope's folder.

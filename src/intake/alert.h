@@ -1,21 +1,11 @@
 #pragma once
 
-#include <QString>
+// The alerts moved up to the application, which decides what to say.
+#include "app/alert.h"
 
 namespace intake {
-
-enum class AlertStyle { warning = 0, informational = 1, critical = 2 };
-
-// The one way the app tells the user something: a modal alert with a single "OK" button.
-// Returns once the user has dismissed it.
-void showAlert(const QString& title, const QString& message, AlertStyle style = AlertStyle::informational);
-
-// The one way the app asks before going on: a modal alert with the buttons `action` and
-// "Cancel", which is the default and answers Escape. True when the user chose `action`.
-bool askToProceed(const QString& title, const QString& message, AlertStyle style, const QString& action);
-
-// An alert that also offers a way on: the buttons `action` and "OK", which is the default and
-// answers Escape. True when the user chose `action`.
-bool showAlertOffering(const QString& title, const QString& message, AlertStyle style, const QString& action);
-
+using app::AlertStyle;
+using app::askToProceed;
+using app::showAlert;
+using app::showAlertOffering;
 }  // namespace intake

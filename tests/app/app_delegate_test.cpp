@@ -8,6 +8,7 @@
 #include "ui_support.h"
 
 #include <QFileOpenEvent>
+#include <QMenuBar>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,9 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     const auto open = [&](const std::string& name) {
         writeFile(home.root / name, ui_testing::validLayout(name, int(name.size())), 0600);
         QFileOpenEvent event(QUrl::fromLocalFile(QString::fromStdString(home.root / name)));
-        return QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
+        const bool taken = QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
+        QApplication::processEvents();  // installed from the event loop, once the open is answered
+        return taken;
     };
     writeScript(home.root / "osascript", "echo \"$2\" > \"$0.calls\"");
     auto delegate = std::make_unique<app::AppDelegate>();
@@ -78,7 +81,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
 
     writeFile(home.root / "Keys.keylayout", ui_testing::validLayout("Keys", 1), 0644);
     auto* dropView = static_cast<intake::DropView*>(view("dropView"));
-    dropView->setFileChooser([&](QWidget*) {
+    delegate->controller()->setFileChooser([&](QWidget*) {
         return std::optional(QUrl::fromLocalFile(QString::fromStdString(home.root / "Keys.keylayout")));
     });
     const struct {
@@ -105,7 +108,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         window->activateWindow();  // offscreen hands activation back to no one after an alert
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         const std::string focused = window->focusWidget()->objectName().toStdString();
-        EXPECT_EQ(window->focusWidget(), step.focus) << focused;
+        EXPECT_EQ(window->focusWidget(), step.focus) << focused << " at step " << &step - steps;
         EXPECT_EQ(delegate->selectedScope(), step.scope) << focused;
         for (app::ScopeButton* button : {all, current}) {
             const auto* accessible = QAccessible::queryAccessibleInterface(button);
@@ -138,6 +141,23 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
     QTest::keyClick(view("installedLayoutsLink"), Qt::Key_Space);
     EXPECT_TRUE(QTest::qWaitForWindowActive(installed));
     EXPECT_EQ(delegate->installedLayoutsWindow(), installed);
+
+    // A Mac's Window menu: the standard commands, the two windows listed, and Command-W closing the
+    // frontmost window.
+    QMenuBar* menuBar = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        menuBar = menuBar ? menuBar : qobject_cast<QMenuBar*>(top);
+    ASSERT_NE(menuBar, nullptr);
+    QStringList commands;
+    for (const QAction* menu : menuBar->actions())
+        for (const QAction* action : menu->menu()->actions())
+            commands << action->text() + u' ' + action->shortcut().toString();
+    EXPECT_EQ(commands,
+              QStringList({"Open… Ctrl+O", "Close Window Ctrl+W", "Minimize Ctrl+M", "Zoom ", " ",
+                           "Keyboard Installer ", "Installed Layouts… Ctrl+L", " ", "Bring All to Front "}));
+    menuBar->actions().at(0)->menu()->actions().at(1)->trigger();
+    EXPECT_FALSE(installed->isVisible()) << "closed";
+    EXPECT_TRUE(window->isVisible());
 
     const auto provider = delegate->scopeProvider();
     EXPECT_EQ(provider(), InstallScope::allUsers);

@@ -1,3 +1,4 @@
+#include "app/app_delegate.h"
 #include "app/installed_layouts_window.h"
 #include "app/keyboard_view.h"
 #include "platform/process.h"
@@ -31,10 +32,13 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     menu.sources = {{"org.unknown.keylayout.Alpha", "Alpha", true}, {"org.unknown.keylayout.Gamma", "Gamma", false}};
     installer::SystemTools tools = home.tools();
     tools.inputSources = menu.registry();
-    app::InstalledLayoutsWindow window;
-    window.setSystemTools(tools);
+    app::AppDelegate delegate;  // whose controller removes what the window asks to
+    delegate.setSystemTools(tools);
+    delegate.showInstalledLayouts();
+    app::InstalledLayoutsWindow& window = *delegate.installedLayoutsWindow();
     auto* list = window.findChild<QTreeWidget*>();
     EXPECT_TRUE(list->isHidden() && !window.findChild<QLabel*>()->isHidden()) << "an empty list says so";
+    window.hide();
 
     for (const auto& [path, content] :
          std::map<fs::path, std::string>{{user / "Zed.keylayout", validLayout("Alpha", 1)},

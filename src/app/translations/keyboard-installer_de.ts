@@ -4,52 +4,123 @@
 <context>
     <name>app::AppDelegate</name>
     <message>
-        <source>Install for current user
-(recommended)</source>
-        <translation>Nur für mich installieren
-(empfohlen)</translation>
-    </message>
-    <message>
-        <source>Install for all users
-(Sierra or earlier)</source>
-        <translation>Für alle installieren
-(Sierra oder älter)</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>Aktueller Benutzer</translation>
-    </message>
-    <message>
-        <source>A single person</source>
-        <translation>Eine einzelne Person</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>Alle Benutzer</translation>
-    </message>
-    <message>
-        <source>A group of three people</source>
-        <translation>Eine Gruppe aus drei Personen</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>Installiert hierher gezogene Layouts nur für dich</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
-        <translation>Installiert hierher gezogene Layouts für alle Benutzer dieses Computers; ein Administrator muss zustimmen</translation>
-    </message>
-    <message>
         <source>Installed Layouts…</source>
         <translation>Installierte Layouts …</translation>
     </message>
     <message>
-        <source>Lists the installed keyboard layouts and removes one</source>
-        <translation>Zeigt die installierten Tastaturlayouts und entfernt eines davon</translation>
-    </message>
-    <message>
         <source>Window</source>
         <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen …</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Im Dock ablegen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoomen</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Alle nach vorne bringen</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstallController</name>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Nicht unterstützte Datei</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Ziehe bitte eine .keylayout-Datei oder ein Tastatur-.bundle hierher.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>Installation fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>„%1“ funktioniert möglicherweise nicht wie erwartet</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Trotzdem installieren</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Tastaturlayout installiert</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Öffne die Einstellungen „Tastatur“ und füge die neue Eingabequelle hinzu. Wenn sie nicht sofort erscheint, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 ist jetzt im Eingabemenü.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 sind jetzt im Eingabemenü.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Jetzt verwenden</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Einstellungen „Tastatur“ öffnen</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>„%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>Es wird für alle Benutzer dieses Computers entfernt, sobald ein Administrator zustimmt.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>Es wird in den Papierkorb gelegt, aus dem du es wieder zurücklegen kannst.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Tastaturlayout entfernt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>„%1“ verschwindet aus dem Eingabemenü, sobald du zu einer anderen Eingabequelle wechselst. Wird es weiterhin angezeigt, melde dich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>Nicht zum Eingabemenü hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>Das System hat nicht alle Layouts von „%1“ aufgeführt. Öffne die Einstellungen „Tastatur“ und füge die Eingabequelle dort hinzu. Wenn sie nicht erscheint, melde dich ab und wieder an.</translation>
     </message>
 </context>
 <context>
@@ -91,34 +162,6 @@
         <translation>Installierte Tastaturlayouts</translation>
     </message>
     <message>
-        <source>Remove &quot;%1&quot;?</source>
-        <translation>„%1“ entfernen?</translation>
-    </message>
-    <message>
-        <source>It is removed for every user of this computer, once an administrator approves.</source>
-        <translation>Es wird für alle Benutzer dieses Computers entfernt, sobald ein Administrator zustimmt.</translation>
-    </message>
-    <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>Es wird in den Papierkorb gelegt, aus dem du es wieder zurücklegen kannst.</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>Entfernen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Keyboard Layout Removed</source>
-        <translation>Tastaturlayout entfernt</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
-        <translation>„%1“ verschwindet aus dem Eingabemenü, sobald du zu einer anderen Eingabequelle wechselst. Wird es weiterhin angezeigt, melde dich ab und wieder an.</translation>
-    </message>
-    <message>
         <source>Add to Input Menu</source>
         <translation>Zum Eingabemenü hinzufügen</translation>
     </message>
@@ -137,18 +180,6 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Not Added to the Input Menu</source>
-        <translation>Nicht zum Eingabemenü hinzugefügt</translation>
-    </message>
-    <message>
-        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
-        <translation>Das System hat nicht alle Layouts von „%1“ aufgeführt. Öffne die Einstellungen „Tastatur“ und füge die Eingabequelle dort hinzu. Wenn sie nicht erscheint, melde dich ab und wieder an.</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>Einstellungen „Tastatur“ öffnen</translation>
     </message>
 </context>
 <context>
@@ -302,6 +333,53 @@
     </message>
 </context>
 <context>
+    <name>app::MainWindow</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Nur für mich installieren
+(empfohlen)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Für alle installieren
+(Sierra oder älter)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Eine einzelne Person</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Eine Gruppe aus drei Personen</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Installiert hierher gezogene Layouts nur für dich</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Installiert hierher gezogene Layouts für alle Benutzer dieses Computers; ein Administrator muss zustimmen</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Installierte Layouts …</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Zeigt die installierten Tastaturlayouts und entfernt eines davon</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>
@@ -316,34 +394,6 @@
         <translation>Öffnet eine Dateiauswahl. Du kannst auch eine .keylayout-Datei oder einen Tastatur-.bundle-Ordner hierher ziehen, um sie zu installieren</translation>
     </message>
     <message>
-        <source>Unsupported File</source>
-        <translation>Nicht unterstützte Datei</translation>
-    </message>
-    <message>
-        <source>Please drag a .keylayout file or keyboard .bundle.</source>
-        <translation>Ziehe bitte eine .keylayout-Datei oder ein Tastatur-.bundle hierher.</translation>
-    </message>
-    <message>
-        <source>Install Failed</source>
-        <translation>Installation fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; May Not Work as Expected</source>
-        <translation>„%1“ funktioniert möglicherweise nicht wie erwartet</translation>
-    </message>
-    <message>
-        <source>Install Anyway</source>
-        <translation>Trotzdem installieren</translation>
-    </message>
-    <message>
-        <source>Keyboard Installed</source>
-        <translation>Tastaturlayout installiert</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
-        <translation>Öffne die Einstellungen „Tastatur“ und füge die neue Eingabequelle hinzu. Wenn sie nicht sofort erscheint, melde dich ab und wieder an.</translation>
-    </message>
-    <message>
         <source>Installed:</source>
         <translation>Installiert:</translation>
     </message>
@@ -354,26 +404,6 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>Warten auf Zustimmung eines Administrators …</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;</source>
-        <translation>„%1“</translation>
-    </message>
-    <message>
-        <source>%1 is in the input menu now.</source>
-        <translation>%1 ist jetzt im Eingabemenü.</translation>
-    </message>
-    <message>
-        <source>%1 are in the input menu now.</source>
-        <translation>%1 sind jetzt im Eingabemenü.</translation>
-    </message>
-    <message>
-        <source>Use Now</source>
-        <translation>Jetzt verwenden</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>Einstellungen „Tastatur“ öffnen</translation>
     </message>
 </context>
 <context>

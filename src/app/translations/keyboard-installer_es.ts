@@ -4,52 +4,123 @@
 <context>
     <name>app::AppDelegate</name>
     <message>
-        <source>Install for current user
-(recommended)</source>
-        <translation>Instalar solo para mí
-(recomendado)</translation>
-    </message>
-    <message>
-        <source>Install for all users
-(Sierra or earlier)</source>
-        <translation>Instalar para todos
-(Sierra o anterior)</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>Usuario actual</translation>
-    </message>
-    <message>
-        <source>A single person</source>
-        <translation>Una sola persona</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>Todos los usuarios</translation>
-    </message>
-    <message>
-        <source>A group of three people</source>
-        <translation>Un grupo de tres personas</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>Instala las distribuciones que sueltes aquí solo para ti</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
-        <translation>Instala las distribuciones que sueltes aquí para todos los usuarios de este ordenador; pide la aprobación de un administrador</translation>
-    </message>
-    <message>
         <source>Installed Layouts…</source>
         <translation>Distribuciones instaladas…</translation>
     </message>
     <message>
-        <source>Lists the installed keyboard layouts and removes one</source>
-        <translation>Muestra las distribuciones de teclado instaladas y elimina una</translation>
-    </message>
-    <message>
         <source>Window</source>
         <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Traer todo al frente</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstallController</name>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Archivo no compatible</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Arrastra un archivo .keylayout o un .bundle de teclado.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>No se ha podido instalar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>Es posible que “%1” no funcione como se espera</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Instalar de todos modos</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Distribución de teclado instalada</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Abre los ajustes de Teclado y añade la nueva fuente de entrada. Si no aparece enseguida, cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 ya está en el menú de entrada.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 ya están en el menú de entrada.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Usar ahora</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Abrir los ajustes de Teclado</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>¿Eliminar “%1”?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>Se eliminará para todos los usuarios de este ordenador en cuanto un administrador lo apruebe.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>Se trasladará a la Papelera, desde donde podrás devolverlo a su sitio.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>No se ha podido eliminar</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Distribución de teclado eliminada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>“%1” desaparecerá del menú de entrada en cuanto cambies a otra fuente de entrada. Si sigue apareciendo, cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>No se ha añadido al menú de entrada</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>El sistema no ha incluido todas las distribuciones de “%1”. Abre los ajustes de Teclado y añade allí la fuente de entrada. Si no aparece, cierra la sesión y vuelve a iniciarla.</translation>
     </message>
 </context>
 <context>
@@ -91,34 +162,6 @@
         <translation>Distribuciones de teclado instaladas</translation>
     </message>
     <message>
-        <source>Remove &quot;%1&quot;?</source>
-        <translation>¿Eliminar “%1”?</translation>
-    </message>
-    <message>
-        <source>It is removed for every user of this computer, once an administrator approves.</source>
-        <translation>Se eliminará para todos los usuarios de este ordenador en cuanto un administrador lo apruebe.</translation>
-    </message>
-    <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>Se trasladará a la Papelera, desde donde podrás devolverlo a su sitio.</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>No se ha podido eliminar</translation>
-    </message>
-    <message>
-        <source>Keyboard Layout Removed</source>
-        <translation>Distribución de teclado eliminada</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
-        <translation>“%1” desaparecerá del menú de entrada en cuanto cambies a otra fuente de entrada. Si sigue apareciendo, cierra la sesión y vuelve a iniciarla.</translation>
-    </message>
-    <message>
         <source>Add to Input Menu</source>
         <translation>Añadir al menú de entrada</translation>
     </message>
@@ -137,18 +180,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Not Added to the Input Menu</source>
-        <translation>No se ha añadido al menú de entrada</translation>
-    </message>
-    <message>
-        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
-        <translation>El sistema no ha incluido todas las distribuciones de “%1”. Abre los ajustes de Teclado y añade allí la fuente de entrada. Si no aparece, cierra la sesión y vuelve a iniciarla.</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>Abrir los ajustes de Teclado</translation>
     </message>
 </context>
 <context>
@@ -302,6 +333,53 @@
     </message>
 </context>
 <context>
+    <name>app::MainWindow</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Instalar solo para mí
+(recomendado)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Instalar para todos
+(Sierra o anterior)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Usuario actual</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Una sola persona</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Todos los usuarios</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Un grupo de tres personas</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Instala las distribuciones que sueltes aquí solo para ti</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Instala las distribuciones que sueltes aquí para todos los usuarios de este ordenador; pide la aprobación de un administrador</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Distribuciones instaladas…</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Muestra las distribuciones de teclado instaladas y elimina una</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>
@@ -316,34 +394,6 @@
         <translation>Abre un selector de archivos. También puedes arrastrar aquí un archivo .keylayout o una carpeta .bundle de teclado para instalarlo</translation>
     </message>
     <message>
-        <source>Unsupported File</source>
-        <translation>Archivo no compatible</translation>
-    </message>
-    <message>
-        <source>Please drag a .keylayout file or keyboard .bundle.</source>
-        <translation>Arrastra un archivo .keylayout o un .bundle de teclado.</translation>
-    </message>
-    <message>
-        <source>Install Failed</source>
-        <translation>No se ha podido instalar</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; May Not Work as Expected</source>
-        <translation>Es posible que “%1” no funcione como se espera</translation>
-    </message>
-    <message>
-        <source>Install Anyway</source>
-        <translation>Instalar de todos modos</translation>
-    </message>
-    <message>
-        <source>Keyboard Installed</source>
-        <translation>Distribución de teclado instalada</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
-        <translation>Abre los ajustes de Teclado y añade la nueva fuente de entrada. Si no aparece enseguida, cierra la sesión y vuelve a iniciarla.</translation>
-    </message>
-    <message>
         <source>Installed:</source>
         <translation>Instalado:</translation>
     </message>
@@ -354,26 +404,6 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>Esperando la aprobación de un administrador…</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;</source>
-        <translation>“%1”</translation>
-    </message>
-    <message>
-        <source>%1 is in the input menu now.</source>
-        <translation>%1 ya está en el menú de entrada.</translation>
-    </message>
-    <message>
-        <source>%1 are in the input menu now.</source>
-        <translation>%1 ya están en el menú de entrada.</translation>
-    </message>
-    <message>
-        <source>Use Now</source>
-        <translation>Usar ahora</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>Abrir los ajustes de Teclado</translation>
     </message>
 </context>
 <context>

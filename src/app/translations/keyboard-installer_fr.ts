@@ -4,52 +4,123 @@
 <context>
     <name>app::AppDelegate</name>
     <message>
-        <source>Install for current user
-(recommended)</source>
-        <translation>Installer pour moi
-(recommandé)</translation>
-    </message>
-    <message>
-        <source>Install for all users
-(Sierra or earlier)</source>
-        <translation>Installer pour tous
-(Sierra ou antérieur)</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>Utilisateur actuel</translation>
-    </message>
-    <message>
-        <source>A single person</source>
-        <translation>Une seule personne</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>Tous les utilisateurs</translation>
-    </message>
-    <message>
-        <source>A group of three people</source>
-        <translation>Un groupe de trois personnes</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>Installe les dispositions déposées ici pour vous uniquement</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
-        <translation>Installe les dispositions déposées ici pour tous les utilisateurs de cet ordinateur&#xa0;; demande l’accord d’un administrateur</translation>
-    </message>
-    <message>
         <source>Installed Layouts…</source>
         <translation>Dispositions installées…</translation>
     </message>
     <message>
-        <source>Lists the installed keyboard layouts and removes one</source>
-        <translation>Affiche les dispositions de clavier installées et en supprime une</translation>
-    </message>
-    <message>
         <source>Window</source>
         <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Placer dans le Dock</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Réduire/agrandir</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Tout ramener au premier plan</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstallController</name>
+    <message>
+        <source>Unsupported File</source>
+        <translation>Fichier non pris en charge</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>Veuillez glisser un fichier .keylayout ou un .bundle de clavier.</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>Échec de l’installation</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>« %1 » risque de ne pas fonctionner comme prévu</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>Installer quand même</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>Disposition de clavier installée</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>Ouvrez les réglages Clavier et ajoutez la nouvelle source de saisie. Si elle n’apparaît pas tout de suite, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1 est maintenant dans le menu de saisie.</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1 sont maintenant dans le menu de saisie.</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>Utiliser maintenant</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>Ouvrir les réglages Clavier</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>Supprimer « %1 »&#xa0;?</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>L’élément sera supprimé pour tous les utilisateurs de cet ordinateur dès qu’un administrateur aura donné son accord.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>L’élément sera placé dans la Corbeille, d’où vous pourrez le remettre à sa place.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>Disposition de clavier supprimée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>« %1 » disparaîtra du menu de saisie dès que vous passerez à une autre source de saisie. S’il apparaît encore, fermez votre session puis rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>Impossible d’ajouter au menu de saisie</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>Le système n’a pas répertorié toutes les dispositions de « %1 ». Ouvrez les réglages Clavier et ajoutez-y la source de saisie. Si elle n’apparaît pas, fermez votre session puis rouvrez-la.</translation>
     </message>
 </context>
 <context>
@@ -91,34 +162,6 @@
         <translation>Dispositions de clavier installées</translation>
     </message>
     <message>
-        <source>Remove &quot;%1&quot;?</source>
-        <translation>Supprimer « %1 »&#xa0;?</translation>
-    </message>
-    <message>
-        <source>It is removed for every user of this computer, once an administrator approves.</source>
-        <translation>L’élément sera supprimé pour tous les utilisateurs de cet ordinateur dès qu’un administrateur aura donné son accord.</translation>
-    </message>
-    <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>L’élément sera placé dans la Corbeille, d’où vous pourrez le remettre à sa place.</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>Échec de la suppression</translation>
-    </message>
-    <message>
-        <source>Keyboard Layout Removed</source>
-        <translation>Disposition de clavier supprimée</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
-        <translation>« %1 » disparaîtra du menu de saisie dès que vous passerez à une autre source de saisie. S’il apparaît encore, fermez votre session puis rouvrez-la.</translation>
-    </message>
-    <message>
         <source>Add to Input Menu</source>
         <translation>Ajouter au menu de saisie</translation>
     </message>
@@ -137,18 +180,6 @@
     <message>
         <source>No</source>
         <translation>Non</translation>
-    </message>
-    <message>
-        <source>Not Added to the Input Menu</source>
-        <translation>Impossible d’ajouter au menu de saisie</translation>
-    </message>
-    <message>
-        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
-        <translation>Le système n’a pas répertorié toutes les dispositions de « %1 ». Ouvrez les réglages Clavier et ajoutez-y la source de saisie. Si elle n’apparaît pas, fermez votre session puis rouvrez-la.</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>Ouvrir les réglages Clavier</translation>
     </message>
 </context>
 <context>
@@ -302,6 +333,53 @@
     </message>
 </context>
 <context>
+    <name>app::MainWindow</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>Installer pour moi
+(recommandé)</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>Installer pour tous
+(Sierra ou antérieur)</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>Utilisateur actuel</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>Une seule personne</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>Un groupe de trois personnes</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>Installe les dispositions déposées ici pour vous uniquement</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>Installe les dispositions déposées ici pour tous les utilisateurs de cet ordinateur&#xa0;; demande l’accord d’un administrateur</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>Dispositions installées…</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>Affiche les dispositions de clavier installées et en supprime une</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>
@@ -316,34 +394,6 @@
         <translation>Ouvre un sélecteur de fichier. Vous pouvez aussi glisser ici un fichier .keylayout ou un dossier .bundle de clavier pour l’installer</translation>
     </message>
     <message>
-        <source>Unsupported File</source>
-        <translation>Fichier non pris en charge</translation>
-    </message>
-    <message>
-        <source>Please drag a .keylayout file or keyboard .bundle.</source>
-        <translation>Veuillez glisser un fichier .keylayout ou un .bundle de clavier.</translation>
-    </message>
-    <message>
-        <source>Install Failed</source>
-        <translation>Échec de l’installation</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; May Not Work as Expected</source>
-        <translation>« %1 » risque de ne pas fonctionner comme prévu</translation>
-    </message>
-    <message>
-        <source>Install Anyway</source>
-        <translation>Installer quand même</translation>
-    </message>
-    <message>
-        <source>Keyboard Installed</source>
-        <translation>Disposition de clavier installée</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
-        <translation>Ouvrez les réglages Clavier et ajoutez la nouvelle source de saisie. Si elle n’apparaît pas tout de suite, fermez votre session puis rouvrez-la.</translation>
-    </message>
-    <message>
         <source>Installed:</source>
         <translation>Installé&#xa0;:</translation>
     </message>
@@ -354,26 +404,6 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>En attente de l’accord d’un administrateur…</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;</source>
-        <translation>«&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>%1 is in the input menu now.</source>
-        <translation>%1 est maintenant dans le menu de saisie.</translation>
-    </message>
-    <message>
-        <source>%1 are in the input menu now.</source>
-        <translation>%1 sont maintenant dans le menu de saisie.</translation>
-    </message>
-    <message>
-        <source>Use Now</source>
-        <translation>Utiliser maintenant</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>Ouvrir les réglages Clavier</translation>
     </message>
 </context>
 <context>

@@ -4,52 +4,123 @@
 <context>
     <name>app::AppDelegate</name>
     <message>
-        <source>Install for current user
-(recommended)</source>
-        <translation>自分専用にインストール
-（推奨）</translation>
-    </message>
-    <message>
-        <source>Install for all users
-(Sierra or earlier)</source>
-        <translation>全ユーザ用にインストール
-（Sierra 以前）</translation>
-    </message>
-    <message>
-        <source>Current user</source>
-        <translation>現在のユーザ</translation>
-    </message>
-    <message>
-        <source>A single person</source>
-        <translation>1人の人物</translation>
-    </message>
-    <message>
-        <source>All users</source>
-        <translation>すべてのユーザ</translation>
-    </message>
-    <message>
-        <source>A group of three people</source>
-        <translation>3人のグループ</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>ここにドロップしたレイアウトを自分専用にインストールします</translation>
-    </message>
-    <message>
-        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
-        <translation>ここにドロップしたレイアウトをこのコンピュータのすべてのユーザ用にインストールします。管理者の承認が必要です</translation>
-    </message>
-    <message>
         <source>Installed Layouts…</source>
         <translation>インストール済みのレイアウト…</translation>
     </message>
     <message>
-        <source>Lists the installed keyboard layouts and removes one</source>
-        <translation>インストール済みのキーボードレイアウトを一覧表示し、削除します</translation>
-    </message>
-    <message>
         <source>Window</source>
         <translation>ウインドウ</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>開く…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>ウインドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>しまう</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>拡大/縮小</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>すべてを手前に移動</translation>
+    </message>
+</context>
+<context>
+    <name>app::InstallController</name>
+    <message>
+        <source>Unsupported File</source>
+        <translation>サポートされていないファイル</translation>
+    </message>
+    <message>
+        <source>Please drag a .keylayout file or keyboard .bundle.</source>
+        <translation>.keylayoutファイルまたはキーボードの.bundleをドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>Install Failed</source>
+        <translation>インストールできませんでした</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; May Not Work as Expected</source>
+        <translation>“%1”は正しく機能しない可能性があります</translation>
+    </message>
+    <message>
+        <source>Install Anyway</source>
+        <translation>このままインストール</translation>
+    </message>
+    <message>
+        <source>Keyboard Installed</source>
+        <translation>キーボードレイアウトをインストールしました</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
+        <translation>“キーボード”設定を開いて、新しい入力ソースを追加してください。すぐに表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 is in the input menu now.</source>
+        <translation>%1が入力メニューに追加されました。</translation>
+    </message>
+    <message>
+        <source>%1 are in the input menu now.</source>
+        <translation>%1が入力メニューに追加されました。</translation>
+    </message>
+    <message>
+        <source>Use Now</source>
+        <translation>今すぐ使用</translation>
+    </message>
+    <message>
+        <source>Open Keyboard Settings</source>
+        <translation>“キーボード”設定を開く</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation>“%1”を削除しますか？</translation>
+    </message>
+    <message>
+        <source>It is removed for every user of this computer, once an administrator approves.</source>
+        <translation>管理者が承認すると、このコンピュータのすべてのユーザから削除されます。</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash, from where you can put it back.</source>
+        <translation>ゴミ箱に移動されます。ゴミ箱から元に戻すこともできます。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout Removed</source>
+        <translation>キーボードレイアウトを削除しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
+        <translation>別の入力ソースに切り替えると、“%1”は入力メニューから消えます。表示されたままの場合は、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>Not Added to the Input Menu</source>
+        <translation>入力メニューに追加されませんでした</translation>
+    </message>
+    <message>
+        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
+        <translation>システムが“%1”のすべてのレイアウトを認識しませんでした。“キーボード”設定を開いて、入力ソースを追加してください。表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
     </message>
 </context>
 <context>
@@ -91,34 +162,6 @@
         <translation>インストール済みのキーボードレイアウト</translation>
     </message>
     <message>
-        <source>Remove &quot;%1&quot;?</source>
-        <translation>“%1”を削除しますか？</translation>
-    </message>
-    <message>
-        <source>It is removed for every user of this computer, once an administrator approves.</source>
-        <translation>管理者が承認すると、このコンピュータのすべてのユーザから削除されます。</translation>
-    </message>
-    <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>ゴミ箱に移動されます。ゴミ箱から元に戻すこともできます。</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>削除</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>削除できませんでした</translation>
-    </message>
-    <message>
-        <source>Keyboard Layout Removed</source>
-        <translation>キーボードレイアウトを削除しました</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; leaves the input menu once you switch to another input source. If it still shows, sign out and sign back in.</source>
-        <translation>別の入力ソースに切り替えると、“%1”は入力メニューから消えます。表示されたままの場合は、ログアウトしてから再度ログインしてください。</translation>
-    </message>
-    <message>
         <source>Add to Input Menu</source>
         <translation>入力メニューに追加</translation>
     </message>
@@ -137,18 +180,6 @@
     <message>
         <source>No</source>
         <translation>いいえ</translation>
-    </message>
-    <message>
-        <source>Not Added to the Input Menu</source>
-        <translation>入力メニューに追加されませんでした</translation>
-    </message>
-    <message>
-        <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
-        <translation>システムが“%1”のすべてのレイアウトを認識しませんでした。“キーボード”設定を開いて、入力ソースを追加してください。表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>“キーボード”設定を開く</translation>
     </message>
 </context>
 <context>
@@ -302,6 +333,53 @@
     </message>
 </context>
 <context>
+    <name>app::MainWindow</name>
+    <message>
+        <source>Install for current user
+(recommended)</source>
+        <translation>自分専用にインストール
+（推奨）</translation>
+    </message>
+    <message>
+        <source>Install for all users
+(Sierra or earlier)</source>
+        <translation>全ユーザ用にインストール
+（Sierra 以前）</translation>
+    </message>
+    <message>
+        <source>Current user</source>
+        <translation>現在のユーザ</translation>
+    </message>
+    <message>
+        <source>A single person</source>
+        <translation>1人の人物</translation>
+    </message>
+    <message>
+        <source>All users</source>
+        <translation>すべてのユーザ</translation>
+    </message>
+    <message>
+        <source>A group of three people</source>
+        <translation>3人のグループ</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only</source>
+        <translation>ここにドロップしたレイアウトを自分専用にインストールします</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
+        <translation>ここにドロップしたレイアウトをこのコンピュータのすべてのユーザ用にインストールします。管理者の承認が必要です</translation>
+    </message>
+    <message>
+        <source>Installed Layouts…</source>
+        <translation>インストール済みのレイアウト…</translation>
+    </message>
+    <message>
+        <source>Lists the installed keyboard layouts and removes one</source>
+        <translation>インストール済みのキーボードレイアウトを一覧表示し、削除します</translation>
+    </message>
+</context>
+<context>
     <name>intake::DropView</name>
     <message>
         <source>Keyboard layout to install:</source>
@@ -316,34 +394,6 @@
         <translation>ファイルを選択するパネルを開きます。.keylayoutファイルやキーボードの.bundleフォルダをここにドラッグしてインストールすることもできます</translation>
     </message>
     <message>
-        <source>Unsupported File</source>
-        <translation>サポートされていないファイル</translation>
-    </message>
-    <message>
-        <source>Please drag a .keylayout file or keyboard .bundle.</source>
-        <translation>.keylayoutファイルまたはキーボードの.bundleをドラッグしてください。</translation>
-    </message>
-    <message>
-        <source>Install Failed</source>
-        <translation>インストールできませんでした</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; May Not Work as Expected</source>
-        <translation>“%1”は正しく機能しない可能性があります</translation>
-    </message>
-    <message>
-        <source>Install Anyway</source>
-        <translation>このままインストール</translation>
-    </message>
-    <message>
-        <source>Keyboard Installed</source>
-        <translation>キーボードレイアウトをインストールしました</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings and add the new input source. If it does not appear immediately, sign out and sign back in.</source>
-        <translation>“キーボード”設定を開いて、新しい入力ソースを追加してください。すぐに表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
-    </message>
-    <message>
         <source>Installed:</source>
         <translation>インストール済み：</translation>
     </message>
@@ -354,26 +404,6 @@
     <message>
         <source>Waiting for administrator approval…</source>
         <translation>管理者の承認を待っています…</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;</source>
-        <translation>“%1”</translation>
-    </message>
-    <message>
-        <source>%1 is in the input menu now.</source>
-        <translation>%1が入力メニューに追加されました。</translation>
-    </message>
-    <message>
-        <source>%1 are in the input menu now.</source>
-        <translation>%1が入力メニューに追加されました。</translation>
-    </message>
-    <message>
-        <source>Use Now</source>
-        <translation>今すぐ使用</translation>
-    </message>
-    <message>
-        <source>Open Keyboard Settings</source>
-        <translation>“キーボード”設定を開く</translation>
     </message>
 </context>
 <context>

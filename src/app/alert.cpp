@@ -1,10 +1,10 @@
-#include "intake/alert.h"
+#include "app/alert.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace intake {
+namespace app {
 
 namespace {
 
@@ -61,4 +61,4 @@ bool showAlertOffering(const QString& title, const QString& message, AlertStyle 
     return run(box, title, message, style, ok) == offered;
 }
 
-}  // namespace intake
+}  // namespace app
