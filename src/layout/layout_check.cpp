@@ -244,6 +244,7 @@ LayoutReport inspectBundle(const fs::path& bundle, const std::string& quotedBund
         report.warnings.push_back({Warning::Kind::layoutCannotLoad, "In " + quotedBundle + ", " + problem});
     warnOfDuplicates(quotedBundle, report.layouts, report.warnings);
     warnOfMetadata(bundle, quotedBundle, report.warnings);
+    report.advice = adviceOnBundle(bundle, report.layouts);
     return report;
 }
 

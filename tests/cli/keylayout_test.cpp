@@ -69,6 +69,17 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const std::string clash =
         "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
         + "/root/Library/Keyboard Layouts; macOS renumbers or hides one of them.";
+    // B.bundle's Info.plist gives its identifier alone, and its layout is neither named after its file nor
+    // numbered as Unicode layouts are: check advises its author, install says nothing of it.
+    const std::string beeAdvice =
+        "Advice: \"B.bundle\" gives no CFBundleShortVersionString in Contents/Info.plist, the version people and "
+        "installers read.\nAdvice: \"B.bundle\" gives no CFBundleVersion in Contents/Info.plist, by which the system "
+        "tells a newer bundle from an older one.\nAdvice: \"B.bundle\" gives no CFBundleName in Contents/Info.plist, "
+        "the name the system shows for the bundle.\nAdvice: \"B.bundle\" has no \"KLInfo_Bee\" in Contents/Info.plist "
+        "for \"Bee\": no language for it, so the system files it under \"Others\" in the input menu.\nAdvice: In "
+        "\"B.bundle\", \"Bee\" has the id 4; Apple's note on keyboard layouts asks a Unicode layout for a negative id, "
+        "and the system may take a positive one for a script's.\nAdvice: In \"B.bundle\", \"Bee\" is in the file "
+        "\"B.keylayout\"; the system expects the file to be named after the layout, \"Bee.keylayout\".\n";
     const std::string web =
         "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.";
     const auto json = [](const std::string& file, const std::string& name, int id) {
@@ -106,9 +117,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          1,
          "\"Good.keylayout\" can be installed.\nRefused: \"Missing.keylayout\" could not be found; it may have been "
          "moved or deleted.\n"
-         "\"Missing.keylayout\" cannot be installed.\n\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a "
-         ".keylayout file or "
-         "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n",
+         "\"Missing.keylayout\" cannot be installed.\n"
+             + beeAdvice
+             + "\"B.bundle\" can be installed.\nRefused: \"Notes.txt\" is not a "
+               ".keylayout file or "
+               "keyboard .bundle.\n\"Notes.txt\" cannot be installed.\n",
          "",
          "",
          "Taken.keylayout",
@@ -119,11 +132,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              + "\n\"Web.keylayout\" cannot be installed.\n"
                "Warning: "
              + clash + "\n\"Clash.keylayout\" can be installed.\n",
-         "[{\"installable\": false,\"item\": \"" + T
+         "[{\"advice\": [],\"installable\": false,\"item\": \"" + T
              + "/src/Web.keylayout\",\"layouts\": [],\"problems\": [{\"kind\": \"notLayout\",\"message\": \""
              + std::regex_replace(web, std::regex("\""), "\\\"")
-             + "\"}],\"warnings\": []},{\"installable\": true,\"item\": \"" + T + "/src/Clash.keylayout\","
-             + json("Clash.keylayout", "Clash", 7)
+             + "\"}],\"warnings\": []},{\"advice\": [],\"installable\": true,\"item\": \"" + T
+             + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
              + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
              + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]",
          "",
@@ -132,7 +145,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         {{"check", "--json", "--strict", "src/Clash.keylayout"},
          1,
          "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
-         "[{\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\"," + json("Clash.keylayout", "Clash", 7)
+         "[{\"advice\": [],\"installable\": false,\"item\": \"" + T + "/src/Clash.keylayout\","
+             + json("Clash.keylayout", "Clash", 7)
              + "\"problems\": [],\"warnings\": [{\"kind\": \"duplicate\",\"message\": \""
              + std::regex_replace(clash, std::regex("\""), "\\\"") + "\"}]}]",
          "",
