@@ -291,8 +291,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     for (const char* command :
          {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...",
           "enable NAME...", "disable NAME...", "list [--json]", "remove [--all-users] NAME...",
-          "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --", "keylayout install --", "keylayout list",
-          "keylayout remove ", "keylayout show --"})
+          "show [--json] [--svg FILE] [--iso] ITEM...", "bundle [options] --output NAME.bundle LAYOUT.keylayout...",
+          "keylayout bundle --", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove ",
+          "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
     for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
