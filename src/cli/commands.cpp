@@ -56,7 +56,7 @@ std::string forWhom(InstallScope scope)
 
 bool accepted(const installer::LayoutReport& report, const Options& options)
 {
-    return report.installable() && !(options.strict && !report.warnings.empty());
+    return report.installable() && !(options.strict && !(report.warnings.empty() && report.advice.empty()));
 }
 
 }  // namespace
@@ -73,9 +73,11 @@ ExitCode check(const std::vector<fs::path>& items, const Options& options)
         // People read the findings even where the JSON goes to a file.
         document.append(checkedItemJson(item.string(), report, ok));
         tellFindings(report);
-        tell(ok                         ? name + " can be installed."
-                 : report.installable() ? name + " is refused: --strict refuses warnings."
-                                        : name + " cannot be installed.");
+        tellAdvice(item.string(), report);
+        tell(ok                             ? name + " can be installed."
+                 : !report.installable()    ? name + " cannot be installed."
+                 : !report.warnings.empty() ? name + " is refused: --strict refuses warnings."
+                                            : name + " is refused: --strict refuses advice.");
     }
     if (options.json)
         printJson(document);

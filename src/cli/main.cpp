@@ -1,6 +1,7 @@
 // keylayout: the app's checks, install, list and removal for a terminal, a script run as root by
 // a management tool, or a layout author's CI.
 
+#include "cli/bundle.h"
 #include "cli/commands.h"
 #include "cli/diff.h"
 #include "cli/input_sources_file.h"
@@ -22,9 +23,10 @@ Messages go to standard error; output and --json's one JSON document go to stand
 
 Commands:
   check [--json] [--strict] ITEM...
-      Checks each item as a drop would and says what it finds.
+      Checks each item as a drop would and says what it finds; for a bundle also the advice
+      to its author on what its making gets wrong, which installing never shows.
       Exits 0 when every item can be installed, warnings allowed; 1 when any is refused,
-      or with --strict has a warning.
+      or with --strict has a warning or advice.
         keylayout check --strict --json Build/Colemak.keylayout
   install [--all-users] [--strict] [--no-enable] ITEM...
       Installs each item for the current user (~/Library/Keyboard Layouts) or for all users
@@ -56,8 +58,24 @@ Commands:
       bundles, with what keys type after its dead keys. Exits 0 when both type the same, 1 when
       they differ, 2 when either cannot be read.
         keylayout diff v1/Colemak.keylayout v2/Colemak.keylayout
+  bundle [options] --output NAME.bundle LAYOUT.keylayout...
+      Makes a keyboard bundle of the layouts, whole or not at all: each layout goes in as
+      Contents/Resources/<its name>.keylayout, with the .icns of its base name beside it.
+      Contents/Info.plist gets --identifier ID (required, with ".keyboardlayout." and a
+      name after it), --bundle-version V (1.0), and for each layout the input source id the
+      system derives and its language: --language CODE for all, --language "NAME=CODE" for
+      one (a BCP 47 tag: en, de-CH, sr-Latn). --caps-lock-switch lets Caps Lock switch to
+      the layouts, --template-icons has the menu bar tint their icons, and each
+      --localized-name "LANG:NAME=TEXT" names a layout in a language. --force replaces an
+      existing NAME.bundle. The same layouts and options give the same bytes.
+      Exits 1 when a layout is refused or NAME.bundle exists; nothing is written.
+        keylayout bundle --identifier org.example.keyboardlayout.colemak --language en
+            --output Colemak.bundle Colemak.keylayout
 
 A usage error exits with 2.)";
+
+const QStringList bundleOptions = {"output",           "identifier",     "bundle-version", "language",
+                                   "caps-lock-switch", "template-icons", "localized-name", "force"};
 
 // Which options each command takes; anything else is a usage error.
 const std::map<QString, QStringList> commandOptions = {{"check", {"json", "strict"}},
@@ -67,7 +85,8 @@ const std::map<QString, QStringList> commandOptions = {{"check", {"json", "stric
                                                        {"enable", {}},
                                                        {"disable", {}},
                                                        {"show", {"json", "svg", "iso"}},
-                                                       {"diff", {"json"}}};
+                                                       {"diff", {"json"}},
+                                                       {"bundle", bundleOptions}};
 
 cli::ExitCode usageError(const QString& message)
 {
@@ -91,7 +110,15 @@ int main(int argc, char* argv[])
                        {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
                        {"no-enable", "Leave what is installed out of the input menu (install)."},
                        {"svg", "Write the picture of the one item as SVG to the file (show).", "FILE"},
-                       {"iso", "Draw the ISO keyboard (show)."}});
+                       {"iso", "Draw the ISO keyboard (show)."},
+                       {"output", "The bundle to make (bundle).", "NAME.bundle"},
+                       {"identifier", "The bundle's CFBundleIdentifier, with \".keyboardlayout.\" (bundle).", "ID"},
+                       {"bundle-version", "The bundle's version, 1.0 unless given (bundle).", "V"},
+                       {"language", "The layouts' language, or one layout's as NAME=CODE (bundle).", "CODE"},
+                       {"caps-lock-switch", "Caps Lock switches to the layouts (bundle)."},
+                       {"template-icons", "The icons are black shapes the menu bar tints (bundle)."},
+                       {"localized-name", "A layout's name in a language (bundle).", "LANG:NAME=TEXT"},
+                       {"force", "Replace an existing bundle (bundle)."}});
     // Seams for tests: the system programs and the all-users folder.
     std::map<QString, std::filesystem::path*> toolOptions;
     cli::Options options;
@@ -108,7 +135,7 @@ int main(int argc, char* argv[])
         toolOptions[QString::fromLatin1(name)] = tool;
     }
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("check, install, list, remove, enable, disable, show or diff."));
+                                 QStringLiteral("check, install, list, remove, enable, disable, show, diff or bundle."));
     parser.addPositionalArgument(QStringLiteral("items"),
                                  QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
@@ -137,6 +164,9 @@ int main(int argc, char* argv[])
                                              : QStringLiteral("%1 needs at least one item.").arg(command));
     if (parser.isSet(QStringLiteral("svg")) && arguments.size() > 1)
         return usageError(QStringLiteral("show --svg takes one item."));
+    for (const char* required : {"output", "identifier"})
+        if (command == u"bundle" && !parser.isSet(QString::fromLatin1(required)))
+            return usageError(QStringLiteral("bundle needs --%1.").arg(QString::fromLatin1(required)));
 
     options.json = parser.isSet(QStringLiteral("json"));
     options.strict = parser.isSet(QStringLiteral("strict"));
@@ -168,6 +198,23 @@ int main(int argc, char* argv[])
         if (parser.isSet(QStringLiteral("svg")))
             show.svg = QFile::encodeName(parser.value(QStringLiteral("svg"))).toStdString();
         return cli::show(items, show);
+    }
+    if (command == u"bundle") {
+        const auto text = [&](const char* name) { return parser.value(QString::fromLatin1(name)).toStdString(); };
+        cli::BundleArguments bundle;
+        bundle.output = QFile::encodeName(parser.value(QStringLiteral("output"))).toStdString();
+        bundle.identifier = text("identifier");
+        if (parser.isSet(QStringLiteral("bundle-version")))
+            bundle.version = text("bundle-version");
+        for (const QString& language : parser.values(QStringLiteral("language")))
+            bundle.languages.push_back(language.toStdString());
+        for (const QString& name : parser.values(QStringLiteral("localized-name")))
+            bundle.localizedNames.push_back(name.toStdString());
+        bundle.capsLockSwitch = parser.isSet(QStringLiteral("caps-lock-switch"));
+        bundle.templateIcons = parser.isSet(QStringLiteral("template-icons"));
+        bundle.force = parser.isSet(QStringLiteral("force"));
+        bundle.layouts = items;
+        return cli::bundle(bundle);
     }
     return cli::remove(names, options);
 }

@@ -2,6 +2,8 @@
 
 #include "cli/finding_words.h"
 #include "platform/text.h"
+#include "cli/advice.h"
+#include "platform/files.h"
 
 #include <QJsonDocument>
 
@@ -85,6 +87,12 @@ void tellFindings(const installer::LayoutReport& report)
         tell("Warning: " + sentence(warning));
 }
 
+void tellAdvice(const std::string& item, const installer::LayoutReport& report)
+{
+    for (const installer::Advice& advice : report.advice)
+        tell("Advice: " + adviceMessage(platform::lastPathComponent(item), advice));
+}
+
 void printInstalled(const std::vector<installer::InstalledItem>& items)
 {
     const auto print = [](const std::string& line) { std::cout << line << '\n'; };
@@ -124,7 +132,13 @@ void printJson(const QJsonArray& document)
 
 QJsonObject checkedItemJson(const std::string& item, const installer::LayoutReport& report, bool installable)
 {
+    QJsonArray advice;
+    for (const installer::Advice& one : report.advice)
+        advice.append(
+            QJsonObject{{"kind", adviceKindName(one.kind)},
+                        {"message", QString::fromStdString(adviceMessage(platform::lastPathComponent(item), one))}});
     return {{"item", QString::fromStdString(item)},
+            {"advice", advice},
             {"installable", installable},
             {"layouts", layouts(report)},
             {"problems", findings(report.problems)},

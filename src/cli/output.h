@@ -17,6 +17,9 @@ void tell(const std::string& line);
 // Each problem and warning of the report, one sentence a line.
 void tellFindings(const installer::LayoutReport& report);
 
+// Each piece of the report's advice on the item, one sentence a line.
+void tellAdvice(const std::string& item, const installer::LayoutReport& report);
+
 // The installed items as rows of a table on standard output: file name, whom it is for, the
 // layouts, the notes; under each row, the sentences behind its notes. With none, says so on
 // standard error.

@@ -244,6 +244,7 @@ LayoutReport inspectBundle(const fs::path& bundle, const std::string& name, cons
             {.kind = Warning::Kind::layoutCannotLoad, .item = name, .problem = std::move(problem)});
     warnOfDuplicates(name, report.layouts, report.warnings);
     warnOfMetadata(bundle, name, report.warnings);
+    report.advice = adviceOnBundle(bundle, report.layouts);
     return report;
 }
 

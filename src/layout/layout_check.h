@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/bundle_advice.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -95,6 +97,7 @@ struct LayoutReport {
     std::vector<KeyboardLayout> layouts;  // those that can load
     std::vector<Problem> problems;  // why the item cannot be installed; none when it can
     std::vector<Warning> warnings;
+    std::vector<Advice> advice = {};  // for a bundle's author; only keylayout check tells it
     bool installable() const { return problems.empty(); }
 };
 

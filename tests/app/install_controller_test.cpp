@@ -4,6 +4,7 @@
 #include "app/installed_layouts_window.h"
 #include "intake/colors.h"
 #include "intake/drop_view.h"
+#include "layout/layout_check.h"
 #include "platform/process.h"
 #include "support/stand_in_registry.h"
 #include "ui_support.h"
@@ -109,11 +110,14 @@ protected:
             fs::create_symlink(content.substr(2), path);
         else if (!name.ends_with('/'))
             writeFile(path, content, 0600);
-        else
+        else {
             writeFile(path / "Contents/Resources/A.keylayout", content, 0600),
                 writeFile(path / "Contents/Info.plist",
                           "<plist><dict><key>CFBundleIdentifier</key><string>org.test.keyboardlayout.a</string></"
                           "dict></plist>");
+            // Advice for its author, which the drop never shows: it installs with no alert but the last.
+            EXPECT_FALSE(installer::inspectLayoutItem(path).advice.empty());
+        }
         return QUrl::fromLocalFile(QFile::decodeName(path.c_str()));
     }
 

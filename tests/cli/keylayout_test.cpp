@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -78,6 +79,22 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const std::string clash =
         "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
         + "/root/Library/Keyboard Layouts; macOS renumbers or hides one of them.";
+    // B.bundle's Info.plist gives its identifier alone, and its layout is neither named after its file nor
+    // numbered as Unicode layouts are: check advises its author, install says nothing of it.
+    const std::string beeAdvice =
+        "Advice: \"B.bundle\" gives no CFBundleShortVersionString in Contents/Info.plist, the version people and "
+        "installers read.\nAdvice: \"B.bundle\" gives no CFBundleVersion in Contents/Info.plist, by which the system "
+        "tells a newer bundle from an older one.\nAdvice: \"B.bundle\" gives no CFBundleName in Contents/Info.plist, "
+        "the name the system shows for the bundle.\nAdvice: \"B.bundle\" has no \"KLInfo_Bee\" in Contents/Info.plist "
+        "for \"Bee\": no language for it, so the system files it under \"Others\" in the input menu.\nAdvice: In "
+        "\"B.bundle\", \"Bee\" has the id 4; Apple's note on keyboard layouts asks a Unicode layout for a negative id, "
+        "and the system may take a positive one for a script's.\nAdvice: In \"B.bundle\", \"Bee\" is in the file "
+        "\"B.keylayout\"; the system expects the file to be named after the layout, \"Bee.keylayout\".\n";
+    const std::string mixedAdvice =
+        "Advice: In \"Mixed.bundle\", \"Mixed\" has the id 5; Apple's note on keyboard layouts asks a Unicode layout "
+        "for a negative id, and the system may take a positive one for a script's.\nAdvice: In \"Mixed.bundle\", "
+        "\"Mixed\" is in the file \"A.keylayout\"; the system expects the file to be named after the layout, "
+        "\"Mixed.keylayout\".\n";
     const std::string web =
         "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.";
     const auto json = [](const std::string& file, const std::string& name, int id) {
@@ -86,14 +103,31 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     };
     // What check --json says of an item in src, and of one finding.
     const auto checked = [&](const std::string& item, bool installable, const std::string& layouts,
-                             const std::string& problems, const std::string& warnings) {
-        return "{\"installable\": " + std::string(installable ? "true" : "false") + ",\"item\": \"" + T + "/src/" + item
-            + "\"," + (layouts.empty() ? "\"layouts\": []," : layouts) + "\"problems\": [" + problems
-            + "],\"warnings\": [" + warnings + "]}";
+                             const std::string& problems, const std::string& warnings, const std::string& advice = "") {
+        return "{\"advice\": [" + advice + "],\"installable\": " + std::string(installable ? "true" : "false")
+            + ",\"item\": \"" + T + "/src/" + item + "\"," + (layouts.empty() ? "\"layouts\": []," : layouts)
+            + "\"problems\": [" + problems + "],\"warnings\": [" + warnings + "]}";
     };
     const auto found = [](const std::string& kind, const std::string& sentence) {
         return "{\"kind\": \"" + kind + "\",\"message\": \"" + std::regex_replace(sentence, std::regex("\""), "\\\"")
             + "\"}";
+    };
+    // The JSON of advice lines, each kind named by the start of its sentence.
+    const auto adviceJson = [&](const std::string& lines) {
+        const std::pair<const char*, const char*> kinds[] = {{"CFBundleShortVersionString", "noShortVersion"},
+                                                             {"CFBundleVersion", "noVersion"},
+                                                             {"CFBundleName", "noBundleName"},
+                                                             {"KLInfo_", "layoutWithoutInfo"},
+                                                             {"has the id", "idNotNegative"},
+                                                             {"is in the file", "fileNameNotName"}};
+        std::string json, line;
+        for (std::istringstream in(lines); std::getline(in, line);)
+            for (const auto& [marker, kind] : kinds)
+                if (line.find(marker) != std::string::npos) {
+                    json += (json.empty() ? "" : ",") + found(kind, line.substr(std::string("Advice: ").size()));
+                    break;
+                }
+        return json;
     };
     const std::string
         missing = "\"Missing.keylayout\" could not be found; it may have been moved or deleted.",
@@ -141,22 +175,24 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
           "src/Ugly.keylayout", "src/Taken.keylayout"},
          1,
          "\"Good.keylayout\" can be installed.\nRefused: " + missing + "\n\"Missing.keylayout\" cannot be installed.\n"
-             + "\"B.bundle\" can be installed.\nRefused: " + notes + "\n\"Notes.txt\" cannot be installed.\nRefused: "
-             + shortOfId + "\n\"Short.keylayout\" cannot be installed.\nRefused: " + dangling
+             + beeAdvice + "\"B.bundle\" can be installed.\nRefused: " + notes
+             + "\n\"Notes.txt\" cannot be installed.\nRefused: " + shortOfId
+             + "\n\"Short.keylayout\" cannot be installed.\nRefused: " + dangling
              + "\n\"Dangling.keylayout\" cannot be installed.\nRefused: " + hollow
-             + "\n\"Hollow.bundle\" cannot be installed.\nWarning: " + damaged + "\nWarning: " + noPlist
-             + "\n\"Mixed.bundle\" can be installed.\nWarning: " + ugly
+             + "\n\"Hollow.bundle\" cannot be installed.\nWarning: " + damaged + "\nWarning: " + noPlist + "\n"
+             + mixedAdvice + "\"Mixed.bundle\" can be installed.\nWarning: " + ugly
              + "\n\"Ugly.keylayout\" can be installed.\nWarning: " + twice
              + "\n\"Taken.keylayout\" can be installed.\n",
          "[" + checked("Good.keylayout", true, json("Good.keylayout", "Good", 1), "", "") + ","
              + checked("Missing.keylayout", false, "", found("missing", missing), "") + ","
-             + checked("B.bundle/", true, json("B.keylayout", "Bee", 4), "", "") + ","
+             + checked("B.bundle/", true, json("B.keylayout", "Bee", 4), "", "", adviceJson(beeAdvice)) + ","
              + checked("Notes.txt", false, "", found("notLayoutItem", notes), "") + ","
              + checked("Short.keylayout", false, "", found("cannotLoad", shortOfId), "") + ","
              + checked("Dangling.keylayout", false, "", found("unreadable", dangling), "") + ","
              + checked("Hollow.bundle", false, "", found("noLayoutInBundle", hollow), "") + ","
              + checked("Mixed.bundle", true, json("A.keylayout", "Mixed", 5), "",
-                       found("layoutCannotLoad", damaged) + "," + found("bundleMetadata", noPlist))
+                       found("layoutCannotLoad", damaged) + "," + found("bundleMetadata", noPlist),
+                       adviceJson(mixedAdvice))
              + "," + checked("Ugly.keylayout", true, json("Ugly.keylayout", "Ugly", 6), "", found("icon", ugly)) + ","
              + checked("Taken.keylayout", true, json("Taken.keylayout", "Taken", 7), "", found("installedTwice", twice))
              + "]",
@@ -324,8 +360,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     for (const char* command :
          {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...",
           "enable NAME...", "disable NAME...", "list [--json]", "remove [--all-users] NAME...",
-          "show [--json] [--svg FILE] [--iso] ITEM...", "keylayout check --", "keylayout install --", "keylayout list",
-          "keylayout remove ", "keylayout show --"})
+          "show [--json] [--svg FILE] [--iso] ITEM...", "bundle [options] --output NAME.bundle LAYOUT.keylayout...",
+          "keylayout bundle --", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove ",
+          "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
     for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
