@@ -134,8 +134,9 @@ int main(int argc, char* argv[])
         parser.addOption(option);
         toolOptions[QString::fromLatin1(name)] = tool;
     }
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("check, install, list, remove, enable, disable, show, diff or bundle."));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("check, install, list, remove, enable, disable, show, diff or bundle."));
     parser.addPositionalArgument(QStringLiteral("items"),
                                  QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
