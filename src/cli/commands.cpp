@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include <set>
+
 namespace fs = std::filesystem;
 using installer::InstallScope;
 
@@ -25,10 +27,19 @@ bool runAsRoot()
 }
 
 // Root has nobody to ask: a management tool or a package's script runs the command itself. Nor
-// has it an input menu: each user adds a layout to their own.
-installer::Conversation conversation(const Options& options)
+// has it an input menu: each user adds a layout to their own. An administrator who cancels has
+// answered, not failed; an outcome keeps only the words, so what they read is noted on its way.
+installer::Conversation conversation(const Options& options, std::set<std::string>& cancellations)
 {
     installer::Conversation conversation;
+    conversation.wait = [&cancellations](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const installer::ApprovalCancelled& cancelled) {
+            cancellations.insert(cancelled.localizedDescription());
+            throw;
+        }
+    };
     conversation.proceedDespite = [&options](const std::string&, const auto&) { return !options.strict; };
     conversation.elevation =
         runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
@@ -92,8 +103,9 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
         tell("Run as root, keylayout adds nothing to an input menu: root has none. Each user can "
              + std::string(addItYourself));
     bool allInstalled = true;
+    std::set<std::string> cancellations;
     for (const installer::InstallOutcome& outcome : installer::installItems(
-             items, [scope] { return scope; }, options.tools, conversation(options))) {
+             items, [scope] { return scope; }, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
         tellFindings(outcome.report);
         switch (outcome.result) {
@@ -102,7 +114,10 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
             tellInputMenu(name, outcome.inputMenu);
             break;
         case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
-        case Result::failed: tell("Install failed: " + outcome.failure); break;
+        case Result::failed:
+            tell(cancellations.count(outcome.failure) ? "Not installed " + name + ": the approval was cancelled."
+                                                      : "Install failed: " + outcome.failure);
+            break;
         default: tell("Not installed " + name + ".");
         }
         allInstalled = allInstalled && outcome.result == Result::installed;
@@ -128,10 +143,12 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
 {
     const InstallScope scope = scopeOf(options);
     bool allRemoved = true;
+    std::set<std::string> cancellations;
     for (const installer::RemoveOutcome& outcome :
-         installer::removeItems(names, scope, options.tools, conversation(options))) {
+         installer::removeItems(names, scope, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
-        tell(!outcome.removed                      ? "Remove failed: " + outcome.failure
+        tell(cancellations.count(outcome.failure)  ? "Not removed " + name + ": the approval was cancelled."
+                 : !outcome.removed                ? "Remove failed: " + outcome.failure
                  : scope == InstallScope::allUsers ? "Removed " + name + " for all users."
                                                    : "Moved " + name + " to the Trash.");
         allRemoved = allRemoved && outcome.removed;

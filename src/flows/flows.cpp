@@ -29,6 +29,15 @@ void waitFor(const Conversation& conversation, const std::function<void()>& step
         step();
 }
 
+// Named in the prompt, the application and the item say what is approved, where macOS would say
+// only that osascript wants to make changes.
+std::string prompt(const std::function<std::string(const std::string&)>& given, const std::string& name,
+                   const std::string& doing)
+{
+    return given ? given(name)
+                 : "Keyboard Installer wants to " + doing + " " + platform::inQuotes(name) + " for all users.";
+}
+
 // Every failure reads as the user would see it; nothing escapes as a crash.
 template <typename Action>
 std::string failureOf(Action action)
@@ -85,7 +94,10 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
         }
         const fs::path folder = layoutsFolder(outcome.scope, tools);
         if (outcome.scope == InstallScope::allUsers)
-            waitFor(conversation, [&] { installForAllUsers(item, tools, conversation.elevation); });
+            waitFor(conversation, [&] {
+                installForAllUsers(item, tools, conversation.elevation,
+                                   prompt(conversation.installPrompt, outcome.name, "install"));
+            });
         else
             copyLayout(item, folder);
         // The system may decline any of this, which is no failure of the install.
@@ -123,7 +135,10 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
         : std::vector<std::string>();
     try {
         if (scope == InstallScope::allUsers)
-            waitFor(conversation, [&] { removeForAllUsers(name, tools, conversation.elevation); });
+            waitFor(conversation, [&] {
+                removeForAllUsers(name, tools, conversation.elevation,
+                                  prompt(conversation.removePrompt, name, "remove"));
+            });
         else
             moveToTrashWithIcon(item);
     } catch (...) {

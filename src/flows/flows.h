@@ -23,6 +23,9 @@ struct Conversation {
     // Runs a step that may wait for an administrator; returns once it has ended, rethrowing what it threw.
     std::function<void(const std::function<void()>& step)> wait;
     Elevation elevation = Elevation::administratorPrompt;
+    // What an administrator's prompt says to install, or to remove, the item of this file name for all users.
+    // Unset, it says so in English, naming the application.
+    std::function<std::string(const std::string&name)> installPrompt, removePrompt;
     // Whether an installed layout goes into the input menu of the user running the program.
     bool addToInputMenu = true;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer/system_tools.h"
+#include "platform/error.h"
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,12 @@ namespace installer {
 // root already (a script an administrator runs, where nobody would answer a prompt).
 enum class Elevation { administratorPrompt, alreadyRoot };
 
+// The administrator cancelled the prompt, so nothing was done: no failure, and told apart from one.
+class ApprovalCancelled : public platform::Error {
+public:
+    explicit ApprovalCancelled(const std::string& localizedDescription);
+};
+
 // The shell program that does the work as root: "install FOLDER NAME STAGED ID" or
 // "remove FOLDER NAME ID".
 extern const std::string_view privilegedScript;
@@ -20,11 +27,12 @@ extern const std::string_view privilegedScript;
 // administrator's prompt approves.
 std::string privilegedCommand(const std::vector<std::string>& arguments, const SystemTools& tools);
 
-// Runs the program as root, through tools.osascript ("do shell script … with administrator
-// privileges") or directly in tools.shell, and waits for it to end. A failure throws
-// platform::Error with the exit status and the trimmed standard error (or output) when it is
-// text, else `whenSilent`.
+// Runs the program as root, through tools.osascript ("do shell script … with prompt `prompt` with
+// administrator privileges"; an empty prompt leaves the system's own words) or directly in
+// tools.shell, and waits for it to end. A cancelled prompt throws ApprovalCancelled with
+// `whenCancelled`; a failure throws platform::Error with the program's exit status and its own
+// line, or the trimmed standard error (or output) when it is text, else `whenSilent`.
 void runPrivileged(const std::vector<std::string>& arguments, const SystemTools& tools, Elevation elevation,
-                   const std::string& whenSilent);
+                   const std::string& prompt, const std::string& whenCancelled, const std::string& whenSilent);
 
 }  // namespace installer

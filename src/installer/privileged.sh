@@ -16,7 +16,11 @@ action=${1-}
 folder=${2-}
 name=${3-}
 item="$folder/$name"
+quoted="\"$name\""
 lock="$folder/.keyboard-installer.lock"
+step="start"
+newline='
+'
 
 # Names the system never loads as layouts; leftovers of an interrupted run match the pattern.
 temporary_name() {
@@ -31,6 +35,9 @@ fail() {
 
 undo() { :; }
 
+# Ended from outside, a run still undoes what it changed and gives up its lock.
+trap 'undo; fail "$step: interrupted"' INT TERM HUP
+
 # run STEP PROGRAM ARGUMENT...: should the program fail, undoes this run's changes and fails,
 # with the program's own reason after the step: "Couldn't STEP: No space left on device."
 run() {
@@ -43,32 +50,36 @@ run() {
 }
 
 # Two runs at once would take each other's temporary items for leftovers, and could both put an
-# item at the same name; so one at a time. A lock whose run has died is taken over.
+# item at the same name; so one at a time. The lock names its run and the boot it began in, and
+# is taken over once that run has ended, the system has started again or it is minutes old, so
+# that no lock blocks for good; one that cannot be made or taken over fails the run at once.
 take_lock() {
     while ! /bin/mkdir "$lock" 2>/dev/null; do
         if [ ! -d "$lock" ]; then
-            run "prepare $folder for \"$name\"" /bin/mkdir "$lock"
+            run "prepare $folder for $quoted" /bin/mkdir "$lock"
             break
         fi
         if lock_is_stale; then
-            /bin/rm -rf "$lock" 2>/dev/null
+            run "take over the lock of an earlier run in $folder" /bin/rm -rf "$lock"
         else
             /bin/sleep 0.2
         fi
     done
     owns_lock=yes
-    printf '%s\n' "$$" >"$lock/owner"
+    printf '%s\n%s\n' "$$" "$(boot_time)" >"$lock/owner"
 }
 
-# Stale: its owner has ended, or, should no owner ever have been written, it is minutes old.
+# The system's start, which no run outlives; nothing where it cannot be had.
+boot_time() {
+    /usr/sbin/sysctl -n kern.boottime 2>/dev/null
+}
+
 lock_is_stale() {
     owner=
-    read -r owner 2>/dev/null <"$lock/owner"
-    if [ -n "$owner" ]; then
-        ! kill -0 "$owner" 2>/dev/null
-    else
-        [ -n "$(/usr/bin/find "$lock" -prune -mmin +2 2>/dev/null)" ]
-    fi
+    boot=
+    { read -r owner && read -r boot; } 2>/dev/null <"$lock/owner"
+    [ -n "$(/usr/bin/find "$lock" -prune -mmin +5 2>/dev/null)" ] && return 0
+    [ -n "$owner" ] && { ! kill -0 "$owner" 2>/dev/null || [ "$boot" != "$(boot_time)" ]; }
 }
 
 owns_lock=no
@@ -100,23 +111,82 @@ is_loose_layout() {
 }
 icon="$folder/${name%.*}.icns"
 
+# Run by find(1) for each symbolic link ($2) in an item ($1): whether it leads somewhere inside
+# the item. Its target is relative, with any ".." first, climbing no higher than the link's own
+# folder: a real folder, while a link the rest passes through is checked in turn.
+# shellcheck disable=SC2016
+leads_inside='
+rest=${2#"$1"}
+depth=-1
+while [ -n "$rest" ]; do
+    rest=${rest%/*}
+    depth=$((depth + 1))
+done
+target=$(/usr/bin/readlink "$2" && echo .) || exit 1
+target=${target%?.}
+case $target in /* | "") exit 1 ;; esac
+climbing=yes
+while [ -n "$target" ]; do
+    part=${target%%/*}
+    case $target in */*) target=${target#*/} ;; *) target= ;; esac
+    case $part in
+        ..) [ $climbing = yes ] || exit 1; depth=$((depth - 1)) ;;
+        . | "") ;;
+        *) climbing=no ;;
+    esac
+done
+[ $depth -ge 0 ]'
+
+# refuse ITEM REASON TEST...: refuses the install, naming the first thing in ITEM (itself
+# included) that passes the find(1) TEST.
+refuse() {
+    checked=$1
+    reason=$2
+    shift 2
+    found=$(/usr/bin/find "$checked" \( "$@" \) -print) || fail "check $quoted"
+    [ -n "$found" ] || return 0
+    found=${found%%"$newline$checked"*}
+    fail "install $quoted: \"${checked##*/}${found#"$checked"}\" $reason"
+}
+
+# Root copies only what the user who staged the item could have made: their own folders, files
+# and links, the links leading nowhere outside it, and no file that is also somewhere else.
+check() {
+    stager=$(/bin/ls -ldn "${1%/*}" | { read -r _ _ uid _ && printf '%s' "$uid"; })
+    refuse "$1" "is not a file, folder or symbolic link" ! -type d ! -type f ! -type l
+    refuse "$1" "is a symbolic link leading out of it" -type l ! -exec /bin/sh -c "$leads_inside" sh "$1" {} \;
+    refuse "$1" "belongs to another user" ! -user "${stager:-?}"
+    refuse "$1" "has more than one hard link" -type f -links +1
+}
+
 # The copy is made and finished beside the installed item under a name the system does not load,
 # and only then put in its place: a file over a file by one rename; otherwise the old item is
-# moved aside first, and back should the second move fail.
+# moved aside first, and back should the second move fail. The icon goes in first, so that once
+# the layout is in place nothing is left to fail.
 install() {
     staged=$1
     staged_icon=${3-}
     copy=$(temporary_name "$2" "")
     aside=$(temporary_name "$2" "-old")
     icon_copy=$(temporary_name "$2" "-icon")
-    quoted="\"$name\""
+    icon_aside=$(temporary_name "$2" "-icon-old")
+    placed=no
+    icon_placed=no
     undo() {
         /bin/rm -rf "$copy" "$icon_copy" 2>/dev/null
-        if exists "$aside"; then
-            /bin/mv -f "$aside" "$item" 2>/dev/null
+        if [ "$placed" = no ]; then
+            put_back "$aside" "$item"
+            if [ "$icon_placed" = yes ]; then
+                /bin/rm -f "$icon" 2>/dev/null
+            fi
+            put_back "$icon_aside" "$icon"
         fi
     }
 
+    check "$staged"
+    if [ -n "$staged_icon" ]; then
+        check "$staged_icon"
+    fi
     run "create $folder for $quoted" /bin/mkdir -p "$folder"
     take_lock
     remove_leftovers
@@ -125,27 +195,40 @@ install() {
     # With "{} +" a failing chmod fails find; with "{} \;" find would not say.
     run "set the permissions of $quoted in $folder" /usr/bin/find "$copy" -type d -exec /bin/chmod 755 {} +
     run "set the permissions of $quoted in $folder" /usr/bin/find "$copy" -type f -exec /bin/chmod 644 {} +
-    # Downloads carry a quarantine mark, and the system may ignore a marked layout.
-    /usr/bin/xattr -cr "$copy" 2>/dev/null
+    # Downloads carry a quarantine mark, and the system may ignore a marked layout. No link is
+    # followed, and a mark that stays is no reason to fail.
+    /usr/bin/xattr -crs "$copy" 2>/dev/null
     if [ -n "$staged_icon" ]; then
         run "copy the icon of $quoted into $folder" /usr/bin/ditto "$staged_icon" "$icon_copy"
         run "set the owner of the icon of $quoted in $folder" /usr/sbin/chown root:wheel "$icon_copy"
         run "set the permissions of the icon of $quoted in $folder" /bin/chmod 644 "$icon_copy"
-        /usr/bin/xattr -c "$icon_copy" 2>/dev/null
+        /usr/bin/xattr -cs "$icon_copy" 2>/dev/null
+        if exists "$icon"; then
+            run "move the installed icon of $quoted aside in $folder" /bin/mv -f "$icon" "$icon_aside"
+        fi
+        run "put the icon of $quoted in place in $folder" /bin/mv -f "$icon_copy" "$icon"
+        icon_placed=yes
     fi
     # mv would put the copy inside a folder standing at the name, and rename(2) cannot replace one.
     if [ -d "$item" ] || { [ -d "$copy" ] && exists "$item"; }; then
         run "move the installed $quoted aside in $folder" /bin/mv -f "$item" "$aside"
     fi
     run "put $quoted in place in $folder" /bin/mv -f "$copy" "$item"
-    if [ -n "$staged_icon" ]; then
-        run "put the icon of $quoted in place in $folder" /bin/mv -f "$icon_copy" "$icon"
-    elif is_loose_layout; then
+    placed=yes
+    if [ -z "$staged_icon" ] && is_loose_layout; then
         # An icon of an earlier install would show beside a layout that came without one.
         /bin/rm -f "$icon" 2>/dev/null
     fi
     # The new item is in place; an old one that resists goes with the next run.
-    /bin/rm -rf "$aside" 2>/dev/null
+    /bin/rm -rf "$aside" "$icon_aside" 2>/dev/null
+}
+
+# put_back SAVED TARGET: what stood at TARGET before this run goes back from where it was saved.
+put_back() {
+    if exists "$1"; then
+        /bin/rm -rf "$2" 2>/dev/null
+        /bin/mv -f "$1" "$2" 2>/dev/null
+    fi
 }
 
 # Moved aside first, the item is gone from its name at once; a failed removal after that leaves
@@ -154,19 +237,25 @@ remove() {
     aside=$(temporary_name "$1" "-old")
     take_lock
     remove_leftovers
-    run "remove \"$name\" from $folder" /bin/mv -f "$item" "$aside"
-    run "remove \"$name\" from $folder" /bin/rm -rf "$aside"
+    run "remove $quoted from $folder" /bin/mv -f "$item" "$aside"
+    run "remove $quoted from $folder" /bin/rm -rf "$aside"
     if is_loose_layout; then
-        run "remove the icon of \"$name\" from $folder" /bin/rm -f "$icon"
+        run "remove the icon of $quoted from $folder" /bin/rm -f "$icon"
     fi
 }
 
+usage() {
+    printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID" >&2
+    exit 2
+}
+
+# A name with a slash, or "." or "..", would reach beyond the one item in the folder.
+case $name in
+    "" | . | .. | */*) usage ;;
+esac
 case "$action $#" in
     "install 5" | "install 6") install "$4" "$5" "${6-}" ;;
     "remove 4") remove "$4" ;;
-    *)
-        printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID" >&2
-        exit 2
-        ;;
+    *) usage ;;
 esac
 release_lock

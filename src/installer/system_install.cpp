@@ -62,7 +62,7 @@ fs::path stagingRoot()
 
 }  // namespace
 
-void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation)
+void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation, const std::string& prompt)
 {
     const std::string name = installableName(item);
     const std::string uuid = platform::newUuidString();
@@ -77,10 +77,12 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevatio
         platform::copyItem(*icon, stagedIcon);
         arguments.push_back(stagedIcon.string());
     }
-    runPrivileged(arguments, tools, elevation, "Administrator installation was cancelled or failed.");
+    runPrivileged(arguments, tools, elevation, prompt, "Nothing was installed: the approval was cancelled.",
+                  "Administrator installation failed.");
 }
 
-void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation)
+void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation,
+                       const std::string& prompt)
 {
     if (!isPlainFileName(name))
         throw platform::Error(platform::posixDomain, EINVAL,
@@ -89,8 +91,8 @@ void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevat
     if (!platform::itemOrLinkExists(tools.systemLayouts / name))
         throw platform::Error(platform::posixDomain, ENOENT,
                               platform::inQuotes(name) + " is not installed for all users.");
-    runPrivileged({"remove", tools.systemLayouts.string(), name, platform::newUuidString()}, tools, elevation,
-                  "Administrator removal was cancelled or failed.");
+    runPrivileged({"remove", tools.systemLayouts.string(), name, platform::newUuidString()}, tools, elevation, prompt,
+                  "Nothing was removed: the approval was cancelled.", "Administrator removal failed.");
 }
 
 }  // namespace installer

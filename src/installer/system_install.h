@@ -8,16 +8,17 @@
 
 namespace installer {
 
-// Installs the layout into tools.systemLayouts through one privileged shell command. The item
-// there is replaced only by a complete copy owned by root:wheel; a failed step leaves it as it
-// was. Blocks until the command has ended. Throws platform::Error.
+// Installs the layout into tools.systemLayouts through one privileged shell command, which an
+// administrator approves in a prompt that says `prompt`. The item there is replaced only by a
+// complete copy owned by root:wheel; a failed step leaves it as it was. Blocks until the command
+// has ended. Throws ApprovalCancelled or platform::Error.
 void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {},
-                        Elevation elevation = Elevation::administratorPrompt);
+                        Elevation elevation = Elevation::administratorPrompt, const std::string& prompt = {});
 
 // Removes the item named `name` (a file name, no slash) from tools.systemLayouts through one
-// privileged command. A name that is not installed is refused before anyone is asked.
-// Throws platform::Error.
+// privileged command, approved like an install. A name that is not installed is refused before
+// anyone is asked. Throws ApprovalCancelled or platform::Error.
 void removeForAllUsers(const std::string& name, const SystemTools& tools = {},
-                       Elevation elevation = Elevation::administratorPrompt);
+                       Elevation elevation = Elevation::administratorPrompt, const std::string& prompt = {});
 
 }  // namespace installer

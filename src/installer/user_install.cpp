@@ -9,6 +9,9 @@
 #include "platform/text.h"
 #include "platform/uuid.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -22,7 +25,14 @@ namespace {
 
 fs::path temporarySibling(const fs::path& folder, std::string_view tag)
 {
-    return folder / temporaryName(platform::newUuidString(), tag);
+    return folder / temporaryName(runId(::getpid(), platform::newUuidString()), tag);
+}
+
+// Another install into the folder may be working on its temporary items right now.
+bool madeByALivingRun(const std::string& fileName)
+{
+    const std::optional<long> process = namingProcess(fileName);
+    return process && *process > 0 && (::kill(static_cast<pid_t>(*process), 0) == 0 || errno == EPERM);
 }
 
 void removeQuietly(const fs::path& item) noexcept
@@ -40,15 +50,28 @@ void removeLeftovers(const fs::path& folder)
     std::error_code error;
     for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator();
          it.increment(error)) {
-        if (isTemporarySibling(it->path().filename().string()))
+        const std::string name = it->path().filename().string();
+        if (isTemporarySibling(name) && !madeByALivingRun(name))
             removeQuietly(it->path());
     }
 }
 
+// Folders 755 and files 644 throughout, as in an install for all users; links are left alone.
 // Failing here leaves the copy with the modes it came with, which is no reason to fail the install.
 void setInstalledPermissions(const fs::path& item)
 {
-    platform::setPosixPermissions(item, platform::isDirectory(item) ? 0755 : 0644);
+    const auto set = [](const fs::path& path, fs::file_type type) {
+        if (type == fs::file_type::directory || type == fs::file_type::regular)
+            platform::setPosixPermissions(path, type == fs::file_type::directory ? 0755 : 0644);
+    };
+    std::error_code error;
+    const fs::file_type type = fs::symlink_status(item, error).type();
+    set(item, type);
+    if (type != fs::file_type::directory)
+        return;
+    for (auto it = fs::recursive_directory_iterator(item, error); !error && it != fs::recursive_directory_iterator();
+         it.increment(error))
+        set(it->path(), it->symlink_status(error).type());
 }
 
 platform::Error copyFailure(const platform::Error& cause, const std::string& name, bool replacing)

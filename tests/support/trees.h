@@ -11,7 +11,8 @@ namespace testing_support {
 // Relative path -> content: "->x" makes a link to x, a path ending in "/" an empty folder.
 using Entries = std::map<std::string, std::string>;
 
-// Every item under `root` with its mode and its content or link target; a file alone as "".
+// Every item under `root` with its mode and its content, or a link's target (its mode means
+// nothing, and follows the umask on macOS); a file alone as "".
 inline Entries tree(const std::filesystem::path& root)
 {
     namespace fs = std::filesystem;
@@ -19,12 +20,12 @@ inline Entries tree(const std::filesystem::path& root)
         return {{"", readFile(root)}};
     Entries entries;
     for (const auto& entry : fs::recursive_directory_iterator(root))
-        entries[entry.path().lexically_relative(root).string()] =
-            std::to_string(unsigned(entry.symlink_status().permissions()))
-            + (entry.is_symlink()            ? "->" + fs::read_symlink(entry).string()
-                   : entry.is_regular_file() ? " " + readFile(entry)
-                   : entry.is_directory()    ? "/"
-                                             : " special");
+        entries[entry.path().lexically_relative(root).string()] = entry.is_symlink()
+            ? "->" + fs::read_symlink(entry).string()
+            : std::to_string(unsigned(entry.symlink_status().permissions()))
+                + (entry.is_regular_file()    ? " " + readFile(entry)
+                       : entry.is_directory() ? "/"
+                                              : " special");
     return entries;
 }
 
