@@ -170,6 +170,10 @@ void InstallController::installOne(const QUrl& item)
                                     AlertStyle::warning, tr("Install Anyway"));
             },
         .wait = [this](const std::function<void()>& step) { waitFor(step, true); },
+        .installPrompt =
+            [](const std::string& name) {
+                return tr("Keyboard Installer wants to install \"%1\" for all users.").arg(decoded(name)).toStdString();
+            },
     };
     const installer::InstallOutcome outcome =
         installer::installItems({localPath(item)}, scope_, tools_, conversation).front();
@@ -229,6 +233,9 @@ void InstallController::removeConfirmed(const installer::InstalledItem& item)
         return;
     installer::Conversation conversation;
     conversation.wait = [this](const std::function<void()>& step) { waitFor(step, false); };
+    conversation.removePrompt = [](const std::string& name) {
+        return tr("Keyboard Installer wants to remove \"%1\" for all users.").arg(decoded(name)).toStdString();
+    };
     const installer::RemoveOutcome outcome =
         installer::removeItems({item.path.filename().string()}, item.scope, tools_, conversation).front();
     emit itemsChanged();

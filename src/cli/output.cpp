@@ -1,9 +1,9 @@
 #include "cli/output.h"
 
-#include "cli/finding_words.h"
-#include "platform/text.h"
 #include "cli/advice.h"
+#include "cli/finding_words.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 #include <QJsonDocument>
 

@@ -25,7 +25,8 @@ struct Conversation {
     Elevation elevation = Elevation::administratorPrompt;
     // What an administrator's prompt says to install, or to remove, the item of this file name for all users.
     // Unset, it says so in English, naming the application.
-    std::function<std::string(const std::string&name)> installPrompt, removePrompt;
+    std::function<std::string(const std::string& name)> installPrompt = nullptr;
+    std::function<std::string(const std::string& name)> removePrompt = nullptr;
     // Whether an installed layout goes into the input menu of the user running the program.
     bool addToInputMenu = true;
 };

@@ -105,9 +105,11 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
                 "printf '%s' \"$2\" > \"$0.source\"; rm '" + (system / "Clash.keylayout").string() + "'");
     QTest::mouseClick(remove, Qt::LeftButton);
     const std::string source = readFile(home.root / "osascript.source");
-    EXPECT_TRUE(std::regex_search(source,
-                                  std::regex(" keyboard-installer 'remove' '" + system.string()
-                                             + "' 'Clash.keylayout' '[0-9A-F-]{36}'\" with administrator privileges$")))
+    EXPECT_TRUE(std::regex_search(
+        source,
+        std::regex(" keyboard-installer 'remove' '" + system.string()
+                   + "' 'Clash.keylayout' '[0-9A-F-]{36}'\" with prompt \"Keyboard Installer wants to remove "
+                     "\\\\\"Clash.keylayout\\\\\" for all users.\" with administrator privileges$")))
         << source;
     EXPECT_EQ(rows().size(), 4);
 

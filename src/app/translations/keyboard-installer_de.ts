@@ -122,6 +122,14 @@
         <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
         <translation>Das System hat nicht alle Layouts von „%1“ aufgeführt. Öffne die Einstellungen „Tastatur“ und füge die Eingabequelle dort hinzu. Wenn sie nicht erscheint, melde dich ab und wieder an.</translation>
     </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer möchte „%1“ für alle Benutzer installieren.</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer möchte „%1“ für alle Benutzer entfernen.</translation>
+    </message>
 </context>
 <context>
     <name>app::InstalledLayoutsWindow</name>

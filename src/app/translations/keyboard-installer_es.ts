@@ -122,6 +122,14 @@
         <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
         <translation>El sistema no ha incluido todas las distribuciones de “%1”. Abre los ajustes de Teclado y añade allí la fuente de entrada. Si no aparece, cierra la sesión y vuelve a iniciarla.</translation>
     </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer quiere instalar «%1» para todos los usuarios.</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer quiere eliminar «%1» para todos los usuarios.</translation>
+    </message>
 </context>
 <context>
     <name>app::InstalledLayoutsWindow</name>

@@ -122,6 +122,14 @@
         <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
         <translation>Le système n’a pas répertorié toutes les dispositions de « %1 ». Ouvrez les réglages Clavier et ajoutez-y la source de saisie. Si elle n’apparaît pas, fermez votre session puis rouvrez-la.</translation>
     </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer veut installer « %1 » pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer veut supprimer « %1 » pour tous les utilisateurs.</translation>
+    </message>
 </context>
 <context>
     <name>app::InstalledLayoutsWindow</name>

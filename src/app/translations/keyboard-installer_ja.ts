@@ -122,6 +122,14 @@
         <source>The system did not list every layout of &quot;%1&quot;. Open Keyboard Settings and add the input source there. If it does not appear, sign out and sign back in.</source>
         <translation>システムが“%1”のすべてのレイアウトを認識しませんでした。“キーボード”設定を開いて、入力ソースを追加してください。表示されない場合は、ログアウトしてから再度ログインしてください。</translation>
     </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer が“%1”をすべてのユーザ用にインストールしようとしています。</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer が“%1”をすべてのユーザから削除しようとしています。</translation>
+    </message>
 </context>
 <context>
     <name>app::InstalledLayoutsWindow</name>
