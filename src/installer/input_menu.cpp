@@ -1,6 +1,7 @@
 #include "installer/input_menu.h"
 
 #include "layout/file_names.h"
+#include "layout/layout_reading.h"
 #include "platform/files.h"
 
 #include <pugixml.hpp>
@@ -11,15 +12,6 @@ namespace fs = std::filesystem;
 
 namespace installer {
 namespace {
-
-// The value that follows <key>name</key> in a property list's <dict>.
-pugi::xml_node valueOf(pugi::xml_node dict, std::string_view name)
-{
-    for (pugi::xml_node key : dict.children("key"))
-        if (std::string_view(key.child_value()) == name)
-            return key.next_sibling();
-    return {};
-}
 
 std::string withoutSpaces(std::string text)
 {

@@ -2,6 +2,7 @@
 
 #include "layout/file_names.h"
 #include "layout/layout_check.h"
+#include "layout/layout_reading.h"
 #include "layout/strings_file.h"
 #include "platform/files.h"
 
@@ -16,15 +17,6 @@ namespace fs = std::filesystem;
 
 namespace installer {
 namespace {
-
-// The value that follows <key>name</key> in a property list's <dict>.
-pugi::xml_node valueOf(pugi::xml_node dict, std::string_view name)
-{
-    for (pugi::xml_node key : dict.children("key"))
-        if (std::string_view(key.child_value()) == name)
-            return key.next_sibling();
-    return {};
-}
 
 void adviseOnInfoPlist(const pugi::xml_node dict, const std::vector<KeyboardLayout>& layouts,
                        std::vector<Advice>& advice)

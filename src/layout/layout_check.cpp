@@ -185,9 +185,8 @@ std::optional<std::string> xmlBundleIdentifier(const std::string& bytes)
     pugi::xml_document document;
     if (!document.load_buffer(bytes.data(), bytes.size()))
         return std::nullopt;
-    for (pugi::xml_node key : document.document_element().child("dict").children("key"))
-        if (std::string_view(key.child_value()) == "CFBundleIdentifier")
-            return key.next_sibling().child_value();
+    if (const pugi::xml_node value = valueOf(document.document_element().child("dict"), "CFBundleIdentifier"))
+        return value.child_value();
     return std::nullopt;
 }
 

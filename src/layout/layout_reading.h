@@ -1,7 +1,7 @@
 #pragma once
 
 // The checks' reading of a layout, for the parts of the installation core that need more of the
-// file than its <keyboard> element. It hands out pugixml nodes, so only src/installer includes it.
+// file than its <keyboard> element. It hands out pugixml nodes, so only the core includes it.
 
 #include "layout/layout_check.h"
 
@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string_view>
 
 namespace installer {
 
@@ -18,5 +19,14 @@ using LoadableLayoutVisitor = std::function<void(const KeyboardLayout& layout, c
 
 // inspectLayoutItem, handing each layout that can load to `visit` as it goes.
 LayoutReport inspectLayoutItem(const std::filesystem::path& item, const LoadableLayoutVisitor& visit);
+
+// The value that follows <key>name</key> in a property list's <dict>.
+inline pugi::xml_node valueOf(pugi::xml_node dict, std::string_view name)
+{
+    for (pugi::xml_node key : dict.children("key"))
+        if (std::string_view(key.child_value()) == name)
+            return key.next_sibling();
+    return {};
+}
 
 }  // namespace installer
