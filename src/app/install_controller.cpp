@@ -98,12 +98,11 @@ void InstallController::setInInputMenu(const installer::InstalledItem& item, boo
     if (busy_)
         return;
     if (!inMenu) {
-        installer::removeFromInputMenu(item.path, item.report.layouts, tools_.inputSources);
+        installer::disableInInputMenu(item, tools_);
         emit itemsChanged();
         return;
     }
-    const installer::InputMenuResult added =
-        installer::addToInputMenu(item.path, item.report.layouts, tools_.inputSources);
+    const installer::InputMenuResult added = installer::enableInInputMenu(item, tools_);
     emit itemsChanged();
     if (added.state != installer::InputMenuResult::State::added)
         offerKeyboardSettings(tr("Not Added to the Input Menu"),

@@ -170,13 +170,11 @@ ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, cons
             if (!options.tools.inputSources.available())
                 break;
             if (inMenu) {
-                const installer::InputMenuResult result =
-                    installer::addToInputMenu(item.path, item.report.layouts, options.tools.inputSources);
+                const installer::InputMenuResult result = installer::enableInInputMenu(item, options.tools);
                 tellInputMenu(platform::inQuotes(name), result);
                 done = result.state == installer::InputMenuResult::State::added;
             } else {
-                installer::removeFromInputMenu(item.path, item.report.layouts, options.tools.inputSources);
-                done = installer::isInInputMenu(item.path, item.report.layouts, options.tools.inputSources) == false;
+                done = installer::disableInInputMenu(item, options.tools);
                 tell(done ? "Took " + platform::inQuotes(name) + " out of the input menu."
                           : "Couldn't take " + platform::inQuotes(name) + " out of the input menu.");
             }

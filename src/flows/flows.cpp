@@ -123,8 +123,7 @@ void moveToTrashWithIcon(const fs::path& item)
 void removeItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)
 {
     if (!isPlainFileName(name) || !isLayoutItemName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              platform::inQuotes(name) + " does not name a keyboard layout file or bundle.");
+        throwNotAnItemName(name);
     const fs::path item = layoutsFolder(scope, tools) / name;
     if (scope == InstallScope::currentUser && !platform::itemOrLinkExists(item))
         throw platform::Error(platform::posixDomain, ENOENT,
@@ -195,6 +194,17 @@ std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, In
     if (anyRemoved)
         refreshInputSources(tools.killall);
     return outcomes;
+}
+
+InputMenuResult enableInInputMenu(const InstalledItem& item, const SystemTools& tools)
+{
+    return addToInputMenu(item.path, item.report.layouts, tools.inputSources);
+}
+
+bool disableInInputMenu(const InstalledItem& item, const SystemTools& tools)
+{
+    removeFromInputMenu(item.path, item.report.layouts, tools.inputSources);
+    return isInInputMenu(item.path, item.report.layouts, tools.inputSources) == false;
 }
 
 }  // namespace installer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer/input_menu.h"
+#include "installer/installed_layouts.h"
 #include "installer/install_scope.h"
 #include "installer/privileged.h"
 #include "installer/system_tools.h"
@@ -72,5 +73,11 @@ struct RemoveOutcome {
 // privileged program for all users. Then, when any was removed, the input menu is refreshed once.
 std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, InstallScope scope,
                                        const SystemTools& tools, const Conversation& conversation = {});
+
+// Puts an installed item's layouts into the input menu of the user running the program.
+InputMenuResult enableInInputMenu(const InstalledItem& item, const SystemTools& tools);
+
+// Takes them out again; whether the menu, read back, lists none of them.
+bool disableInInputMenu(const InstalledItem& item, const SystemTools& tools);
 
 }  // namespace installer

@@ -85,9 +85,7 @@ void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevat
                        const std::string& prompt)
 {
     if (!isPlainFileName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              "Couldn't remove " + platform::inQuotes(name)
-                                  + ": it does not name a keyboard layout file or bundle.");
+        throwNotAnItemName(name);
     if (!platform::itemOrLinkExists(tools.systemLayouts / name))
         throw platform::Error(platform::posixDomain, ENOENT,
                               platform::inQuotes(name) + " is not installed for all users.");
