@@ -1,8 +1,8 @@
 #pragma once
 
 #include "installer/input_menu.h"
-#include "installer/installed_layouts.h"
 #include "installer/install_scope.h"
+#include "installer/installed_layouts.h"
 #include "installer/privileged.h"
 #include "installer/system_tools.h"
 #include "layout/keyboard_model.h"

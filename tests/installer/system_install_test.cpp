@@ -204,9 +204,9 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     // The C++ side refuses a name that is no one installed item before anyone is asked.
     for (const std::string name : {"", ".", "..", "Foo.bundle/Contents", "Missing.keylayout"})
         EXPECT_EQ(remove(name, prompt),
-                  name.starts_with("Missing") ? "POSIX 2 \"Missing.keylayout\" is not installed for all users."
-                                              : "POSIX 22 \"" + name
-                          + "\" does not name a keyboard layout file or bundle.");
+                  name.starts_with("Missing")
+                      ? "POSIX 2 \"Missing.keylayout\" is not installed for all users."
+                      : "POSIX 22 \"" + name + "\" does not name a keyboard layout file or bundle.");
     EXPECT_FALSE(fs::exists(folder / "osascript.arguments"));
 }
 
@@ -266,9 +266,7 @@ TEST_F(ForAllUsers, AFailedRunOrARefusalThrowsItsStatusAndMessage)
         // Both pipes far beyond their buffers: reading one to its end first would stall.
         {then("head -c 3000000 /dev/zero | tr '\\0' o; head -c 3000000 /dev/zero | tr '\\0' e >&2; exit 2"),
          "KeyboardInstaller 2 " + std::string(3'000'000, 'e')},
-        {[] {},
-         "POSIX 22 \"" + (downloads / "..").string()
-             + "\" does not name a keyboard layout file or bundle.",
+        {[] {}, "POSIX 22 \"" + (downloads / "..").string() + "\" does not name a keyboard layout file or bundle.",
          prompt, ".."},
         {[&] { fs::create_directory_symlink(downloads, stagingRoot); }, use + "\": it is a symbolic link."},
         {open(0720), use + "\": other users may write to it."},
