@@ -149,7 +149,7 @@ TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
 
 // A loose layout's icon, in any letter case beside it, is installed as the layout's base name with
 // ".icns", replaced with it, gone when it comes without one, and trashed with it. A file there that
-// is no icon is warned of.
+// is no icon is warned of. A bundle carries its icons inside: one named like it beside it is not its.
 TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 {
     const std::string icon = "icns\x00\x00\x01\x00 pixels";
@@ -179,4 +179,11 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
     EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);
     EXPECT_TRUE(fs::is_empty(user));
     EXPECT_EQ(readFile(folder / "data/Trash/files/Colemak.icns"), icon);
+
+    writeFile(downloads / "B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", -2)),
+        writeFile(downloads / "B.bundle/Contents/Info.plist", plist("")), writeFile(downloads / "B.icns", icon);
+    writeFile(user / "B.icns", "someone else's");
+    EXPECT_EQ(install(downloads / "B.bundle").report.warnings.size(), 0u);
+    EXPECT_TRUE(removeItems({"B.bundle"}, InstallScope::currentUser, tools).front().removed);
+    EXPECT_EQ(tree(user), (Entries{{"B.icns", "420 someone else's"}}));
 }
