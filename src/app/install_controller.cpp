@@ -204,7 +204,8 @@ void InstallController::tellInstalled(const installer::InstallOutcome& outcome)
     const QString title = tr("Keyboard Installed");
     QString after;
     if (outcome.icon == installer::LayoutIcon::State::refused)
-        after += QStringLiteral("\n\n") + tr("It was installed without its icon: the system did not let Keyboard Installer read it.");
+        after += QStringLiteral("\n\n")
+            + tr("It was installed without its icon: the system did not let Keyboard Installer read it.");
     if (!outcome.refreshFailure.empty())
         after += QStringLiteral("\n\n")
             + tr("The input menu could not be refreshed: %1 Sign out and sign back in to see the change.")

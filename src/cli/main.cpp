@@ -175,8 +175,7 @@ int main(int argc, char* argv[])
     options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
     // An empty path stands for a system without an input menu.
     if (parser.isSet(inputSources))
-        options.tools.inputSources =
-            parser.value(inputSources).isEmpty()
+        options.tools.inputSources = parser.value(inputSources).isEmpty()
             ? platform::InputSourceRegistry()
             : cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
     for (const auto& [name, tool] : toolOptions)

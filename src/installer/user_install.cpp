@@ -158,7 +158,8 @@ LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform:
         throw copyFailure(error, name, occupied);
     }
     // An icon of an earlier install would show beside a layout that came without one.
-    if (icon == LayoutIcon::State::none && hasExtension(name, ".keylayout") && platform::itemOrLinkExists(installedIcon))
+    if (icon == LayoutIcon::State::none && hasExtension(name, ".keylayout")
+        && platform::itemOrLinkExists(installedIcon))
         removeQuietly(installedIcon);
     for (const fs::path& old : {copy, aside, iconCopy, iconAside})
         if (platform::itemOrLinkExists(old))

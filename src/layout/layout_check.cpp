@@ -271,7 +271,9 @@ LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor
     // not let be read is left behind when installing, which says so.
     if (const LayoutIcon icon = iconBeside(path); icon.state == LayoutIcon::State::found) {
         std::string start(4, '\0');
-        if (std::ifstream file{icon.path, std::ios::binary}; file.is_open() && (file.read(start.data(), 4), start != "icns"))
+        std::ifstream file(icon.path, std::ios::binary);
+        file.read(start.data(), 4);
+        if (file.is_open() && start != "icns")
             report.warnings.push_back(
                 {.kind = Warning::Kind::icon, .item = name, .otherItem = platform::lastPathComponent(icon.path)});
     }

@@ -280,7 +280,9 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
     // Use Now chose the listed layout once; Keyboard Settings opened where the menu could not list one.
-    EXPECT_EQ(std::count(home.system.menu.calls.begin(), home.system.menu.calls.end(), "select org.unknown.keylayout.Listed.keylayout"), 1);
+    EXPECT_EQ(std::count(home.system.menu.calls.begin(), home.system.menu.calls.end(),
+                         "select org.unknown.keylayout.Listed.keylayout"),
+              1);
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
     QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
     // The refresh runs on its own after each install, and only then: no drop waited for it. Its three

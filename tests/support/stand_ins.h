@@ -103,9 +103,11 @@ struct StandInSystem {
     // The same as keylayout's hidden options; its input menu is the file `inputSources`, or none.
     std::vector<std::string> keylayoutOptions(const std::filesystem::path& inputSources = {}) const
     {
-        return {"--osascript", (folder / "osascript").string(), "--shell",          (folder / "sh").string(),
-                "--killall",   (folder / "killall").string(),   "--system-layouts", (folder / "System Layouts").string(),
-                "--input-sources", inputSources.string()};
+        return {"--osascript",      (folder / "osascript").string(),
+                "--shell",          (folder / "sh").string(),
+                "--killall",        (folder / "killall").string(),
+                "--system-layouts", (folder / "System Layouts").string(),
+                "--input-sources",  inputSources.string()};
     }
 
     std::filesystem::path folder;
