@@ -201,8 +201,17 @@ void InstallController::tellInstalled(const installer::InstallOutcome& outcome)
 {
     using State = installer::InputMenuResult::State;
     const QString title = tr("Keyboard Installed");
+    QString after;
+    if (outcome.icon == installer::LayoutIcon::State::refused)
+        after += QStringLiteral("\n\n")
+            + tr("It was installed without its icon: the system did not let Keyboard Installer read it.");
+    if (!outcome.refreshFailure.empty())
+        after += QStringLiteral("\n\n")
+            + tr("The input menu could not be refreshed: %1 Sign out and sign back in to see the change.")
+                  .arg(QString::fromStdString(outcome.refreshFailure));
     const QString addYourself = tr("Open Keyboard Settings and add the new input source. "
-                                   "If it does not appear immediately, sign out and sign back in.");
+                                   "If it does not appear immediately, sign out and sign back in.")
+        + after;
     switch (outcome.inputMenu.state) {
     case State::added: {
         QStringList names;
@@ -210,7 +219,8 @@ void InstallController::tellInstalled(const installer::InstallOutcome& outcome)
             names << tr("\"%1\"").arg(QString::fromStdString(layout.name));
         const QString message =
             (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
-                .arg(QLocale().createSeparatedList(names));
+                .arg(QLocale().createSeparatedList(names))
+            + after;
         if (showAlertOffering(title, message, AlertStyle::informational, tr("Use Now")))
             tools_.inputSources.select(outcome.inputMenu.ids.front());
         return;
@@ -227,7 +237,7 @@ void InstallController::removeConfirmed(const installer::InstalledItem& item)
     const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
     if (!askToProceed(tr("Remove \"%1\"?").arg(name),
                       forAllUsers ? tr("It is removed for every user of this computer, once an administrator approves.")
-                                  : tr("It goes to the Trash, from where you can put it back."),
+                                  : tr("It goes to the Trash."),
                       AlertStyle::warning, tr("Remove")))
         return;
     installer::Conversation conversation;

@@ -60,6 +60,13 @@ void tellInputMenu(const std::string& name, const installer::InputMenuResult& re
              + addItYourself);
 }
 
+// The same for every item of a run, so told once.
+void tellRefresh(const std::string& failure)
+{
+    if (!failure.empty())
+        tell("The input menu was not refreshed: " + failure + " It shows the change once you sign out and back in.");
+}
+
 std::string forWhom(InstallScope scope)
 {
     return scope == InstallScope::allUsers ? "for all users" : "for the current user";
@@ -104,14 +111,19 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
              + std::string(addItYourself));
     bool allInstalled = true;
     std::set<std::string> cancellations;
+    std::string refreshFailure;
     for (const installer::InstallOutcome& outcome : installer::installItems(
              items, [scope] { return scope; }, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
         tellFindings(outcome.report);
         switch (outcome.result) {
         case Result::installed:
-            tell("Installed " + name + " " + forWhom(scope) + ".");
+            tell("Installed " + name + " " + forWhom(scope)
+                 + (outcome.icon == installer::LayoutIcon::State::refused
+                        ? " without its icon: the system would not let keylayout read it."
+                        : "."));
             tellInputMenu(name, outcome.inputMenu);
+            refreshFailure = outcome.refreshFailure;
             break;
         case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
         case Result::failed:
@@ -122,6 +134,7 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
         }
         allInstalled = allInstalled && outcome.result == Result::installed;
     }
+    tellRefresh(refreshFailure);
     return allInstalled ? succeeded : failed;
 }
 
@@ -144,6 +157,7 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
     const InstallScope scope = scopeOf(options);
     bool allRemoved = true;
     std::set<std::string> cancellations;
+    std::string refreshFailure;
     for (const installer::RemoveOutcome& outcome :
          installer::removeItems(names, scope, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
@@ -151,8 +165,11 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
                  : !outcome.removed                ? "Remove failed: " + outcome.failure
                  : scope == InstallScope::allUsers ? "Removed " + name + " for all users."
                                                    : "Moved " + name + " to the Trash.");
+        if (outcome.removed)
+            refreshFailure = outcome.refreshFailure;
         allRemoved = allRemoved && outcome.removed;
     }
+    tellRefresh(refreshFailure);
     return allRemoved ? succeeded : failed;
 }
 

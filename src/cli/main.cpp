@@ -119,7 +119,7 @@ int main(int argc, char* argv[])
                        {"template-icons", "The icons are black shapes the menu bar tints (bundle)."},
                        {"localized-name", "A layout's name in a language (bundle).", "LANG:NAME=TEXT"},
                        {"force", "Replace an existing bundle (bundle)."}});
-    // Seams for tests: the system programs and the all-users folder.
+    // Seams for tests: the system programs, the all-users folder and the input menu.
     std::map<QString, std::filesystem::path*> toolOptions;
     cli::Options options;
     QCommandLineOption inputSources(QStringLiteral("input-sources"), QString(), QStringLiteral("path"));
@@ -173,9 +173,11 @@ int main(int argc, char* argv[])
     options.strict = parser.isSet(QStringLiteral("strict"));
     options.allUsers = parser.isSet(QStringLiteral("all-users"));
     options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
+    // An empty path stands for a system without an input menu.
     if (parser.isSet(inputSources))
-        options.tools.inputSources =
-            cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
+        options.tools.inputSources = parser.value(inputSources).isEmpty()
+            ? platform::InputSourceRegistry()
+            : cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
     for (const auto& [name, tool] : toolOptions)
         if (parser.isSet(name))
             *tool = QFile::encodeName(parser.value(name)).toStdString();

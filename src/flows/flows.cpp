@@ -95,11 +95,11 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
         const fs::path folder = layoutsFolder(outcome.scope, tools);
         if (outcome.scope == InstallScope::allUsers)
             waitFor(conversation, [&] {
-                installForAllUsers(item, tools, conversation.elevation,
-                                   prompt(conversation.installPrompt, outcome.name, "install"));
+                outcome.icon = installForAllUsers(item, tools, conversation.elevation,
+                                                  prompt(conversation.installPrompt, outcome.name, "install"));
             });
         else
-            copyLayout(item, folder);
+            outcome.icon = copyLayout(item, folder);
         // The system may decline any of this, which is no failure of the install.
         const fs::path installed = folder / installableName(item);
         if (conversation.addToInputMenu)
@@ -111,7 +111,7 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
     return outcome;
 }
 
-// A loose layout's icon goes with it, and can come back with it from the Trash.
+// A loose layout's icon goes to the Trash with it.
 void moveToTrashWithIcon(const fs::path& item)
 {
     installer::moveToTrash(item);
@@ -130,7 +130,7 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
                               platform::inQuotes(name) + " is not installed for the current user.");
     // Else the menu keeps listing it until the next sign-in; a removal that fails puts it back.
     const std::vector<std::string> disabled = platform::itemOrLinkExists(item)
-        ? removeFromInputMenu(item, inspectLayoutItem(item).layouts, tools.inputSources)
+        ? removeFromInputMenu(item, inspectLayoutItem(item).layouts, tools.inputSources).disabled
         : std::vector<std::string>();
     try {
         if (scope == InstallScope::allUsers)
@@ -173,8 +173,12 @@ std::vector<InstallOutcome> installItems(const std::vector<fs::path>& items, con
         outcomes.push_back(installItem(item, scope, tools, conversation));
         anyInstalled = anyInstalled || outcomes.back().result == InstallOutcome::Result::installed;
     }
-    if (anyInstalled)
-        refreshInputSources(tools.killall);
+    if (anyInstalled) {
+        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
+        for (InstallOutcome& outcome : outcomes)
+            if (outcome.result == InstallOutcome::Result::installed)
+                outcome.refreshFailure = failure;
+    }
     return outcomes;
 }
 
@@ -191,8 +195,12 @@ std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, In
         anyRemoved = anyRemoved || outcome.removed;
         outcomes.push_back(outcome);
     }
-    if (anyRemoved)
-        refreshInputSources(tools.killall);
+    if (anyRemoved) {
+        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
+        for (RemoveOutcome& outcome : outcomes)
+            if (outcome.removed)
+                outcome.refreshFailure = failure;
+    }
     return outcomes;
 }
 
@@ -203,8 +211,7 @@ InputMenuResult enableInInputMenu(const InstalledItem& item, const SystemTools& 
 
 bool disableInInputMenu(const InstalledItem& item, const SystemTools& tools)
 {
-    removeFromInputMenu(item.path, item.report.layouts, tools.inputSources);
-    return isInInputMenu(item.path, item.report.layouts, tools.inputSources) == false;
+    return !removeFromInputMenu(item.path, item.report.layouts, tools.inputSources).stillInMenu;
 }
 
 }  // namespace installer

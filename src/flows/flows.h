@@ -5,6 +5,7 @@
 #include "installer/installed_layouts.h"
 #include "installer/privileged.h"
 #include "installer/system_tools.h"
+#include "layout/file_names.h"
 #include "layout/keyboard_model.h"
 #include "layout/layout_check.h"
 
@@ -53,6 +54,11 @@ struct InstallOutcome {
     LayoutReport report;
     std::string failure;  // why installing failed, as the user reads it
     InputMenuResult inputMenu;
+    // A loose layout's icon: found where it was installed beside the layout; refused where the
+    // system would not let it be read, so the layout was installed without it.
+    LayoutIcon::State icon = LayoutIcon::State::none;
+    // Why the input menu could not be refreshed once installed; it then shows the change after the next sign-in.
+    std::string refreshFailure;
 };
 
 // Each item in turn: checked, its scope asked for once it passes alone (so a broken file never
@@ -66,6 +72,7 @@ struct RemoveOutcome {
     std::string name;
     bool removed = false;
     std::string failure;
+    std::string refreshFailure;  // as for an install
 };
 
 // Removes the installed items of these file names from the scope's folder, each first taken out

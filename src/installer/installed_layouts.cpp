@@ -114,10 +114,14 @@ std::vector<Warning> installWarnings(const fs::path& item, const std::vector<Key
 std::vector<InstalledItem> listInstalled(const SystemTools& tools)
 {
     std::vector<InstalledItem> items = installedItems(tools);
+    std::optional<std::vector<platform::InputSource>> sources;
+    if (tools.inputSources.available())
+        sources = tools.inputSources.keyboardLayouts();
     for (InstalledItem& item : items) {
         std::vector<Warning> clashes = clashWarnings(item.path, item.report.layouts, items);
         item.report.warnings.insert(item.report.warnings.end(), clashes.begin(), clashes.end());
-        item.inInputMenu = isInInputMenu(item.path, item.report.layouts, tools.inputSources);
+        if (sources)
+            item.inInputMenu = isInInputMenu(item.path, item.report.layouts, *sources);
     }
     return items;
 }

@@ -2,6 +2,7 @@
 
 #include "installer/item_name.h"
 #include "installer/privileged.h"
+#include "installer/user_install.h"
 #include "layout/file_names.h"
 #include "platform/error.h"
 #include "platform/files.h"
@@ -62,7 +63,8 @@ fs::path stagingRoot()
 
 }  // namespace
 
-void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation, const std::string& prompt)
+LayoutIcon::State installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation,
+                                     const std::string& prompt)
 {
     const std::string name = installableName(item);
     const std::string uuid = platform::newUuidString();
@@ -72,13 +74,13 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevatio
     const fs::path staged = staging.path() / name;
     platform::copyItem(platform::withoutTrailingSlashes(item), staged);
     std::vector<std::string> arguments = {"install", tools.systemLayouts.string(), name, staged.string(), uuid};
-    if (const std::optional<fs::path> icon = iconBeside(item)) {
-        const fs::path stagedIcon = staging.path() / iconName(name);
-        platform::copyItem(*icon, stagedIcon);
+    const fs::path stagedIcon = staging.path() / iconName(name);
+    const LayoutIcon::State icon = copyIconBeside(item, stagedIcon);
+    if (icon == LayoutIcon::State::found)
         arguments.push_back(stagedIcon.string());
-    }
     runPrivileged(arguments, tools, elevation, prompt, "Nothing was installed: the approval was cancelled.",
                   "Administrator installation failed.");
+    return icon;
 }
 
 void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation,

@@ -2,6 +2,7 @@
 
 #include "installer/privileged.h"
 #include "installer/system_tools.h"
+#include "layout/file_names.h"
 
 #include <filesystem>
 #include <string>
@@ -11,14 +12,16 @@ namespace installer {
 // Installs the layout into tools.systemLayouts through one privileged shell command, which an
 // administrator approves in a prompt that says `prompt`. The item there is replaced only by a
 // complete copy owned by root:wheel; a failed step leaves it as it was. Blocks until the command
-// has ended. Throws ApprovalCancelled or platform::Error.
-void installForAllUsers(const std::filesystem::path& item, const SystemTools& tools = {},
-                        Elevation elevation = Elevation::administratorPrompt, const std::string& prompt = {});
+// has ended. A loose layout's icon goes with it; returns what became of it, as copyLayout does.
+// Throws ApprovalCancelled or platform::Error.
+LayoutIcon::State installForAllUsers(const std::filesystem::path& item, const SystemTools& tools,
+                                     Elevation elevation = Elevation::administratorPrompt,
+                                     const std::string& prompt = {});
 
 // Removes the item named `name` (a file name, no slash) from tools.systemLayouts through one
 // privileged command, approved like an install. A name that is not installed is refused before
 // anyone is asked. Throws ApprovalCancelled or platform::Error.
-void removeForAllUsers(const std::string& name, const SystemTools& tools = {},
+void removeForAllUsers(const std::string& name, const SystemTools& tools,
                        Elevation elevation = Elevation::administratorPrompt, const std::string& prompt = {});
 
 }  // namespace installer

@@ -89,7 +89,25 @@ platform::Error copyFailure(const platform::Error& cause, const std::string& nam
 
 }  // namespace
 
-void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
+LayoutIcon::State copyIconBeside(const fs::path& layout, const fs::path& to, platform::Cloning cloning)
+{
+    const LayoutIcon icon = iconBeside(layout);
+    if (icon.state != LayoutIcon::State::found)
+        return icon.state;
+    try {
+        platform::copyItem(icon.path, to, cloning);
+    } catch (const platform::Error& error) {
+        if (error.domain() != platform::posixDomain
+            || !isRefusal(std::error_code(static_cast<int>(error.code()), std::generic_category())))
+            throw;
+        if (platform::itemOrLinkExists(to))
+            removeQuietly(to);
+        return LayoutIcon::State::refused;
+    }
+    return LayoutIcon::State::found;
+}
+
+LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
 {
     const std::string name = installableName(from);
     platform::createDirectories(to);
@@ -99,7 +117,7 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
     if (occupied) {
         if (platform::isSameItem(from, destination)) {
             setInstalledPermissions(destination);
-            return;
+            return iconBeside(from).state;
         }
         if (platform::liesInside(from, destination))
             throw platform::Error(platform::posixDomain, EINVAL,
@@ -117,7 +135,7 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
     // never costs the user the layout they had. A loose layout's icon travels with it.
     const fs::path copy = temporarySibling(to, "");
     const fs::path aside = temporarySibling(to, "-old");
-    const std::optional<fs::path> icon = iconBeside(from);
+    LayoutIcon::State icon = LayoutIcon::State::none;
     const fs::path iconCopy = temporarySibling(to, "-icon"), iconAside = temporarySibling(to, "-icon-old");
     const fs::path installedIcon = to / iconName(name);
     try {
@@ -125,13 +143,13 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
         setInstalledPermissions(copy);
         // A downloaded layout carries a quarantine mark, and the system may ignore a marked one.
         platform::clearExtendedAttributes(copy);
-        if (icon) {
-            platform::copyItem(*icon, iconCopy, cloning);
+        icon = copyIconBeside(from, iconCopy, cloning);
+        if (icon == LayoutIcon::State::found) {
             setInstalledPermissions(iconCopy);
             platform::clearExtendedAttributes(iconCopy);
         }
         platform::swapIntoPlace(copy, destination, aside);
-        if (icon)
+        if (icon == LayoutIcon::State::found)
             platform::swapIntoPlace(iconCopy, installedIcon, iconAside);
     } catch (const platform::Error& error) {
         for (const fs::path& made : {copy, iconCopy})
@@ -140,11 +158,13 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
         throw copyFailure(error, name, occupied);
     }
     // An icon of an earlier install would show beside a layout that came without one.
-    if (!icon && hasExtension(name, ".keylayout") && platform::itemOrLinkExists(installedIcon))
+    if (icon == LayoutIcon::State::none && hasExtension(name, ".keylayout")
+        && platform::itemOrLinkExists(installedIcon))
         removeQuietly(installedIcon);
     for (const fs::path& old : {copy, aside, iconCopy, iconAside})
         if (platform::itemOrLinkExists(old))
             removeQuietly(old);
+    return icon;
 }
 
 }  // namespace installer

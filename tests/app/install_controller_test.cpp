@@ -6,7 +6,6 @@
 #include "intake/drop_view.h"
 #include "layout/layout_check.h"
 #include "platform/process.h"
-#include "support/stand_in_registry.h"
 #include "ui_support.h"
 
 #include <QDesktopServices>
@@ -72,10 +71,8 @@ protected:
                     "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
                     "echo \"$* $ROW\" >> \"$0.calls\"\n");
         // A Mac's input menu, which lists one layout of the drops below.
-        installer::SystemTools tools = home.tools();
-        system.sources = {{"org.unknown.keylayout.Listed.keylayout", "Listed.keylayout", false}};
-        tools.inputSources = system.registry();
-        delegate.setSystemTools(tools);
+        home.system.menu.sources = {{"org.unknown.keylayout.Listed.keylayout", "Listed.keylayout", false}};
+        delegate.setSystemTools(home.tools(true));
         delegate.applicationDidFinishLaunching();
         view = delegate.window()->findChild<intake::DropView*>(QStringLiteral("dropView"));
     }
@@ -125,7 +122,6 @@ protected:
 
     ui_testing::TemporaryHome home;
     ui_testing::AlertCatcher alerts;
-    StandInRegistry system;
     app::AppDelegate delegate;
     intake::DropView* view = nullptr;
 };
@@ -284,7 +280,9 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
     // Use Now chose the listed layout once; Keyboard Settings opened where the menu could not list one.
-    EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "select org.unknown.keylayout.Listed.keylayout"), 1);
+    EXPECT_EQ(std::count(home.system.menu.calls.begin(), home.system.menu.calls.end(),
+                         "select org.unknown.keylayout.Listed.keylayout"),
+              1);
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
     QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
     // The refresh runs on its own after each install, and only then: no drop waited for it. Its three

@@ -3,7 +3,6 @@
 #include "app/keyboard_view.h"
 #include "platform/process.h"
 
-#include "support/stand_in_registry.h"
 #include "ui_support.h"
 
 #include <QDesktopServices>
@@ -28,12 +27,10 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     const fs::path user = home.layouts(), system = home.tools().systemLayouts;
     writeScript(home.root / "killall", "echo \"$*\" >> \"$0.calls\"");
     // A Mac's input menu, with one of the layouts below in it.
-    testing_support::StandInRegistry menu;
+    testing_support::StandInRegistry& menu = home.system.menu;
     menu.sources = {{"org.unknown.keylayout.Alpha", "Alpha", true}, {"org.unknown.keylayout.Gamma", "Gamma", false}};
-    installer::SystemTools tools = home.tools();
-    tools.inputSources = menu.registry();
     app::AppDelegate delegate;  // whose controller removes what the window asks to
-    delegate.setSystemTools(tools);
+    delegate.setSystemTools(home.tools(true));
     delegate.showInstalledLayouts();
     app::InstalledLayoutsWindow& window = *delegate.installedLayoutsWindow();
     auto* list = window.findChild<QTreeWidget*>();
@@ -48,9 +45,11 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
                                          {system / "Clash.keylayout", validLayout("Gamma", 1)},
                                          {system / ".keyboard-installer-1.tmp", ""}})
         writeFile(path, content);
+    const int listings = menu.listings;
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "reads the folders again when it comes forward";
+    EXPECT_EQ(menu.listings - listings, 1) << "the input menu read once for all five rows";
     const auto rows = [&] {
         QStringList texts;
         for (int row = 0; row < list->topLevelItemCount(); ++row) {

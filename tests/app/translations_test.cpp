@@ -26,8 +26,9 @@ QStringList shownTexts()
 {
     QStringList texts = {QLocale::languageToCode(QLocale().language()),
                          QMessageBox().addButton(QMessageBox::Cancel)->text()};
+    StandInSystem system(qEnvironmentVariable("HOME").toStdString());
     app::AppDelegate delegate;
-    delegate.setSystemTools(ui_testing::toolsUnder(qEnvironmentVariable("HOME").toStdString()));
+    delegate.setSystemTools(system.tools());
     delegate.applicationDidFinishLaunching();
     delegate.showInstalledLayouts();
     for (QWidget* window : {delegate.window(), static_cast<QWidget*>(delegate.installedLayoutsWindow())}) {

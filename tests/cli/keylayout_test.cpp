@@ -40,18 +40,12 @@ std::string names(const fs::path& folder)
 TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 {
     TemporaryFolder folder;
+    StandInSystem stands(folder / "root");
     const fs::path user = folder / "home/Library/Keyboard Layouts", root = folder / "root",
-                   system = root / "Library/Keyboard Layouts";
+                   system = root / "System Layouts";
     const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
         tmp("TMPDIR", (folder / "tmp").string());
     fs::create_directories(folder / "tmp");
-    // The shell runs the privileged program with stand-ins for the system's tools; osascript, asked by
-    // anyone but root, hands it the command as an approving administrator would. Each notes that it ran.
-    writeShell(folder / "tool-shell", root), writeOsascript(folder / "approving-osascript");
-    writeScript(root / "sh", "echo >> \"$0.ran\"; exec '" + (folder / "tool-shell").string() + "' \"$@\"\n");
-    writeScript(root / "osascript",
-                "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
-    writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
     for (const auto& [path, content] : std::map<std::string, std::string>{
              {"src/Good.keylayout", validLayout("Good", 1)},
              {"src/Other.keylayout", validLayout("Other", 2)},
@@ -61,7 +55,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
              {"src/B.bundle/Contents/Info.plist",
               "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
-             {"root/Library/Keyboard Layouts/Taken.keylayout", validLayout("Taken", 7)},
+             {"root/System Layouts/Taken.keylayout", validLayout("Taken", 7)},
              {"src/アイコン.keylayout", validLayout("アイコン", 9)},  // two columns a character, as list lines it up
              {"src/アイコン.icns", "icns"},
              {"src/Short.keylayout",
@@ -78,7 +72,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const std::string T = folder.path().string(), again = " Run \"keylayout --help\" for the commands.\n";
     const std::string clash =
         "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
-        + "/root/Library/Keyboard Layouts; macOS renumbers or hides one of them.";
+        + "/root/System Layouts; macOS renumbers or hides one of them.";
     // B.bundle's Info.plist gives its identifier alone, and its layout is neither named after its file nor
     // numbered as Unicode layouts are: check advises its author, install says nothing of it.
     const std::string beeAdvice =
@@ -141,7 +135,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         ugly = "\"Ugly.icns\" beside \"Ugly.keylayout\" is not an icon file (.icns); the input menu would show "
                "a generic icon.",
         twice = "\"Taken.keylayout\" is also installed in " + T
-        + "/root/Library/Keyboard Layouts; the input menu would list it twice.";
+        + "/root/System Layouts; the input menu would list it twice.";
     // out: standard output without line breaks and indents; user, system: the folders' names afterwards;
     // refreshes: how many runs so far have refreshed the input menu.
     const struct {
@@ -307,9 +301,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 #endif
     };
     for (const auto& row : rows) {
-        std::vector<std::string> arguments = {
-            "--osascript", (root / "osascript").string(), "--shell",          (root / "sh").string(),
-            "--killall",   (root / "killall").string(),   "--system-layouts", system.string()};
+        std::vector<std::string> arguments = stands.keylayoutOptions();
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         for (std::string& argument : arguments)
             argument = argument.starts_with("src/") || argument.starts_with("new/") ? T + "/" + argument : argument;
@@ -340,7 +332,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
-            std::vector<std::string> arguments = {"--system-layouts", system.string(), command};
+            std::vector<std::string> arguments = stands.keylayoutOptions();
+            arguments.push_back(command);
             if (!option.empty())
                 arguments.push_back("--" + option);
             if (command != "list" || option.empty())
@@ -501,6 +494,7 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
     const ScopedEnvironment home("HOME", (folder / "home").string());
     writeFile(folder / "src/Good.keylayout", validLayout("Good", 1)),
         writeFile(folder / "src/Other.keylayout", validLayout("Other", 2));
+    StandInSystem stands(folder / "system");
     const fs::path registry = folder / "sources", calls = folder / "sources.calls";
     writeFile(registry, "org.unknown.keylayout.Good\tGood\t0\norg.unknown.keylayout.Other\tOther\t0\n");
     const bool root = ::geteuid() == 0;
@@ -540,14 +534,15 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.front());
         fs::remove(calls);
-        std::vector<std::string> arguments = {"--input-sources", registry.string(), "--killall", "/bin/true"};
+        std::vector<std::string> arguments = stands.keylayoutOptions(registry);
         for (const std::string& argument : row.arguments)
             arguments.push_back(argument.starts_with("src/") ? (folder / argument).string() : argument);
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(std::pair(result.terminationStatus, result.standardError), std::pair(row.status, row.error));
         EXPECT_EQ(readFile(calls), row.calls);
-        const std::string listed =
-            platform::runToEnd(KEYLAYOUT, {"--input-sources", registry.string(), "list", "--json"}).standardOutput;
+        std::vector<std::string> list = stands.keylayoutOptions(registry);
+        list.insert(list.end(), {"list", "--json"});
+        const std::string listed = platform::runToEnd(KEYLAYOUT, list).standardOutput;
         const std::regex state("\"enabled\": (true|false|null)");
         std::string enabled;
         for (auto match = std::sregex_iterator(listed.begin(), listed.end(), state); match != std::sregex_iterator();

@@ -24,11 +24,11 @@ constexpr Elevation asRoot = Elevation::alreadyRoot, prompt = Elevation::adminis
 class ForAllUsers : public testing::Test {
 protected:
     TemporaryFolder folder;
-    const fs::path temporary = folder / "tmp", downloads = folder / "Downloads", root = folder / "root",
+    StandInSystem stands{folder.path()};
+    const SystemTools tools = stands.tools();
+    const fs::path temporary = folder / "tmp", downloads = folder / "Downloads", root = folder / "tools",
                    expected = folder / "expected";
-    const fs::path stagingRoot = temporary / "morrowvane-keyboard-installer",
-                   system = root / "Library/Keyboard Layouts";
-    const SystemTools tools{.osascript = folder / "osascript", .shell = folder / "sh", .systemLayouts = system};
+    const fs::path stagingRoot = temporary / "morrowvane-keyboard-installer", system = tools.systemLayouts;
     const ScopedEnvironment tmpdir{"TMPDIR", temporary.string() + "/"};  // with the trailing slash macOS gives it
 
     void SetUp() override

@@ -95,8 +95,16 @@
         <translation>Es wird für alle Benutzer dieses Computers entfernt, sobald ein Administrator zustimmt.</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>Es wird in den Papierkorb gelegt, aus dem du es wieder zurücklegen kannst.</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>Es wurde ohne sein Symbol installiert: Das System hat Keyboard Installer das Symbol nicht lesen lassen.</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>Das Eingabemenü konnte nicht aktualisiert werden: %1 Melde dich ab und wieder an, um die Änderung zu sehen.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>Es wird in den Papierkorb gelegt.</translation>
     </message>
     <message>
         <source>Remove</source>

@@ -95,8 +95,16 @@
         <translation>Se eliminará para todos los usuarios de este ordenador en cuanto un administrador lo apruebe.</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>Se trasladará a la Papelera, desde donde podrás devolverlo a su sitio.</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>Se ha instalado sin su icono: el sistema no ha dejado que Keyboard Installer lo lea.</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>No se ha podido actualizar el menú de entrada: %1 Cierra la sesión y vuelve a iniciarla para ver el cambio.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>Se trasladará a la Papelera.</translation>
     </message>
     <message>
         <source>Remove</source>

@@ -95,8 +95,16 @@
         <translation>L’élément sera supprimé pour tous les utilisateurs de cet ordinateur dès qu’un administrateur aura donné son accord.</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>L’élément sera placé dans la Corbeille, d’où vous pourrez le remettre à sa place.</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>L’élément a été installé sans son icône : le système n’a pas permis à Keyboard Installer de la lire.</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>Le menu de saisie n’a pas pu être actualisé : %1 Fermez votre session puis rouvrez-la pour voir le changement.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>L’élément sera placé dans la Corbeille.</translation>
     </message>
     <message>
         <source>Remove</source>

@@ -95,8 +95,16 @@
         <translation>管理者が承認すると、このコンピュータのすべてのユーザから削除されます。</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>ゴミ箱に移動されます。ゴミ箱から元に戻すこともできます。</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>アイコンなしでインストールされました。システムが Keyboard Installer にアイコンの読み取りを許可しませんでした。</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>入力メニューを更新できませんでした: %1 変更を反映するには、ログアウトしてからログインし直してください。</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>ゴミ箱に移動されます。</translation>
     </message>
     <message>
         <source>Remove</source>
