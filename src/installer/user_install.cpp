@@ -89,7 +89,7 @@ platform::Error copyFailure(const platform::Error& cause, const std::string& nam
 
 }  // namespace
 
-void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
+void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning, const SetAside& setAside)
 {
     const std::string name = installableName(from);
     platform::createDirectories(to);
@@ -120,6 +120,7 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
     const std::optional<fs::path> icon = iconBeside(from);
     const fs::path iconCopy = temporarySibling(to, "-icon"), iconAside = temporarySibling(to, "-icon-old");
     const fs::path installedIcon = to / iconName(name);
+    bool settingAside = false, setAsideDone = false;
     try {
         platform::copyItem(platform::withoutTrailingSlashes(from), copy, cloning);
         setInstalledPermissions(copy);
@@ -130,6 +131,12 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
             setInstalledPermissions(iconCopy);
             platform::clearExtendedAttributes(iconCopy);
         }
+        // Only once the copy is complete does the installed version make way.
+        if (occupied && setAside) {
+            settingAside = true;
+            setAside(destination);
+            settingAside = false, setAsideDone = true;
+        }
         platform::swapIntoPlace(copy, destination, aside);
         if (icon)
             platform::swapIntoPlace(iconCopy, installedIcon, iconAside);
@@ -137,7 +144,9 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
         for (const fs::path& made : {copy, iconCopy})
             if (platform::itemOrLinkExists(made))
                 removeQuietly(made);
-        throw copyFailure(error, name, occupied);
+        if (settingAside)
+            throw;
+        throw copyFailure(error, name, occupied && !setAsideDone);
     }
     // An icon of an earlier install would show beside a layout that came without one.
     if (!icon && hasExtension(name, ".keylayout") && platform::itemOrLinkExists(installedIcon))

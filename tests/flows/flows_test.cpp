@@ -167,7 +167,7 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 
     writeFile(downloads / "Colemak.icns", "<html>not an icon");
     Conversation declining;
-    declining.proceedDespite = [](const auto&, const auto&) { return false; };
+    declining.proceedDespite = [](const auto&, const auto&, const auto&) { return Conversation::Answer::cancel; };
     const InstallOutcome warned = install(downloads / "Colemak.keylayout", declining);
     ASSERT_EQ(warned.report.warnings.size(), 1u);
     const Warning& named = warned.report.warnings[0];
