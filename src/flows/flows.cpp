@@ -138,11 +138,11 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
         if (!outcome.report.warnings.empty() && conversation.proceedDespite) {
             const Answer answer =
                 conversation.proceedDespite(outcome.name, outcome.report.warnings, outcome.replaceable);
-            if (answer == Answer::cancel || (answer == Answer::replace && outcome.replaceable.size() != 1)) {
+            if (answer == Answer::cancel || (answer == Answer::replace && outcome.replaceable.size() > 1)) {
                 outcome.result = Result::declined;
                 return;
             }
-            if (answer == Answer::replace)
+            if (answer == Answer::replace && !outcome.replaceable.empty())
                 replacing = outcome.replaceable.front();
         }
         const fs::path installed = folder / installableName(item);

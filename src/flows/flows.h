@@ -22,8 +22,8 @@ namespace installer {
 struct Conversation {
     enum class Answer { cancel, installAnyway, replace };
     // Whether to install the item of this file name despite the warnings, and whether in place of
-    // the installed items they name in the scope's folder, `replaceable`: replacing is done only
-    // where there is one.
+    // the installed items they name in the scope's folder, `replaceable`: replacing, where there
+    // are several, installs nothing.
     std::function<Answer(const std::string& name, const std::vector<Warning>& warnings,
                          const std::vector<std::string>& replaceable)>
         proceedDespite;
