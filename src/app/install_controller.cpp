@@ -264,17 +264,17 @@ void InstallController::tellInstalled(const installer::InstallOutcome& outcome)
     const QString addYourself = withReport(tr("Open Keyboard Settings and add the new input source. "
                                               "If it does not appear immediately, sign out and sign back in."));
     if (outcome.changesAfterSignIn)
-        return showAlert(title,
-                         withReport(tr("macOS may keep typing with the old version until you sign out and sign back in.")),
-                         AlertStyle::informational);
+        return showAlert(
+            title, withReport(tr("macOS may keep typing with the old version until you sign out and sign back in.")),
+            AlertStyle::informational);
     switch (outcome.inputMenu.state) {
     case State::added: {
         QStringList names;
         for (const installer::KeyboardLayout& layout : outcome.report.layouts)
             names << tr("\"%1\"").arg(QString::fromStdString(layout.name));
-        const QString message = withReport(
-            (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
-                .arg(QLocale().createSeparatedList(names)));
+        const QString message =
+            withReport((names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
+                           .arg(QLocale().createSeparatedList(names)));
         if (showAlertOffering(title, message, AlertStyle::informational, tr("Use Now")))
             tools_.inputSources.select(outcome.inputMenu.ids.front());
         return;

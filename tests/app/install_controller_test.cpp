@@ -263,8 +263,9 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
                 "\"Taken\" in \"" + name
                 + "\" has the same id (77) and name as \"Taken\" in "
                   "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.")));
-            EXPECT_NE(fs::exists((row.scope == all ? home.tools().systemLayouts : home.layouts()) / other.toStdString()),
-                      row.warned.startsWith("Replace"));
+            EXPECT_NE(
+                fs::exists((row.scope == all ? home.tools().systemLayouts : home.layouts()) / other.toStdString()),
+                row.warned.startsWith("Replace"));
             EXPECT_EQ(warning.missed, QString());
         }
         for (auto alert : alerts.alerts) {
@@ -276,7 +277,8 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
             EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
             EXPECT_EQ(alert.missed, QString());
             alert.buttons.sort();  // in the platform's order
-            EXPECT_EQ(alert.buttons.join(""), succeeded ? QStringList({"OK", row.offered}).join("") : alert.buttons.join(""));
+            EXPECT_EQ(alert.buttons.join(""),
+                      succeeded ? QStringList({"OK", row.offered}).join("") : alert.buttons.join(""));
         }
         alerts.alerts.clear();
 

@@ -321,9 +321,12 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          6},
         {{"install", "--replace", "src/Clash.keylayout", "src/Renamed.keylayout"},
          0,
-         "Installed \"Clash.keylayout\" for the current user.\nWarning: \"Clash\" in \"Renamed.keylayout\" has the same "
-         "name as \"Clash\" in \"Clash.keylayout\" in ~/Library/Keyboard Layouts; the input menu would show two entries "
-         "you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of \"Clash.keylayout\".\nWhat it "
+         "Installed \"Clash.keylayout\" for the current user.\nWarning: \"Clash\" in \"Renamed.keylayout\" has the "
+         "same "
+         "name as \"Clash\" in \"Clash.keylayout\" in ~/Library/Keyboard Layouts; the input menu would show two "
+         "entries "
+         "you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of "
+         "\"Clash.keylayout\".\nWhat it "
          "types is unchanged.\nThe version it replaced is in the Trash.\n",
          "",
          "Other.keylayout Renamed.keylayout",
@@ -332,7 +335,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         {{"install", "--replace", "src/Both.keylayout"},
          1,
          "Warning: \"Other\" in \"Both.keylayout\" has the same name as \"Other\" in \"Other.keylayout\" in ~/Library/"
-         "Keyboard Layouts; the input menu would show two entries you cannot tell apart.\nWarning: \"Other\" in \"Both.keylayout\" has the "
+         "Keyboard Layouts; the input menu would show two entries you cannot tell apart.\nWarning: \"Other\" in "
+         "\"Both.keylayout\" has the "
          "same id (11) as \"Clash\" in \"Renamed.keylayout\" in ~/Library/Keyboard Layouts; macOS renumbers or hides "
          "one of them.\nNot installed \"Both.keylayout\": --replace would replace more than one installed item, "
          "\"Other.keylayout\", \"Renamed.keylayout\".\n",

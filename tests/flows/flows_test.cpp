@@ -110,7 +110,8 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
          {{"Colemak.keylayout", validLayout("Colemak", 5, "q")}},
          {{"org.unknown.keylayout.Colemak", "Colemak", true}},
          State::added,
-         {"disable org.unknown.keylayout.Colemak", "register Colemak.keylayout", "enable org.unknown.keylayout.Colemak"},
+         {"disable org.unknown.keylayout.Colemak", "register Colemak.keylayout",
+          "enable org.unknown.keylayout.Colemak"},
          true,
          {},
          "Colemak 1.0.keylayout"},
@@ -124,7 +125,9 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
             writeFile(user / row.replaced, validLayout("Colemak", 5));
         Conversation conversation;
         conversation.addToInputMenu = row.addToInputMenu;
-        conversation.proceedDespite = [](const auto&, const auto&, const auto&) { return Conversation::Answer::replace; };
+        conversation.proceedDespite = [](const auto&, const auto&, const auto&) {
+            return Conversation::Answer::replace;
+        };
         const InstallOutcome outcome = install(item, conversation);
         // Replaced, it types something else now, which macOS may not take up before the next sign-in.
         EXPECT_EQ(std::tuple(outcome.replaced, outcome.changesAfterSignIn,

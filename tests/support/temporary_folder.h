@@ -68,7 +68,7 @@ inline std::string validLayout(const std::string& name, int id, const std::strin
                         : "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\" "
                           "defaultIndex=\"9\"><keyMapSelect mapIndex=\"0\"><modifier keys=\"\"/></keyMapSelect>"
                           "</modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\">"
-                + keys + "</keyMap></keyMapSet>")
+                   + keys + "</keyMap></keyMapSet>")
         + "</keyboard>\n";
 }
 
