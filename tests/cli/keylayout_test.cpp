@@ -58,7 +58,6 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              {"src/Web.keylayout", "<!DOCTYPE html><html>"},
              {"src/Clash.keylayout", validLayout("Clash", 7)},
              {"new/Other.keylayout", validLayout("Other", 2, "ab")},
-             {"src/Bee2.keylayout", validLayout("Bee", 10)},
              {"src/Renamed.keylayout", validLayout("Clash", 11)},
              {"src/Both.keylayout", validLayout("Other", 11)},
              {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
@@ -324,10 +323,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Installed \"Clash.keylayout\" for the current user.\nWarning: \"Clash\" in \"Renamed.keylayout\" has the "
          "same "
          "name as \"Clash\" in \"Clash.keylayout\" in ~/Library/Keyboard Layouts; the input menu would show two "
-         "entries "
-         "you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of "
-         "\"Clash.keylayout\".\nWhat it "
-         "types is unchanged.\nThe version it replaced is in the Trash.\n",
+         "entries you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of "
+         "\"Clash.keylayout\".\nWhat it types is unchanged.\nThe version it replaced is in the Trash.\n",
          "",
          "Other.keylayout Renamed.keylayout",
          "",
@@ -336,8 +333,8 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          1,
          "Warning: \"Other\" in \"Both.keylayout\" has the same name as \"Other\" in \"Other.keylayout\" in ~/Library/"
          "Keyboard Layouts; the input menu would show two entries you cannot tell apart.\nWarning: \"Other\" in "
-         "\"Both.keylayout\" has the "
-         "same id (11) as \"Clash\" in \"Renamed.keylayout\" in ~/Library/Keyboard Layouts; macOS renumbers or hides "
+         "\"Both.keylayout\" has the same id (11) as \"Clash\" in \"Renamed.keylayout\" in ~/Library/Keyboard Layouts; "
+         "macOS renumbers or hides "
          "one of them.\nNot installed \"Both.keylayout\": --replace would replace more than one installed item, "
          "\"Other.keylayout\", \"Renamed.keylayout\".\n",
          "",
