@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -40,7 +41,17 @@ installer::Conversation conversation(const Options& options, std::set<std::strin
             throw;
         }
     };
-    conversation.proceedDespite = [&options](const std::string&, const auto&) { return !options.strict; };
+    conversation.proceedDespite = [&options](const std::string&, const std::vector<installer::Warning>& warnings,
+                                             const std::vector<std::string>& replaceable) {
+        using Answer = installer::Conversation::Answer;
+        if (!options.replace || replaceable.empty())
+            return options.strict ? Answer::cancel : Answer::installAnyway;
+        // What the replaced item clashed with goes with it; --strict weighs the rest.
+        const bool warnedOfMore = std::any_of(warnings.begin(), warnings.end(), [&](const installer::Warning& w) {
+            return w.otherItem != replaceable.front();
+        });
+        return replaceable.size() > 1 || (options.strict && warnedOfMore) ? Answer::cancel : Answer::replace;
+    };
     conversation.elevation =
         runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
     conversation.addToInputMenu = options.addToInputMenu && !runAsRoot();
@@ -65,6 +76,53 @@ void tellRefresh(const std::string& failure)
 {
     if (!failure.empty())
         tell("The input menu was not refreshed: " + failure + " It shows the change once you sign out and back in.");
+}
+
+std::string quotedList(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + platform::inQuotes(name);
+    return list;
+}
+
+// Up to `most` of the changes as diff words them, each after its layout's name where several changed.
+std::vector<std::string> changeLines(const std::vector<installer::LayoutDiff>& diffs, std::size_t most)
+{
+    const bool named = std::count_if(diffs.begin(), diffs.end(), [](const auto& d) { return d.changeCount() > 0; }) > 1;
+    std::vector<std::string> lines;
+    for (const installer::LayoutDiff& diff : diffs) {
+        if (lines.size() >= most)
+            break;
+        if (diff.added() || diff.removed())
+            lines.push_back((diff.added() ? "Added " : "Removed ") + platform::inQuotes(diff.name) + ".");
+        for (const std::string& line : installer::describedChanges(diff, most - lines.size()))
+            lines.push_back((named ? platform::inQuotes(diff.name) + ": " : "") + line);
+    }
+    return lines;
+}
+
+// What the new version types differently from the one it replaced, where that went, and when the
+// change takes effect.
+void tellChanges(const installer::InstallOutcome& outcome)
+{
+    if (!outcome.changes)
+        return;
+    const std::size_t count = installer::changeCount(*outcome.changes);
+    if (count == 0)
+        tell("What it types is unchanged.");
+    else
+        tell(count == 1 ? "1 keystroke now types something else:"
+                        : std::to_string(count) + " keystrokes now type something else:");
+    const std::vector<std::string> lines = changeLines(*outcome.changes, 10);
+    for (const std::string& line : lines)
+        tell("  " + line);
+    if (count > lines.size())
+        tell("  and " + std::to_string(count - lines.size()) + " more; keylayout diff lists them all.");
+    if (outcome.scope == InstallScope::currentUser)
+        tell("The version it replaced is in the Trash.");
+    if (outcome.changesAfterSignIn)
+        tell("macOS may keep typing with the old version until you sign out and in again.");
 }
 
 std::string forWhom(InstallScope scope)
@@ -119,13 +177,20 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
         switch (outcome.result) {
         case Result::installed:
             tell("Installed " + name + " " + forWhom(scope)
+                 + (outcome.replaced.empty() ? "" : " in place of " + platform::inQuotes(outcome.replaced))
                  + (outcome.icon == installer::LayoutIcon::State::refused
                         ? " without its icon: the system would not let keylayout read it."
                         : "."));
+            tellChanges(outcome);
             tellInputMenu(name, outcome.inputMenu);
             refreshFailure = outcome.refreshFailure;
             break;
-        case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
+        case Result::declined:
+            tell(options.replace && outcome.replaceable.size() > 1
+                     ? "Not installed " + name + ": --replace would replace more than one installed item, "
+                         + quotedList(outcome.replaceable) + "."
+                     : "Not installed " + name + ": --strict refuses warnings.");
+            break;
         case Result::failed:
             tell(cancellations.count(outcome.failure) ? "Not installed " + name + ": the approval was cancelled."
                                                       : "Install failed: " + outcome.failure);

@@ -16,6 +16,7 @@ struct Options {
     bool strict = false;  // warnings refuse an item as problems do
     bool allUsers = false;
     bool addToInputMenu = true;  // what install puts in place goes into the running user's input menu
+    bool replace = false;  // install puts the item in place of the one installed item its warnings name
     installer::SystemTools tools;
 };
 

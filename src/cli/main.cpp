@@ -28,10 +28,14 @@ Commands:
       Exits 0 when every item can be installed, warnings allowed; 1 when any is refused,
       or with --strict has a warning or advice.
         keylayout check --strict --json Build/Colemak.keylayout
-  install [--all-users] [--strict] [--no-enable] ITEM...
+  install [--all-users] [--strict] [--no-enable] [--replace] ITEM...
       Installs each item for the current user (~/Library/Keyboard Layouts) or for all users
       (/Library/Keyboard Layouts): run as root, without asking; otherwise an administrator
       approves. Warnings are printed and the item installed, unless --strict refuses it.
+      Over an item of its name, it says what the new version types differently; the old one
+      goes to the Trash, or for all users is removed. --replace installs it in place of the
+      one installed item, under another name, with a layout of the same id or name, and
+      refuses it where there are several.
       On a Mac each installed layout goes into your input menu, unless --no-enable; run as
       root, into nobody's.
       Exits 1 when any item was not installed; the others are still tried.
@@ -79,7 +83,7 @@ const QStringList bundleOptions = {"output",           "identifier",     "bundle
 
 // Which options each command takes; anything else is a usage error.
 const std::map<QString, QStringList> commandOptions = {{"check", {"json", "strict"}},
-                                                       {"install", {"all-users", "strict", "no-enable"}},
+                                                       {"install", {"all-users", "strict", "no-enable", "replace"}},
                                                        {"list", {"json"}},
                                                        {"remove", {"all-users"}},
                                                        {"enable", {}},
@@ -109,6 +113,7 @@ int main(int argc, char* argv[])
                        {"strict", "Refuse items with warnings too (check, install)."},
                        {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
                        {"no-enable", "Leave what is installed out of the input menu (install)."},
+                       {"replace", "Install in place of the installed item whose layout clashes (install)."},
                        {"svg", "Write the picture of the one item as SVG to the file (show).", "FILE"},
                        {"iso", "Draw the ISO keyboard (show)."},
                        {"output", "The bundle to make (bundle).", "NAME.bundle"},
@@ -173,6 +178,7 @@ int main(int argc, char* argv[])
     options.strict = parser.isSet(QStringLiteral("strict"));
     options.allUsers = parser.isSet(QStringLiteral("all-users"));
     options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
+    options.replace = parser.isSet(QStringLiteral("replace"));
     // An empty path stands for a system without an input menu.
     if (parser.isSet(inputSources))
         options.tools.inputSources = parser.value(inputSources).isEmpty()

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <exception>
 #include <optional>
@@ -36,6 +37,16 @@ std::string prompt(const std::function<std::string(const std::string&)>& given, 
 {
     return given ? given(name)
                  : "Keyboard Installer wants to " + doing + " " + platform::inQuotes(name) + " for all users.";
+}
+
+// To install the item, in place of another where one is named.
+std::string installPrompt(const Conversation& conversation, const std::string& name, const std::string& replacing)
+{
+    if (replacing.empty())
+        return prompt(conversation.installPrompt, name, "install");
+    return conversation.replacePrompt ? conversation.replacePrompt(name, replacing)
+                                      : "Keyboard Installer wants to install " + platform::inQuotes(name)
+            + " in place of " + platform::inQuotes(replacing) + " for all users.";
 }
 
 // Every failure reads as the user would see it; nothing escapes as a crash.
@@ -73,10 +84,44 @@ void addClashWarnings(LayoutReport& report, const fs::path& item, InstallScope s
     report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
 }
 
+// A loose layout's icon goes with it, and can come back with it from the Trash.
+void moveToTrashWithIcon(const fs::path& item)
+{
+    installer::moveToTrash(item);
+    const fs::path icon = item.parent_path() / iconName(item.filename().string());
+    if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
+        installer::moveToTrash(icon);
+}
+
+// The other installed items in the folder that the warnings name for a layout's id or name.
+std::vector<std::string> replaceableItems(const std::vector<Warning>& warnings, const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const Warning& warning : warnings)
+        if (warning.kind == Warning::Kind::duplicate && !warning.otherItem.empty()
+            && warning.folder == displayFolder(folder)
+            && std::find(names.begin(), names.end(), warning.otherItem) == names.end())
+            names.push_back(warning.otherItem);
+    return names;
+}
+
+// The version that installing the item replaces, read before it goes: the installed item of its
+// file name, else the other item it is installed in place of.
+std::optional<ItemKeyboards> replacedVersion(const fs::path& item, const fs::path& installed,
+                                             const std::optional<fs::path>& other)
+{
+    if (platform::itemOrLinkExists(installed) && !platform::isSameItem(item, installed))
+        return readItemKeyboards(installed);
+    if (other)
+        return readItemKeyboards(*other);
+    return std::nullopt;
+}
+
 InstallOutcome installItem(const fs::path& item, const std::function<InstallScope()>& scope, const SystemTools& tools,
                            const Conversation& conversation)
 {
     using Result = InstallOutcome::Result;
+    using Answer = Conversation::Answer;
     InstallOutcome outcome;
     outcome.name = platform::lastPathComponent(item);
     outcome.failure = failureOf([&] {
@@ -87,37 +132,57 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
         }
         outcome.scope = scope ? scope() : InstallScope::currentUser;
         addClashWarnings(outcome.report, item, outcome.scope, tools);
-        if (!outcome.report.warnings.empty() && conversation.proceedDespite
-            && !conversation.proceedDespite(outcome.name, outcome.report.warnings)) {
-            outcome.result = Result::declined;
-            return;
-        }
         const fs::path folder = layoutsFolder(outcome.scope, tools);
-        if (outcome.scope == InstallScope::allUsers)
-            waitFor(conversation, [&] {
-                outcome.icon = installForAllUsers(item, tools, conversation.elevation,
-                                                  prompt(conversation.installPrompt, outcome.name, "install"));
-            });
-        else
-            outcome.icon = copyLayout(item, folder);
-        // The system may decline any of this, which is no failure of the install.
+        outcome.replaceable = replaceableItems(outcome.report.warnings, folder);
+        std::string replacing;
+        if (!outcome.report.warnings.empty() && conversation.proceedDespite) {
+            const Answer answer =
+                conversation.proceedDespite(outcome.name, outcome.report.warnings, outcome.replaceable);
+            if (answer == Answer::cancel || (answer == Answer::replace && outcome.replaceable.size() > 1)) {
+                outcome.result = Result::declined;
+                return;
+            }
+            if (answer == Answer::replace && !outcome.replaceable.empty())
+                replacing = outcome.replaceable.front();
+        }
         const fs::path installed = folder / installableName(item);
+        const std::optional<fs::path> other =
+            replacing.empty() ? std::nullopt : std::optional<fs::path>(folder / replacing);
+        const std::optional<ItemKeyboards> before = replacedVersion(item, installed, other);
+        // Else the menu would list the replaced layout beside the new one until the next sign-in.
+        std::vector<std::string> disabled;
+        if (other && platform::itemOrLinkExists(*other))
+            disabled = removeFromInputMenu(*other, inspectLayoutItem(*other).layouts, tools.inputSources).disabled;
+        try {
+            if (outcome.scope == InstallScope::allUsers)
+                waitFor(conversation, [&] {
+                    outcome.icon = installForAllUsers(item, tools, conversation.elevation,
+                                                      installPrompt(conversation, outcome.name, replacing), replacing);
+                });
+            else {
+                outcome.icon = copyLayout(item, folder, platform::Cloning::whereSupported, moveToTrashWithIcon);
+                if (other)
+                    moveToTrashWithIcon(*other);
+            }
+        } catch (...) {
+            if (other && platform::itemOrLinkExists(*other))
+                for (const std::string& id : disabled)
+                    tools.inputSources.enable(id);
+            throw;
+        }
+        outcome.replaced = replacing;
+        // The system may decline any of this, which is no failure of the install.
         if (conversation.addToInputMenu)
             outcome.inputMenu = addToInputMenu(installed, outcome.report.layouts, tools.inputSources);
         else if (tools.inputSources.registerItem)
             tools.inputSources.registerItem(installed);
+        if (before) {
+            outcome.changes = diffItems(*before, readItemKeyboards(item));
+            outcome.changesAfterSignIn = changeCount(*outcome.changes) > 0 && tools.inputSources.available();
+        }
         outcome.result = Result::installed;
     });
     return outcome;
-}
-
-// A loose layout's icon goes to the Trash with it.
-void moveToTrashWithIcon(const fs::path& item)
-{
-    installer::moveToTrash(item);
-    const fs::path icon = item.parent_path() / iconName(item.filename().string());
-    if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
-        installer::moveToTrash(icon);
 }
 
 void removeItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)

@@ -4,6 +4,9 @@
 #
 #   install FOLDER NAME STAGED ID [ICON]   copy STAGED into FOLDER as NAME, owned by root:wheel,
 #                                          and a loose layout's ICON beside it
+#   replace FOLDER NAME STAGED ID OTHER [ICON]
+#                                          install as above, and remove FOLDER/OTHER, which the
+#                                          new item replaces, in the same step
 #   remove FOLDER NAME ID                  remove FOLDER/NAME and a loose layout's icon
 #
 # ID (a UUID) names this run's temporary items beside the installed ones. A failed step undoes
@@ -104,7 +107,7 @@ exists() {
 
 # A loose layout's icon has its base name; a bundle keeps its icons inside.
 is_loose_layout() {
-    case "$name" in
+    case "${1-$name}" in
         *.[Kk][Ee][Yy][Ll][Aa][Yy][Oo][Uu][Tt]) return 0 ;;
         *) return 1 ;;
     esac
@@ -162,14 +165,19 @@ check() {
 # The copy is made and finished beside the installed item under a name the system does not load,
 # and only then put in its place: a file over a file by one rename; otherwise the old item is
 # moved aside first, and back should the second move fail. The icon goes in first, so that once
-# the layout is in place nothing is left to fail.
+# the layout is in place nothing is left to fail. An item it replaces under another name, with its
+# icon, is moved aside just before, and back should the item not go in.
 install() {
     staged=$1
     staged_icon=${3-}
+    other=${4-}
     copy=$(temporary_name "$2" "")
     aside=$(temporary_name "$2" "-old")
     icon_copy=$(temporary_name "$2" "-icon")
     icon_aside=$(temporary_name "$2" "-icon-old")
+    other_aside=$(temporary_name "$2" "-replaced")
+    other_icon_aside=$(temporary_name "$2" "-replaced-icon")
+    other_icon="$folder/${other%.*}.icns"
     placed=no
     icon_placed=no
     undo() {
@@ -180,6 +188,8 @@ install() {
                 /bin/rm -f "$icon" 2>/dev/null
             fi
             put_back "$icon_aside" "$icon"
+            put_back "$other_aside" "$folder/$other"
+            put_back "$other_icon_aside" "$other_icon"
         fi
     }
 
@@ -209,6 +219,12 @@ install() {
         run "put the icon of $quoted in place in $folder" /bin/mv -f "$icon_copy" "$icon"
         icon_placed=yes
     fi
+    if [ -n "$other" ]; then
+        run "remove \"$other\" from $folder" /bin/mv -f "$folder/$other" "$other_aside"
+        if is_loose_layout "$other" && exists "$other_icon"; then
+            run "remove the icon of \"$other\" from $folder" /bin/mv -f "$other_icon" "$other_icon_aside"
+        fi
+    fi
     # mv would put the copy inside a folder standing at the name, and rename(2) cannot replace one.
     if [ -d "$item" ] || { [ -d "$copy" ] && exists "$item"; }; then
         run "move the installed $quoted aside in $folder" /bin/mv -f "$item" "$aside"
@@ -220,7 +236,7 @@ install() {
         /bin/rm -f "$icon" 2>/dev/null
     fi
     # The new item is in place; an old one that resists goes with the next run.
-    /bin/rm -rf "$aside" "$icon_aside" 2>/dev/null
+    /bin/rm -rf "$aside" "$icon_aside" "$other_aside" "$other_icon_aside" 2>/dev/null
 }
 
 # put_back SAVED TARGET: what stood at TARGET before this run goes back from where it was saved.
@@ -245,7 +261,7 @@ remove() {
 }
 
 usage() {
-    printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID" >&2
+    printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID" >&2
     exit 2
 }
 
@@ -253,8 +269,14 @@ usage() {
 case $name in
     "" | . | .. | */*) usage ;;
 esac
+if [ "$action" = replace ]; then
+    case ${6-} in
+        "" | . | .. | */* | "$name") usage ;;
+    esac
+fi
 case "$action $#" in
     "install 5" | "install 6") install "$4" "$5" "${6-}" ;;
+    "replace 6" | "replace 7") install "$4" "$5" "${7-}" "$6" ;;
     "remove 4") remove "$4" ;;
     *) usage ;;
 esac

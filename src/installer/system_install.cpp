@@ -64,16 +64,23 @@ fs::path stagingRoot()
 }  // namespace
 
 LayoutIcon::State installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation,
-                                     const std::string& prompt)
+                                     const std::string& prompt, const std::string& replacing)
 {
     const std::string name = installableName(item);
+    if (!replacing.empty() && (!isPlainFileName(replacing) || replacing == name))
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              "Couldn't replace " + platform::inQuotes(replacing)
+                                  + ": it does not name another keyboard layout file or bundle.");
     const std::string uuid = platform::newUuidString();
     const StagingFolder staging(stagingRoot() / uuid);
 
     // The folder is brand new, so nothing stands at the staged path yet.
     const fs::path staged = staging.path() / name;
     platform::copyItem(platform::withoutTrailingSlashes(item), staged);
-    std::vector<std::string> arguments = {"install", tools.systemLayouts.string(), name, staged.string(), uuid};
+    std::vector<std::string> arguments = {replacing.empty() ? "install" : "replace", tools.systemLayouts.string(), name,
+                                          staged.string(), uuid};
+    if (!replacing.empty())
+        arguments.push_back(replacing);
     const fs::path stagedIcon = staging.path() / iconName(name);
     const LayoutIcon::State icon = copyIconBeside(item, stagedIcon);
     if (icon == LayoutIcon::State::found)

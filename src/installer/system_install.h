@@ -13,10 +13,11 @@ namespace installer {
 // administrator approves in a prompt that says `prompt`. The item there is replaced only by a
 // complete copy owned by root:wheel; a failed step leaves it as it was. Blocks until the command
 // has ended. A loose layout's icon goes with it; returns what became of it, as copyLayout does.
-// Throws ApprovalCancelled or platform::Error.
+// Given `replacing`, the file name of another installed item, that one goes in the same step, with
+// its icon, or stays should the install fail. Throws ApprovalCancelled or platform::Error.
 LayoutIcon::State installForAllUsers(const std::filesystem::path& item, const SystemTools& tools,
                                      Elevation elevation = Elevation::administratorPrompt,
-                                     const std::string& prompt = {});
+                                     const std::string& prompt = {}, const std::string& replacing = {});
 
 // Removes the item named `name` (a file name, no slash) from tools.systemLayouts through one
 // privileged command, approved like an install. A name that is not installed is refused before

@@ -107,7 +107,8 @@ LayoutIcon::State copyIconBeside(const fs::path& layout, const fs::path& to, pla
     return LayoutIcon::State::found;
 }
 
-LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
+LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning,
+                             const SetAside& setAside)
 {
     const std::string name = installableName(from);
     platform::createDirectories(to);
@@ -138,6 +139,7 @@ LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform:
     LayoutIcon::State icon = LayoutIcon::State::none;
     const fs::path iconCopy = temporarySibling(to, "-icon"), iconAside = temporarySibling(to, "-icon-old");
     const fs::path installedIcon = to / iconName(name);
+    bool settingAside = false, setAsideDone = false;
     try {
         platform::copyItem(platform::withoutTrailingSlashes(from), copy, cloning);
         setInstalledPermissions(copy);
@@ -148,6 +150,12 @@ LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform:
             setInstalledPermissions(iconCopy);
             platform::clearExtendedAttributes(iconCopy);
         }
+        // Only once the copy is complete does the installed version make way.
+        if (occupied && setAside) {
+            settingAside = true;
+            setAside(destination);
+            settingAside = false, setAsideDone = true;
+        }
         platform::swapIntoPlace(copy, destination, aside);
         if (icon == LayoutIcon::State::found)
             platform::swapIntoPlace(iconCopy, installedIcon, iconAside);
@@ -155,7 +163,9 @@ LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform:
         for (const fs::path& made : {copy, iconCopy})
             if (platform::itemOrLinkExists(made))
                 removeQuietly(made);
-        throw copyFailure(error, name, occupied);
+        if (settingAside)
+            throw;
+        throw copyFailure(error, name, occupied && !setAsideDone);
     }
     // An icon of an earlier install would show beside a layout that came without one.
     if (icon == LayoutIcon::State::none && hasExtension(name, ".keylayout")

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace installer {
 
@@ -13,11 +14,17 @@ namespace installer {
 LayoutIcon::State copyIconBeside(const std::filesystem::path& layout, const std::filesystem::path& to,
                                  platform::Cloning cloning = platform::Cloning::whereSupported);
 
+// Takes the installed item at the path, and a loose layout's icon beside it, out of the folder to
+// where the user can get them back. Throws platform::Error.
+using SetAside = std::function<void(const std::filesystem::path& installed)>;
+
 // Copies the layout `from` (a file or a bundle folder) into the folder `to`, creating the
-// folder when missing and replacing an item of the same name; a loose layout's icon goes with
+// folder when missing and replacing an item of the same name: deleted, or given to `setAside`
+// once the copy is complete, whose failure is thrown as it is; a loose layout's icon goes with
 // it. The copy keeps no extended attributes; the source keeps its own. Returns what became of
 // the icon: where it was refused, the layout is installed without it. Throws platform::Error.
 LayoutIcon::State copyLayout(const std::filesystem::path& from, const std::filesystem::path& to,
-                             platform::Cloning cloning = platform::Cloning::whereSupported);
+                             platform::Cloning cloning = platform::Cloning::whereSupported,
+                             const SetAside& setAside = nullptr);
 
 }  // namespace installer

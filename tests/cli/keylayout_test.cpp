@@ -51,7 +51,9 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              {"src/Other.keylayout", validLayout("Other", 2)},
              {"src/Web.keylayout", "<!DOCTYPE html><html>"},
              {"src/Clash.keylayout", validLayout("Clash", 7)},
-             {"new/Good.keylayout", validLayout("Newer", 3)},
+             {"new/Other.keylayout", validLayout("Other", 2, "ab")},
+             {"src/Renamed.keylayout", validLayout("Clash", 11)},
+             {"src/Both.keylayout", validLayout("Other", 11)},
              {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
              {"src/B.bundle/Contents/Info.plist",
               "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
@@ -232,12 +234,15 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Good.keylayout Other.keylayout",
          "Taken.keylayout",
          1},
-        {{"install", "new/Good.keylayout"},
+        // An update under another file name, in the same privileged run.
+        {{"install", "--all-users", "--replace", "src/Clash.keylayout"},
          0,
-         "Installed \"Good.keylayout\" for the current user.\n",
+         "Warning: " + clash
+             + "\nInstalled \"Clash.keylayout\" for all users in place of \"Taken.keylayout\".\nWhat it types is "
+               "unchanged.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "Taken.keylayout",
+         "Clash.keylayout",
          2},
         {{"install", "--all-users", "src/B.bundle/", "src/アイコン.keylayout"},
          0,
@@ -245,12 +250,12 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "for all users.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          3},
         {{"list", "--json"},
          0,
          "",
-         "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3)
+         "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Good", 1)
              + "\"problems\": [],\"scope\": \"currentUser\","
                "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\","
              + json("Other.keylayout", "Other", 2)
@@ -258,29 +263,29 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\","
              + json("B.keylayout", "Bee", 4)
              + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-               "{\"enabled\": null,\"item\": \"Taken.keylayout\","
-             + json("Taken.keylayout", "Taken", 7)
+               "{\"enabled\": null,\"item\": \"Clash.keylayout\","
+             + json("Clash.keylayout", "Clash", 7)
              + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"アイコン.keylayout\","
              + json("アイコン.keylayout", "アイコン", 9)
              + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          3},
         // The table is the output, for a pipe to grep.
         {{"list"},
          0,
          "",
-         "Good.keylayout      Current user  NewerOther.keylayout     Current user  OtherB.bundle            All users  "
+         "Good.keylayout      Current user  GoodOther.keylayout     Current user  OtherB.bundle            All users  "
          "   Bee"
-         "Taken.keylayout     All users     Takenアイコン.keylayout  All users     アイコン",
+         "Clash.keylayout     All users     Clashアイコン.keylayout  All users     アイコン",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          3},
-        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "アイコン.keylayout", "Gone.bundle"},
+        {{"remove", "--all-users", "B.bundle", "Clash.keylayout/", "アイコン.keylayout", "Gone.bundle"},
          1,
          "Removed \"B.bundle\" for all users.\nRemoved "
-         "\"Taken.keylayout\" for all users.\nRemoved \"アイコン.keylayout\" for all users.\nRemove failed: "
+         "\"Clash.keylayout\" for all users.\nRemoved \"アイコン.keylayout\" for all users.\nRemove failed: "
          "\"Gone.bundle\" is not installed for all users.\n",
          "",
          "Good.keylayout Other.keylayout",
@@ -298,6 +303,38 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Other.keylayout",
          "",
          5},
+        // A new version says what it types differently; the one it replaced is in the Trash.
+        {{"install", "new/Other.keylayout"},
+         0,
+         "Installed \"Other.keylayout\" for the current user.\n2 keystrokes now type something else:\n  a: nothing → "
+         "a\n  b: nothing → b\nThe version it replaced is in the Trash.\n",
+         "",
+         "Other.keylayout",
+         "",
+         6},
+        {{"install", "--replace", "src/Clash.keylayout", "src/Renamed.keylayout"},
+         0,
+         "Installed \"Clash.keylayout\" for the current user.\nWarning: \"Clash\" in \"Renamed.keylayout\" has the "
+         "same "
+         "name as \"Clash\" in \"Clash.keylayout\" in ~/Library/Keyboard Layouts; the input menu would show two "
+         "entries you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of "
+         "\"Clash.keylayout\".\nWhat it types is unchanged.\nThe version it replaced is in the Trash.\n",
+         "",
+         "Other.keylayout Renamed.keylayout",
+         "",
+         7},
+        {{"install", "--replace", "src/Both.keylayout"},
+         1,
+         "Warning: \"Other\" in \"Both.keylayout\" has the same name as \"Other\" in \"Other.keylayout\" in ~/Library/"
+         "Keyboard Layouts; the input menu would show two entries you cannot tell apart.\nWarning: \"Other\" in "
+         "\"Both.keylayout\" has the same id (11) as \"Clash\" in \"Renamed.keylayout\" in ~/Library/Keyboard Layouts; "
+         "macOS renumbers or hides "
+         "one of them.\nNot installed \"Both.keylayout\": --replace would replace more than one installed item, "
+         "\"Other.keylayout\", \"Renamed.keylayout\".\n",
+         "",
+         "Other.keylayout Renamed.keylayout",
+         "",
+         7},
 #endif
     };
     for (const auto& row : rows) {
@@ -324,11 +361,11 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
     const std::map<std::string, std::string> takes = {
-        {"check", "json strict"}, {"install", "all-users strict no-enable"},
+        {"check", "json strict"}, {"install", "all-users strict no-enable replace"},
         {"list", "json"},         {"remove", "all-users"},
         {"enable", ""},           {"disable", ""}};
     for (const auto& [command, options] : takes)
-        for (const std::string option : {"json", "strict", "all-users", "no-enable", ""}) {
+        for (const std::string option : {"json", "strict", "all-users", "no-enable", "replace", ""}) {
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
@@ -344,14 +381,14 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         }
 
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
-    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n");
+    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);
 #ifndef __APPLE__
-    EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
+    EXPECT_EQ(names(folder / "data/Trash/files"), "Clash.keylayout Good.keylayout Other.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
     for (const char* command :
-         {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...",
+         {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] [--replace] ITEM...",
           "enable NAME...", "disable NAME...", "list [--json]", "remove [--all-users] NAME...",
           "show [--json] [--svg FILE] [--iso] ITEM...", "bundle [options] --output NAME.bundle LAYOUT.keylayout...",
           "keylayout bundle --", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove ",

@@ -61,6 +61,7 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
         std::vector<std::string> calls;
         bool addToInputMenu = true;
         std::set<std::string> refused = {};
+        std::string replaced = {};  // an earlier version of the same layout, installed under this name
     } rows[] = {
         {"a loose layout, id without spaces",
          {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
@@ -124,15 +125,33 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
          State::unavailable,
          {"register Colemak.keylayout"},
          false},
+        {"in place of an earlier version: that one out of the menu first, then into the Trash",
+         {{"Colemak.keylayout", validLayout("Colemak", 5, "q")}},
+         {{"org.unknown.keylayout.Colemak", "Colemak", true}},
+         State::added,
+         {"disable org.unknown.keylayout.Colemak", "register Colemak.keylayout",
+          "enable org.unknown.keylayout.Colemak"},
+         true,
+         {},
+         "Colemak 1.0.keylayout"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         fs::remove_all(downloads), plant(downloads, row.files);
         system.sources = row.sources, system.refused = row.refused, system.calls.clear();
         const fs::path item = downloads / fs::path(row.files.begin()->first).begin()->string();
+        if (!row.replaced.empty())
+            writeFile(user / row.replaced, validLayout("Colemak", 5));
         Conversation conversation;
         conversation.addToInputMenu = row.addToInputMenu;
+        conversation.proceedDespite = [](const auto&, const auto&, const auto&) {
+            return Conversation::Answer::replace;
+        };
         const InstallOutcome outcome = install(item, conversation);
+        // Replaced, it types something else now, which macOS may not take up before the next sign-in.
+        EXPECT_EQ(std::tuple(outcome.replaced, outcome.changesAfterSignIn,
+                             !row.replaced.empty() && fs::exists(folder / "data/Trash/files" / row.replaced)),
+                  std::tuple(row.replaced, !row.replaced.empty(), !row.replaced.empty()));
         EXPECT_EQ(outcome.result, InstallOutcome::Result::installed) << outcome.failure;
         EXPECT_EQ(outcome.inputMenu.state, row.state);
         EXPECT_EQ(system.calls, row.calls);
@@ -191,7 +210,7 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 
     writeFile(downloads / "Colemak.icns", "<html>not an icon");
     Conversation declining;
-    declining.proceedDespite = [](const auto&, const auto&) { return false; };
+    declining.proceedDespite = [](const auto&, const auto&, const auto&) { return Conversation::Answer::cancel; };
     const InstallOutcome warned = install(downloads / "Colemak.keylayout", declining);
     ASSERT_EQ(warned.report.warnings.size(), 1u);
     const Warning& named = warned.report.warnings[0];

@@ -187,14 +187,23 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     EXPECT_EQ(run({"remove", system.string(), "Foo.bundle", "ID"}),
               "1 Couldn't remove \"Foo.bundle\" from " + system.string() + ": Operation not permitted.\n");
     writeTool(root, "bin/rm", "rm");
-    EXPECT_EQ(run({"remove", system.string(), "Other.KeyLayout", "ID"})
-                  + run({"remove", system.string(), "B.bundle", "ID"}),
-              "");
+    // In place of another item, that one and its icon go in the same run, or stay should the new one not go in.
+    const std::vector<std::string> replace = {
+        "replace", system.string(), "A.keylayout", (downloads / "A.keylayout").string(), "ID", "Other.KeyLayout"};
+    writeTool(root, "bin/mv", "case $2 in *ID.tmp) exit 1; esac; mv");
+    EXPECT_EQ(run(replace), "1 Couldn't put \"A.keylayout\" in place in " + system.string() + ".\n");
+    EXPECT_EQ(tree(system / "Other.icns"), Entries({{"", "its icon"}}));
+    writeTool(root, "bin/mv", "mv");
+    EXPECT_EQ(run(replace), "");
+    EXPECT_FALSE(fs::exists(system / "Other.icns"));
+    EXPECT_EQ(
+        run({"remove", system.string(), "A.keylayout", "ID"}) + run({"remove", system.string(), "B.bundle", "ID"}), "");
     EXPECT_EQ(tree(system), Entries({{"B.icns", "384 not the bundle's"}}));
     const std::string usage =
-        "2 usage: keyboard-installer install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID\n";
-    for (const std::string wrong :
-         {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e", "install a b c d e f"}) {
+        "2 usage: keyboard-installer install FOLDER NAME STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] "
+        "| remove FOLDER NAME ID\n";
+    for (const std::string wrong : {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e",
+                                    "install a b c d e f", "replace a b c d b", "replace a b c d e/f"}) {
         std::vector<std::string> arguments;
         std::istringstream words(wrong);
         for (std::string word; words >> word;)

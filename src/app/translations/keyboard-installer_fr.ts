@@ -138,6 +138,46 @@
         <source>Keyboard Installer wants to remove &quot;%1&quot; for all users.</source>
         <translation>Keyboard Installer veut supprimer « %1 » pour tous les utilisateurs.</translation>
     </message>
+    <message>
+        <source>Added &quot;%1&quot;</source>
+        <translation>« %1 » ajoutée</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot;</source>
+        <translation>« %1 » retirée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>« %1 »&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>What it types is unchanged.</source>
+        <translation>Ce qu’elle tape n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>Keystrokes that now type something else: %1</source>
+        <translation>Frappes qui tapent désormais autre chose&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The version it replaced is in the Trash.</source>
+        <translation>La version remplacée est dans la Corbeille.</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>Remplacer « %1 »</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; in place of &quot;%2&quot; for all users.</source>
+        <translation>Keyboard Installer veut installer « %1 » à la place de « %2 » pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>macOS may keep typing with the old version until you sign out and sign back in.</source>
+        <translation>macOS peut continuer à taper avec l’ancienne version jusqu’à ce que vous fermiez votre session puis la rouvriez.</translation>
+    </message>
 </context>
 <context>
     <name>app::InstalledLayoutsWindow</name>

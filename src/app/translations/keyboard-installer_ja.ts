@@ -138,6 +138,46 @@
         <source>Keyboard Installer wants to remove &quot;%1&quot; for all users.</source>
         <translation>Keyboard Installer が“%1”をすべてのユーザから削除しようとしています。</translation>
     </message>
+    <message>
+        <source>Added &quot;%1&quot;</source>
+        <translation>“%1”が追加されました</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot;</source>
+        <translation>“%1”が削除されました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか%1件</translation>
+    </message>
+    <message>
+        <source>What it types is unchanged.</source>
+        <translation>入力される文字に変更はありません。</translation>
+    </message>
+    <message>
+        <source>Keystrokes that now type something else: %1</source>
+        <translation>入力される文字が変わったキー操作: %1</translation>
+    </message>
+    <message>
+        <source>The version it replaced is in the Trash.</source>
+        <translation>置き換えられたバージョンはゴミ箱にあります。</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>“%1”を置き換える</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; in place of &quot;%2&quot; for all users.</source>
+        <translation>Keyboard Installer が“%2”の代わりに“%1”をすべてのユーザ用にインストールしようとしています。</translation>
+    </message>
+    <message>
+        <source>macOS may keep typing with the old version until you sign out and sign back in.</source>
+        <translation>ログアウトしてから再度ログインするまで、macOS が古いバージョンで入力し続けることがあります。</translation>
+    </message>
 </context>
 <context>
     <name>app::InstalledLayoutsWindow</name>
