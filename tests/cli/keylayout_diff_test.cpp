@@ -1,5 +1,6 @@
 #include "platform/process.h"
 #include "support/temporary_folder.h"
+#include "support/trees.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,9 @@ using namespace testing_support;
 
 namespace {
 
-using Files = std::map<std::string, std::string>;  // path under the version's folder, content
-
 // Key maps 0 to 4 are used with no modifier, Shift, Option, both, and Caps Lock. Option+E is dead,
 // then E types é; Caps Lock types capitals.
-std::string layout(const std::string& name, const Files& changes = {})
+std::string layout(const std::string& name, const Entries& changes = {})
 {
     std::string text = "<keyboard group=\"0\" id=\"1\" name=\"" + name
         + "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\" defaultIndex=\"0\">"
@@ -36,7 +35,7 @@ std::string layout(const std::string& name, const Files& changes = {})
 }
 
 const std::string resources = "B.bundle/Contents/Resources/";
-const Files::value_type plist = {
+const Entries::value_type plist = {
     "B.bundle/Contents/Info.plist",
     "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"};
 
@@ -46,39 +45,32 @@ const Files::value_type plist = {
 // the run prints and how it exits.
 TEST(KeylayoutDiff, ListsWhatEachKeyTypesDifferentlyAndExitsAsDiffDoes)
 {
-    const Files v1 = {{"v1.keylayout", layout("L")}};
-    const auto v2 = [](const Files& changes) { return Files{{"v2.keylayout", layout("L2", changes)}}; };
+    const Entries v1 = {{"v1.keylayout", layout("L")}};
+    const auto v2 = [](const Entries& changes) { return Entries{{"v2.keylayout", layout("L2", changes)}}; };
     const struct {
         const char* name;
-        Files before, after = {};
+        Entries before, after = {};
         std::string out = {};
         int status = 1;
-        std::vector<std::string> arguments = {"OLD", "NEW"};
+        std::vector<std::string> arguments = {"old/v1.keylayout", "new/v2.keylayout"};  // in the folder
         std::string error = {};
     } rows[] = {
-        {.name = "the same under another name",
-         .before = v1,
-         .after = v2({}),
-         .out = "No changes: both type the same.\n",
-         .status = 0},
-        {.name = "a changed output",
-         .before = v1,
-         .after = v2({{"output=\"a\"", "output=\"b\""}}),
-         .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  A: a → b\n1 change.\n"},
-        {.name = "a key added and a key removed",
-         .before = v1,
-         .after = v2({{"<key code=\"0\" [^>]*>", ""}, {"action=\"e\"/>", "$&<key code=\"49\" output=\" \"/>"}}),
-         .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  A: a → nothing\n  Shift+A: A → nothing\n"
-                "  Caps Lock+A: A → nothing\n  Space: nothing → U+0020\n4 changes.\n"},
-        {.name = "only Caps Lock changes",
-         .before = v1,
-         .after = v2({{"(index=\"4\"><key code=\"0\" output=\")A", "$1a"}}),
-         .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  Caps Lock+A: A → a\n1 change.\n"},
-        {.name = "a renamed dead-key state",
+        {.name = "the same under another name and another dead-key state's",
          .before = v1,
          .after = v2({{"\"s1\"", "\"acute\""}}),
          .out = "No changes: both type the same.\n",
          .status = 0},
+        {.name = "a key added, a key removed and a dead key that becomes a plain key",
+         .before = v1,
+         .after = v2({{"<key code=\"0\" [^>]*>", ""},
+                      {"action=\"e\"/>", "$&<key code=\"49\" output=\" \"/>"},
+                      {"action=\"acute\"", "output=\"é\""}}),
+         .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  A: a → nothing\n  Shift+A: A → nothing\n"
+                "  Caps Lock+A: A → nothing\n  Option+E: ´ (dead) → é\n  Space: nothing → U+0020\n5 changes.\n"},
+        {.name = "only Caps Lock changes",
+         .before = v1,
+         .after = v2({{"(index=\"4\"><key code=\"0\" output=\")A", "$1a"}}),
+         .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  Caps Lock+A: A → a\n1 change.\n"},
         {.name = "a changed and a lost composition",
          .before = {{"v1.keylayout",
                      layout("L",
@@ -89,10 +81,6 @@ TEST(KeylayoutDiff, ListsWhatEachKeyTypesDifferentlyAndExitsAsDiffDoes)
          .after = v2({{"é", "ė"}}),
          .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  Option+E, then a: á → ´a\n  Option+E, then e: é → ė\n"
                 "2 changes.\n"},
-        {.name = "a dead key that becomes a plain key",
-         .before = v1,
-         .after = v2({{"action=\"acute\"", "output=\"é\""}}),
-         .out = "\"L2\" (v1.keylayout → v2.keylayout):\n  Option+E: ´ (dead) → é\n1 change.\n"},
         // Layouts pair by name across a new file name, then by file name across a new name.
         {.name = "bundles with added and removed layouts",
          .before = {plist,
@@ -105,16 +93,16 @@ TEST(KeylayoutDiff, ListsWhatEachKeyTypesDifferentlyAndExitsAsDiffDoes)
                    {resources + "X.keylayout",
                     layout("New", {{" id=\"1\"", " id=\"3\""}, {"output=\"a\"", "output=\"b\""}})}},
          .out = "Removed \"B\" (B.keylayout).\n\"New\" (X.keylayout):\n  A: a → b\nAdded \"C\" (C.keylayout).\n3 "
-                "changes.\n"},
+                "changes.\n",
+         .arguments = {"old/B.bundle", "new/B.bundle"}},
         {.name = "JSON",
          .before = v1,
          .after = v2({{"é", "ė"}, {"output=\"a\"", "output=\"\""}}),
-         .out = "[{\"changes\": [{\"code\": 0,\"deadAfter\": false,\"deadBefore\": false,\"layer\": \"none\",\"new\": "
-                "\"\","
-                "\"old\": \"a\"}],\"compositions\": [{\"after\": {\"code\": 14,\"layer\": \"option\"},\"code\": 14,"
-                "\"deadAfter\": false,\"deadBefore\": false,\"layer\": \"none\",\"new\": \"ė\",\"old\": \"é\"}],"
-                "\"name\": \"L2\",\"new\": \"v2.keylayout\",\"old\": \"v1.keylayout\"}]",
-         .arguments = {"--json", "OLD", "NEW"}},
+         .out = "[{\"changes\": [{\"code\": 0,\"deadAfter\": false,\"deadBefore\": false,\"layer\": \"none\","
+                "\"new\": \"\",\"old\": \"a\"}],\"compositions\": [{\"after\": {\"code\": 14,\"layer\": \"option\"},"
+                "\"code\": 14,\"deadAfter\": false,\"deadBefore\": false,\"layer\": \"none\",\"new\": \"ė\",\"old\": "
+                "\"é\"}],\"name\": \"L2\",\"new\": \"v2.keylayout\",\"old\": \"v1.keylayout\"}]",
+         .arguments = {"--json", "old/v1.keylayout", "new/v2.keylayout"}},
         {.name = "an unreadable item",
          .before = v1,
          .after = {{"v2.keylayout", "<!DOCTYPE html><html>"}},
@@ -124,23 +112,17 @@ TEST(KeylayoutDiff, ListsWhatEachKeyTypesDifferentlyAndExitsAsDiffDoes)
         {.name = "one item",
          .before = v1,
          .status = 2,
-         .arguments = {"OLD"},
+         .arguments = {"old/v1.keylayout"},
          .error = "keylayout: diff takes two items, OLD and NEW. Run \"keylayout --help\" for the commands.\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const TemporaryFolder folder;
+        plant(folder / "old", row.before);
+        plant(folder / "new", row.after);
         std::vector<std::string> arguments = {"diff"};
-        for (std::string argument : row.arguments) {
-            for (const auto& [placeholder, version, files] :
-                 {std::tuple("OLD", "old", &row.before), {"NEW", "new", &row.after}})
-                if (argument == placeholder)
-                    argument = (folder / version / *fs::path(files->begin()->first).begin()).string();
-            arguments.push_back(argument);
-        }
-        for (const auto& [version, files] : {std::pair("old", &row.before), {"new", &row.after}})
-            for (const auto& [path, content] : *files)
-                writeFile(folder / version / path, content);
+        for (const std::string& argument : row.arguments)
+            arguments.push_back(argument.starts_with("--") ? argument : (folder / argument).string());
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(result.terminationStatus, row.status);
         EXPECT_EQ(row.arguments[0] == "--json" ? std::regex_replace(result.standardOutput, std::regex("\n *"), "")
