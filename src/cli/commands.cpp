@@ -44,6 +44,7 @@ installer::Conversation conversation(const Options& options, std::set<std::strin
     conversation.elevation =
         runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
     conversation.addToInputMenu = options.addToInputMenu && !runAsRoot();
+    conversation.atLoginWindow = options.loginWindow;
     return conversation;
 }
 
@@ -110,7 +111,7 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
         tellFindings(outcome.report);
         switch (outcome.result) {
         case Result::installed:
-            tell("Installed " + name + " " + forWhom(scope) + ".");
+            tell("Installed " + name + " " + forWhom(scope) + (options.loginWindow ? " and the login window." : "."));
             tellInputMenu(name, outcome.inputMenu);
             break;
         case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
@@ -186,6 +187,38 @@ ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, cons
         else if (!options.tools.inputSources.available())
             tell("This system has no input menu to change for " + platform::inQuotes(name) + ".");
         allDone = allDone && done;
+    }
+    return allDone ? succeeded : failed;
+}
+
+ExitCode setAtLoginWindow(const std::vector<std::string>& names, bool present, const Options& options)
+{
+    bool allDone = true;
+    std::set<std::string> cancellations;
+    for (const installer::ChangeOutcome& outcome :
+         installer::setItemsAtLoginWindow(names, present, options.tools, conversation(options, cancellations))) {
+        const std::string name = platform::inQuotes(outcome.name);
+        tell(cancellations.count(outcome.failure) ? "Not changed " + name + ": the approval was cancelled."
+                 : !outcome.done                  ? "Login window not changed: " + outcome.failure
+                 : present                        ? "Added " + name + " to the login window."
+                                                  : "Took " + name + " out of the login window.");
+        allDone = allDone && outcome.done;
+    }
+    return allDone ? succeeded : failed;
+}
+
+ExitCode repair(const std::vector<std::string>& names, const Options& options)
+{
+    const InstallScope scope = scopeOf(options);
+    bool allDone = true;
+    std::set<std::string> cancellations;
+    for (const installer::ChangeOutcome& outcome :
+         installer::repairItems(names, scope, options.tools, conversation(options, cancellations))) {
+        const std::string name = platform::inQuotes(outcome.name);
+        tell(cancellations.count(outcome.failure) ? "Not repaired " + name + ": the approval was cancelled."
+                 : !outcome.done                  ? "Repair failed: " + outcome.failure
+                                                  : "Repaired " + name + " " + forWhom(scope) + ".");
+        allDone = allDone && outcome.done;
     }
     return allDone ? succeeded : failed;
 }

@@ -1,6 +1,7 @@
 #include "installer/system_install.h"
 
 #include "installer/item_name.h"
+#include "installer/login_window.h"
 #include "installer/privileged.h"
 #include "layout/file_names.h"
 #include "platform/error.h"
@@ -60,13 +61,55 @@ fs::path stagingRoot()
     return root;
 }
 
+// What the privileged program imports into the login window's preferences once its action is done:
+// "login-window DEFAULTS DOMAIN FILE DOMAIN FILE", the files complete property lists staged here.
+// Nothing when taking out layouts that are not there.
+std::vector<std::string> loginWindowArguments(const fs::path& staging, const std::vector<KeyboardLayout>& layouts,
+                                              bool present, const SystemTools& tools)
+{
+    if (layouts.empty())
+        return {};
+    const std::string sources = exportedPreferences(inputSourcesDomain(tools), tools);
+    const std::string changed = withLoginWindowSources(sources, layouts, present);
+    if (!present && changed == withLoginWindowSources(sources, {}, false))
+        return {};
+    const fs::path sourcesFile = staging / "input-sources.plist", menuFile = staging / "login-window.plist";
+    platform::writeNewFile(sourcesFile, changed);
+    std::vector<std::string> arguments = {
+        "login-window", tools.defaults.string(), inputSourcesDomain(tools).string(), sourcesFile.string(), "", ""};
+    if (present) {
+        platform::writeNewFile(menuFile, withInputMenuShown(exportedPreferences(loginWindowDomain(tools), tools)));
+        arguments[4] = loginWindowDomain(tools).string(), arguments[5] = menuFile.string();
+    }
+    return arguments;
+}
+
+std::vector<std::string> joined(std::vector<std::string> first, const std::vector<std::string>& then)
+{
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+void requireInstalled(const std::string& name, const SystemTools& tools, const std::string& doing)
+{
+    if (!isPlainFileName(name))
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              "Couldn't " + doing + " " + platform::inQuotes(name)
+                                  + ": it does not name a keyboard layout file or bundle.");
+    if (!platform::itemOrLinkExists(tools.systemLayouts / name))
+        throw platform::Error(platform::posixDomain, ENOENT,
+                              platform::inQuotes(name) + " is not installed for all users.");
+}
+
 }  // namespace
 
-void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation, const std::string& prompt)
+void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation, const std::string& prompt,
+                        const std::vector<KeyboardLayout>& loginWindow)
 {
     const std::string name = installableName(item);
     const std::string uuid = platform::newUuidString();
     const StagingFolder staging(stagingRoot() / uuid);
+    const std::vector<std::string> login = loginWindowArguments(staging.path(), loginWindow, true, tools);
 
     // The folder is brand new, so nothing stands at the staged path yet.
     const fs::path staged = staging.path() / name;
@@ -77,22 +120,38 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevatio
         platform::copyItem(*icon, stagedIcon);
         arguments.push_back(stagedIcon.string());
     }
-    runPrivileged(arguments, tools, elevation, prompt, "Nothing was installed: the approval was cancelled.",
-                  "Administrator installation failed.");
+    runPrivileged(joined(login, arguments), tools, elevation, prompt,
+                  "Nothing was installed: the approval was cancelled.", "Administrator installation failed.");
 }
 
 void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation,
                        const std::string& prompt)
 {
-    if (!isPlainFileName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              "Couldn't remove " + platform::inQuotes(name)
-                                  + ": it does not name a keyboard layout file or bundle.");
-    if (!platform::itemOrLinkExists(tools.systemLayouts / name))
-        throw platform::Error(platform::posixDomain, ENOENT,
-                              platform::inQuotes(name) + " is not installed for all users.");
-    runPrivileged({"remove", tools.systemLayouts.string(), name, platform::newUuidString()}, tools, elevation, prompt,
+    requireInstalled(name, tools, "remove");
+    const std::string uuid = platform::newUuidString();
+    const StagingFolder staging(stagingRoot() / uuid);
+    const std::vector<std::string> login =
+        loginWindowArguments(staging.path(), inspectLayoutItem(tools.systemLayouts / name).layouts, false, tools);
+    runPrivileged(joined(login, {"remove", tools.systemLayouts.string(), name, uuid}), tools, elevation, prompt,
                   "Nothing was removed: the approval was cancelled.", "Administrator removal failed.");
+}
+
+void repairForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation,
+                       const std::string& prompt)
+{
+    requireInstalled(name, tools, "repair");
+    runPrivileged({"repair", tools.systemLayouts.string(), name, platform::newUuidString()}, tools, elevation, prompt,
+                  "Nothing was repaired: the approval was cancelled.", "Administrator repair failed.");
+}
+
+void setLoginWindowSources(const std::vector<KeyboardLayout>& layouts, bool present, const SystemTools& tools,
+                           Elevation elevation, const std::string& prompt)
+{
+    const StagingFolder staging(stagingRoot() / platform::newUuidString());
+    const std::vector<std::string> login = loginWindowArguments(staging.path(), layouts, present, tools);
+    if (!login.empty())
+        runPrivileged(login, tools, elevation, prompt, "Nothing was changed: the approval was cancelled.",
+                      "Administrator change failed.");
 }
 
 }  // namespace installer

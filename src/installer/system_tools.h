@@ -15,6 +15,8 @@ struct SystemTools {
     std::filesystem::path shell = "/bin/sh";
     std::filesystem::path systemLayouts = "/Library/Keyboard Layouts";
     platform::InputSourceRegistry inputSources = platform::systemInputSources();
+    // Reads and writes the preferences of the login window, which go through the system's daemon.
+    std::filesystem::path defaults = "/usr/bin/defaults";
 };
 
 }  // namespace installer

@@ -87,31 +87,10 @@ platform::Error copyFailure(const platform::Error& cause, const std::string& nam
     return platform::Error(cause.domain(), cause.code(), message);
 }
 
-}  // namespace
-
-void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
+void replaceWithCopy(const fs::path& from, const fs::path& to, const std::string& name, bool occupied,
+                     platform::Cloning cloning)
 {
-    const std::string name = installableName(from);
-    platform::createDirectories(to);
     const fs::path destination = to / name;
-
-    const bool occupied = platform::itemOrLinkExists(destination);
-    if (occupied) {
-        if (platform::isSameItem(from, destination)) {
-            setInstalledPermissions(destination);
-            return;
-        }
-        if (platform::liesInside(from, destination))
-            throw platform::Error(platform::posixDomain, EINVAL,
-                                  "Couldn't install " + platform::inQuotes(from.string()) + ": it lies inside "
-                                      + platform::inQuotes(destination.string())
-                                      + ", which installing would replace. Move it elsewhere first.");
-    }
-    if (platform::liesInside(to, from))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              "Couldn't install " + platform::inQuotes(from.string())
-                                  + " into a folder inside itself.");
-
     removeLeftovers(to);
     // The copy is made beside the installed item and only then swapped in, so a failure part-way
     // never costs the user the layout they had. A loose layout's icon travels with it.
@@ -145,6 +124,38 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
     for (const fs::path& old : {copy, aside, iconCopy, iconAside})
         if (platform::itemOrLinkExists(old))
             removeQuietly(old);
+}
+
+}  // namespace
+
+void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
+{
+    const std::string name = installableName(from);
+    platform::createDirectories(to);
+    const fs::path destination = to / name;
+
+    const bool occupied = platform::itemOrLinkExists(destination);
+    if (occupied) {
+        if (platform::isSameItem(from, destination)) {
+            setInstalledPermissions(destination);
+            return;
+        }
+        if (platform::liesInside(from, destination))
+            throw platform::Error(platform::posixDomain, EINVAL,
+                                  "Couldn't install " + platform::inQuotes(from.string()) + ": it lies inside "
+                                      + platform::inQuotes(destination.string())
+                                      + ", which installing would replace. Move it elsewhere first.");
+    }
+    if (platform::liesInside(to, from))
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              "Couldn't install " + platform::inQuotes(from.string())
+                                  + " into a folder inside itself.");
+    replaceWithCopy(from, to, name, occupied, cloning);
+}
+
+void repairLayout(const fs::path& item)
+{
+    replaceWithCopy(item, item.parent_path(), item.filename().string(), true, platform::Cloning::whereSupported);
 }
 
 }  // namespace installer

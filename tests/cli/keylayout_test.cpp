@@ -52,6 +52,16 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     writeScript(root / "osascript",
                 "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
     writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
+    // defaults keeps each domain in a file; the login window already lists a layout of the system's own.
+    writeScript(root / "defaults",
+                "case $1 in export) [ -f \"$2.plist\" ] && exec cat \"$2.plist\"; echo \"Domain $2 does not exist\" "
+                ">&2; exit 1;; "
+                "import) exec cp \"$3\" \"$2.plist\";; esac");
+    const fs::path loginSources = root / "Library/Preferences/com.apple.HIToolbox.plist";
+    writeFile(loginSources,
+              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key>"
+              "<string>Keyboard Layout</string><key>KeyboardLayout ID</key><integer>252</integer>"
+              "</dict></array></dict></plist>");
     for (const auto& [path, content] : std::map<std::string, std::string>{
              {"src/Good.keylayout", validLayout("Good", 1)},
              {"src/Other.keylayout", validLayout("Other", 2)},
@@ -245,44 +255,75 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Good.keylayout Other.keylayout",
          "Taken.keylayout",
          2},
-        {{"install", "--all-users", "src/B.bundle/", "src/アイコン.keylayout"},
+        {{"install", "--login-window", "src/Good.keylayout"},
+         2,
+         "keylayout: install --login-window needs --all-users: the login window uses only layouts installed for all "
+         "users."
+             + again,
+         "",
+         "Good.keylayout Other.keylayout",
+         "Taken.keylayout",
+         2},
+        {{"install", "--all-users", "--login-window", "src/B.bundle/", "src/アイコン.keylayout"},
          0,
-         "Installed \"B.bundle\" for all users.\nInstalled \"アイコン.keylayout\" "
-         "for all users.\n",
+         "Installed \"B.bundle\" for all users and the login window.\nInstalled \"アイコン.keylayout\" "
+         "for all users and the login window.\n",
          "",
          "Good.keylayout Other.keylayout",
          "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
          3},
+        {{"disable", "--login-window", "アイコン.keylayout", "Good.keylayout"},
+         1,
+         "Took \"アイコン.keylayout\" out of the login window.\nLogin window not changed: \"Good.keylayout\" is not "
+         "installed for all users.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         3},
+        {{"repair", "--all-users", "B.bundle", "Gone.bundle"},
+         1,
+         "Repaired \"B.bundle\" for all users.\nRepair failed: \"Gone.bundle\" is not installed for all users.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         4},
+        {{"repair", "Good.keylayout"},
+         0,
+         "Repaired \"Good.keylayout\" for the current user.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         5},
         {{"list", "--json"},
          0,
          "",
          "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3)
-             + "\"problems\": [],\"scope\": \"currentUser\","
+             + "\"loginWindow\": null,\"problems\": [],\"scope\": \"currentUser\","
                "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\","
              + json("Other.keylayout", "Other", 2)
-             + "\"problems\": [],\"scope\": \"currentUser\","
+             + "\"loginWindow\": null,\"problems\": [],\"scope\": \"currentUser\","
                "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\","
              + json("B.keylayout", "Bee", 4)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+             + "\"loginWindow\": true,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"Taken.keylayout\","
              + json("Taken.keylayout", "Taken", 7)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+             + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"アイコン.keylayout\","
              + json("アイコン.keylayout", "アイコン", 9)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+             + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout",
          "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
-         3},
+         5},
         // The table is the output, for a pipe to grep.
         {{"list"},
          0,
          "",
          "Good.keylayout      Current user  NewerOther.keylayout     Current user  OtherB.bundle            All users  "
-         "   Bee"
+         "   Bee       At the login window"
          "Taken.keylayout     All users     Takenアイコン.keylayout  All users     アイコン",
          "Good.keylayout Other.keylayout",
          "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
-         3},
+         5},
         {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "アイコン.keylayout", "Gone.bundle"},
          1,
          "Removed \"B.bundle\" for all users.\nRemoved "
@@ -291,7 +332,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Good.keylayout Other.keylayout",
          "",
-         4},
+         6},
     // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
 #ifndef __APPLE__
         {{"remove", "Good.keylayout", "../Other.keylayout", "Missing.keylayout"},
@@ -303,13 +344,14 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Other.keylayout",
          "",
-         5},
+         7},
 #endif
     };
     for (const auto& row : rows) {
         std::vector<std::string> arguments = {
             "--osascript", (root / "osascript").string(), "--shell",          (root / "sh").string(),
-            "--killall",   (root / "killall").string(),   "--system-layouts", system.string()};
+            "--killall",   (root / "killall").string(),   "--system-layouts", system.string(),
+            "--defaults",  (root / "defaults").string()};
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         for (std::string& argument : arguments)
             argument = argument.starts_with("src/") || argument.starts_with("new/") ? T + "/" + argument : argument;
@@ -332,11 +374,12 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
     const std::map<std::string, std::string> takes = {
-        {"check", "json strict"}, {"install", "all-users strict no-enable"},
-        {"list", "json"},         {"remove", "all-users"},
-        {"enable", ""},           {"disable", ""}};
+        {"check", "json strict"},   {"install", "all-users strict no-enable login-window"},
+        {"list", "json"},           {"remove", "all-users"},
+        {"repair", "all-users"},    {"enable", "login-window"},
+        {"disable", "login-window"}};
     for (const auto& [command, options] : takes)
-        for (const std::string option : {"json", "strict", "all-users", "no-enable", ""}) {
+        for (const std::string option : {"json", "strict", "all-users", "no-enable", "login-window", ""}) {
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
@@ -350,21 +393,25 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                 << command << " " << option;
         }
 
+    // The login window lost what was removed and kept the system's own.
+    EXPECT_EQ(std::regex_replace(readFile(loginSources), std::regex("[^]*?<integer>(-?[0-9]+)|[^]*$"), "$1 "),
+              "252   ");
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
-    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n");
+    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);
 #ifndef __APPLE__
     EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
     for (const char* command :
-         {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] ITEM...",
-          "enable NAME...", "disable NAME...", "list [--json]", "remove [--all-users] NAME...",
-          "show [--json] [--svg FILE] [--iso] ITEM...", "bundle [options] --output NAME.bundle LAYOUT.keylayout...",
-          "keylayout bundle --", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove ",
-          "keylayout show --"})
+         {"check [--json] [--strict] ITEM...",
+          "install [--all-users [--login-window]] [--strict] [--no-enable] ITEM...", "enable [--login-window] NAME...",
+          "disable [--login-window] NAME...", "repair [--all-users] NAME...", "list [--json]",
+          "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...",
+          "bundle [options] --output NAME.bundle LAYOUT.keylayout...", "keylayout bundle --", "keylayout check --",
+          "keylayout install --", "keylayout list", "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
-    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
+    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources", "--defaults"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
 }
 
