@@ -28,7 +28,7 @@ void inspect(const fs::path& path, const std::string& shown, const std::string& 
         warning.kind = Warning::Kind::extendedAttribute, warning.otherItem = names.front();
         noteOnce(warnings, warning);
     }
-    struct stat status {};
+    struct stat status { };
     if (::lstat(path.c_str(), &status) != 0)
         return;
     const mode_t needed = S_ISDIR(status.st_mode) ? 0755 : 0644, mode = status.st_mode & 07777;

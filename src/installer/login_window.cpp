@@ -14,7 +14,8 @@ namespace installer {
 namespace {
 
 constexpr const char* sourcesKey = "AppleEnabledInputSources";
-constexpr const char* emptyList = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict/></plist>\n";
+constexpr const char* emptyList =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict/></plist>\n";
 
 pugi::xml_document parsed(const std::string& preferences)
 {
@@ -39,8 +40,7 @@ bool isEntryOf(pugi::xml_node entry, const KeyboardLayout& layout)
 {
     const pugi::xml_node id = valueOf(entry, "KeyboardLayout ID");
     return std::string_view(valueOf(entry, "InputSourceKind").child_value()) == "Keyboard Layout" && id
-        && id.text().as_llong() == layout.id
-        && valueOf(entry, "KeyboardLayout Name").child_value() == layout.name;
+        && id.text().as_llong() == layout.id && valueOf(entry, "KeyboardLayout Name").child_value() == layout.name;
 }
 
 bool hasEntry(pugi::xml_node sources, const KeyboardLayout& layout)
@@ -74,7 +74,8 @@ std::string exportedPreferences(const fs::path& domain, const SystemTools& tools
 {
     if (!fs::exists(tools.defaults))
         return emptyList;
-    const platform::ProcessResult result = platform::runToEnd(tools.defaults.string(), {"export", domain.string(), "-"});
+    const platform::ProcessResult result =
+        platform::runToEnd(tools.defaults.string(), {"export", domain.string(), "-"});
     if (result.succeeded())
         return result.standardOutput;
     if (result.standardError.find("does not exist") != std::string::npos)
