@@ -157,8 +157,8 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
     connect(showButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::showSelectedInFolder);
     connect(repairButton_, &QPushButton::clicked, this,
             [this] { requestForSelected([this](const InstalledItem& item) { emit repairRequested(item); }); });
-    for (auto [button, present] : {std::pair{addToLoginButton_, true}, {removeFromLoginButton_, false}})
-        connect(button, &QPushButton::clicked, this, [this, present] {
+    for (const auto& [button, adding] : {std::pair{addToLoginButton_, true}, {removeFromLoginButton_, false}})
+        connect(button, &QPushButton::clicked, this, [this, present = adding] {
             requestForSelected(
                 [this, present](const InstalledItem& item) { emit loginWindowChangeRequested(item, present); });
         });

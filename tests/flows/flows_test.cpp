@@ -268,6 +268,6 @@ TEST_F(Flows, RepairMakesEachNoteOfAnInstalledItemGoInEitherScope)
     }
     // The owner expected is the caller's to give, so a check can be made of anyone's item.
     writeFile(user / "A.keylayout", validLayout("A", -4));
-    EXPECT_EQ(healthWarnings(user / "A.keylayout", {::getuid() + 1}).size(), 1u);
+    EXPECT_EQ(healthWarnings(user / "A.keylayout", {::getuid() + 1, std::nullopt}).size(), 1u);
     EXPECT_TRUE(healthWarnings(user / "A.keylayout", expectedOwner(InstallScope::currentUser)).empty());
 }
