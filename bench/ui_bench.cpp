@@ -75,8 +75,11 @@ int runChild(int argc, char* argv[], const std::string& kind)
     QApplication application(argc, argv);
     FirstPaintProbe probe;
     if (kind == "app") {
-        // The same steps as the app's main().
+        // The same steps as the app's main(), with no system program, folder or input menu of the
+        // machine's own within reach.
         app::AppDelegate delegate;
+        const std::filesystem::path standIn = "/usr/bin/false";
+        delegate.setSystemTools({standIn, standIn, standIn, "/dev/null/System Layouts", {}});
         QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
         delegate.applicationDidFinishLaunching();
         delegate.window()->installEventFilter(&probe);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/system_tools.h"
+#include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 
 #include <QAbstractButton>
@@ -87,19 +87,14 @@ inline QImage render(QWidget& widget)
     return image;
 }
 
-// The stand-in osascript and killall and the all-users folder in a test's home.
-inline installer::SystemTools toolsUnder(const std::filesystem::path& home)
-{
-    return {home / "osascript", home / "killall", "/bin/sh", home / "System Layouts"};
-}
-
-// A private HOME, TMPDIR and all-users folder for one test, so nothing touches the real ones;
-// the stand-in osascript and killall are the test's to write.
+// A private HOME and TMPDIR for one test, with the stand-ins for the system beside them, so
+// nothing touches the real ones.
 struct TemporaryHome {
     testing_support::TemporaryFolder root;
     testing_support::ScopedEnvironment home{"HOME", root.path()}, tmp{"TMPDIR", root.path()};
+    testing_support::StandInSystem system{root.path()};
     std::filesystem::path layouts() const { return root / "Library/Keyboard Layouts"; }
-    installer::SystemTools tools() const { return toolsUnder(root.path()); }
+    installer::SystemTools tools(bool withInputMenu = false) { return system.tools(withInputMenu); }
 };
 
 using testing_support::validLayout;

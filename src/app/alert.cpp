@@ -45,11 +45,18 @@ void showAlert(const QString& title, const QString& message, AlertStyle style)
 
 bool askToProceed(const QString& title, const QString& message, AlertStyle style, const QString& action)
 {
+    return askToChoose(title, message, style, {action}) == 0;
+}
+
+int askToChoose(const QString& title, const QString& message, AlertStyle style, const QStringList& actions)
+{
     QMessageBox box(QApplication::activeWindow());
-    QPushButton* proceed = box.addButton(action, QMessageBox::AcceptRole);
+    QList<QAbstractButton*> offered;
+    for (const QString& action : actions)
+        offered << box.addButton(action, offered.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setEscapeButton(cancel);
-    return run(box, title, message, style, cancel) == proceed;
+    return int(offered.indexOf(run(box, title, message, style, cancel)));
 }
 
 bool showAlertOffering(const QString& title, const QString& message, AlertStyle style, const QString& action)

@@ -123,8 +123,7 @@ void AppDelegate::setSystemTools(installer::SystemTools tools)
 void AppDelegate::showInstalledLayouts()
 {
     if (!installedWindow_) {
-        installedWindow_ = std::make_unique<InstalledLayoutsWindow>();
-        installedWindow_->setSystemTools(controller_.systemTools());
+        installedWindow_ = std::make_unique<InstalledLayoutsWindow>(controller_.systemTools());
         installedWindow_->setBusy(controller_.isBusy());
         connect(&controller_, &InstallController::busyChanged, installedWindow_.get(),
                 &InstalledLayoutsWindow::setBusy);

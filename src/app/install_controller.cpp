@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <exception>
 #include <thread>
 #include <utility>
@@ -35,6 +36,47 @@ QString joined(const std::vector<Finding>& findings, const char* separator)
 QString decoded(const std::string& name)
 {
     return QFile::decodeName(name.c_str());
+}
+
+// Up to `most` of the changes as keylayout diff words them, each after its layout's name where
+// several changed, then how many more there are.
+QStringList changeLines(const std::vector<installer::LayoutDiff>& diffs, std::size_t most)
+{
+    const bool named = std::count_if(diffs.begin(), diffs.end(), [](const auto& d) { return d.changeCount() > 0; }) > 1;
+    QStringList lines;
+    for (const installer::LayoutDiff& diff : diffs) {
+        const QString name = QString::fromStdString(diff.name);
+        if (std::size_t(lines.size()) >= most)
+            break;
+        if (diff.added() || diff.removed())
+            lines << (diff.added() ? InstallController::tr("Added \"%1\"") : InstallController::tr("Removed \"%1\""))
+                         .arg(name);
+        for (const std::string& described : installer::describedChanges(diff, most - lines.size())) {
+            const QString line = QString::fromStdString(described);
+            lines << (named ? InstallController::tr("\"%1\": %2").arg(name, line) : line);
+        }
+    }
+    const std::size_t count = installer::changeCount(diffs);
+    if (count > std::size_t(lines.size()))
+        lines << InstallController::tr("and %1 more").arg(count - lines.size());
+    return lines;
+}
+
+// What a new version types differently from the one it replaced, and where that one went.
+QString changesReport(const installer::InstallOutcome& outcome)
+{
+    if (!outcome.changes)
+        return {};
+    const std::size_t count = installer::changeCount(*outcome.changes);
+    QStringList lines;
+    if (count == 0)
+        lines << InstallController::tr("What it types is unchanged.");
+    else
+        lines << InstallController::tr("Keystrokes that now type something else: %1").arg(count)
+              << QStringLiteral("• ") + changeLines(*outcome.changes, 10).join(QStringLiteral("\n• "));
+    if (outcome.scope == installer::InstallScope::currentUser)
+        lines << InstallController::tr("The version it replaced is in the Trash.");
+    return lines.join(QLatin1Char('\n'));
 }
 
 // Where the system could not put a layout into the input menu, Keyboard Settings is one click away.
@@ -98,12 +140,11 @@ void InstallController::setInInputMenu(const installer::InstalledItem& item, boo
     if (busy_)
         return;
     if (!inMenu) {
-        installer::removeFromInputMenu(item.path, item.report.layouts, tools_.inputSources);
+        installer::disableInInputMenu(item, tools_);
         emit itemsChanged();
         return;
     }
-    const installer::InputMenuResult added =
-        installer::addToInputMenu(item.path, item.report.layouts, tools_.inputSources);
+    const installer::InputMenuResult added = installer::enableInInputMenu(item, tools_);
     emit itemsChanged();
     if (added.state != installer::InputMenuResult::State::added)
         offerKeyboardSettings(tr("Not Added to the Input Menu"),
@@ -165,14 +206,27 @@ void InstallController::installOne(const QUrl& item)
         return;
     const installer::Conversation conversation{
         .proceedDespite =
-            [](const std::string& name, const std::vector<installer::Warning>& warnings) {
-                return askToProceed(tr("\"%1\" May Not Work as Expected").arg(decoded(name)), joined(warnings, "\n\n"),
-                                    AlertStyle::warning, tr("Install Anyway"));
+            [](const std::string& name, const std::vector<installer::Warning>& warnings,
+               const std::vector<std::string>& replaceable) {
+                using Answer = installer::Conversation::Answer;
+                QStringList actions = {tr("Install Anyway")};
+                // One installed item in the way, under another file name, is most likely an earlier version.
+                if (replaceable.size() == 1)
+                    actions << tr("Replace \"%1\"").arg(decoded(replaceable.front()));
+                const int chosen = askToChoose(tr("\"%1\" May Not Work as Expected").arg(decoded(name)),
+                                               joined(warnings, "\n\n"), AlertStyle::warning, actions);
+                return chosen == 0 ? Answer::installAnyway : chosen == 1 ? Answer::replace : Answer::cancel;
             },
         .wait = [this](const std::function<void()>& step) { waitFor(step, true); },
         .installPrompt =
             [](const std::string& name) {
                 return tr("Keyboard Installer wants to install \"%1\" for all users.").arg(decoded(name)).toStdString();
+            },
+        .replacePrompt =
+            [](const std::string& name, const std::string& other) {
+                return tr("Keyboard Installer wants to install \"%1\" in place of \"%2\" for all users.")
+                    .arg(decoded(name), decoded(other))
+                    .toStdString();
             },
     };
     const installer::InstallOutcome outcome =
@@ -196,22 +250,38 @@ void InstallController::installOne(const QUrl& item)
     tellInstalled(outcome);
 }
 
-// Where the layout is in the input menu, it can be chosen at once; where there is no such menu,
-// the steps are told.
+// Where the layout is in the input menu, it can be chosen at once, unless macOS may still type with
+// the version it replaced; where there is no such menu, the steps are told. What a new version
+// changes comes first.
 void InstallController::tellInstalled(const installer::InstallOutcome& outcome)
 {
     using State = installer::InputMenuResult::State;
-    const QString title = tr("Keyboard Installed");
-    const QString addYourself = tr("Open Keyboard Settings and add the new input source. "
-                                   "If it does not appear immediately, sign out and sign back in.");
+    const QString title = tr("Keyboard Installed"), report = changesReport(outcome);
+    QString after;
+    if (outcome.icon == installer::LayoutIcon::State::refused)
+        after += QStringLiteral("\n\n")
+            + tr("It was installed without its icon: the system did not let Keyboard Installer read it.");
+    if (!outcome.refreshFailure.empty())
+        after += QStringLiteral("\n\n")
+            + tr("The input menu could not be refreshed: %1 Sign out and sign back in to see the change.")
+                  .arg(QString::fromStdString(outcome.refreshFailure));
+    const auto withReport = [&](const QString& message) {
+        return (report.isEmpty() ? message : report + QStringLiteral("\n\n") + message) + after;
+    };
+    const QString addYourself = withReport(tr("Open Keyboard Settings and add the new input source. "
+                                              "If it does not appear immediately, sign out and sign back in."));
+    if (outcome.changesAfterSignIn)
+        return showAlert(
+            title, withReport(tr("macOS may keep typing with the old version until you sign out and sign back in.")),
+            AlertStyle::informational);
     switch (outcome.inputMenu.state) {
     case State::added: {
         QStringList names;
         for (const installer::KeyboardLayout& layout : outcome.report.layouts)
             names << tr("\"%1\"").arg(QString::fromStdString(layout.name));
         const QString message =
-            (names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
-                .arg(QLocale().createSeparatedList(names));
+            withReport((names.size() == 1 ? tr("%1 is in the input menu now.") : tr("%1 are in the input menu now."))
+                           .arg(QLocale().createSeparatedList(names)));
         if (showAlertOffering(title, message, AlertStyle::informational, tr("Use Now")))
             tools_.inputSources.select(outcome.inputMenu.ids.front());
         return;
@@ -228,7 +298,7 @@ void InstallController::removeConfirmed(const installer::InstalledItem& item)
     const bool forAllUsers = item.scope == installer::InstallScope::allUsers;
     if (!askToProceed(tr("Remove \"%1\"?").arg(name),
                       forAllUsers ? tr("It is removed for every user of this computer, once an administrator approves.")
-                                  : tr("It goes to the Trash, from where you can put it back."),
+                                  : tr("It goes to the Trash."),
                       AlertStyle::warning, tr("Remove")))
         return;
     installer::Conversation conversation;

@@ -79,8 +79,9 @@ QString sortKey(const InstalledItem& item)
 
 }  // namespace
 
-InstalledLayoutsWindow::InstalledLayoutsWindow(QWidget* parent)
+InstalledLayoutsWindow::InstalledLayoutsWindow(installer::SystemTools tools, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , tools_(std::move(tools))
     , list_(new QTreeWidget)
     , emptyLabel_(new QLabel(intake::nothingInstalled()))
     , removeButton_(new QPushButton(tr("Remove…")))

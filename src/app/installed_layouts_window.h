@@ -22,9 +22,9 @@ class InstalledLayoutsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit InstalledLayoutsWindow(QWidget* parent = nullptr);
+    // Listed at once with `tools`: the all-users folder and the input menu that listing reads.
+    explicit InstalledLayoutsWindow(installer::SystemTools tools, QWidget* parent = nullptr);
 
-    // The system programs that listing reads: the all-users folder and the input menu.
     void setSystemTools(installer::SystemTools tools);
     // While the app installs or removes anything, the buttons are disabled.
     void setBusy(bool busy);

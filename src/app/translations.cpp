@@ -34,17 +34,20 @@ bool install(QApplication& application, const QLocale& language, const QString& 
 
 QLocale loadTranslations(QApplication& application)
 {
+    QLocale::setDefault(QLocale(QLocale::English));
     for (const QString& name : QLocale::system().uiLanguages()) {
         const QLocale language(name);
-        if (language.language() == QLocale::English)
+        if (language.language() == QLocale::English) {
+            QLocale::setDefault(language);
             break;
+        }
         if (!install(application, language, QStringLiteral("keyboard-installer"), QStringLiteral(":/translations")))
             continue;
         for (const QString& folder : qtCatalogueFolders()) {
             if (install(application, language, QStringLiteral("qtbase"), folder))
                 break;
         }
-        // Lists joined by the locale ("A, B and C") read in the same language.
+        // Lists joined by the locale ("A, B and C") read in the language of the text around them.
         QLocale::setDefault(language);
         return language;
     }

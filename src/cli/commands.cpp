@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -40,7 +41,17 @@ installer::Conversation conversation(const Options& options, std::set<std::strin
             throw;
         }
     };
-    conversation.proceedDespite = [&options](const std::string&, const auto&) { return !options.strict; };
+    conversation.proceedDespite = [&options](const std::string&, const std::vector<installer::Warning>& warnings,
+                                             const std::vector<std::string>& replaceable) {
+        using Answer = installer::Conversation::Answer;
+        if (!options.replace || replaceable.empty())
+            return options.strict ? Answer::cancel : Answer::installAnyway;
+        // What the replaced item clashed with goes with it; --strict weighs the rest.
+        const bool warnedOfMore = std::any_of(warnings.begin(), warnings.end(), [&](const installer::Warning& w) {
+            return w.otherItem != replaceable.front();
+        });
+        return replaceable.size() > 1 || (options.strict && warnedOfMore) ? Answer::cancel : Answer::replace;
+    };
     conversation.elevation =
         runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
     conversation.addToInputMenu = options.addToInputMenu && !runAsRoot();
@@ -59,6 +70,60 @@ void tellInputMenu(const std::string& name, const installer::InputMenuResult& re
         tell("Not added " + name + " to the input menu: the system "
              + (result.state == State::notFound ? "does not list all its layouts" : "would not enable them") + "; "
              + addItYourself);
+}
+
+// The same for every item of a run, so told once.
+void tellRefresh(const std::string& failure)
+{
+    if (!failure.empty())
+        tell("The input menu was not refreshed: " + failure + " It shows the change once you sign out and back in.");
+}
+
+std::string quotedList(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + platform::inQuotes(name);
+    return list;
+}
+
+// Up to `most` of the changes as diff words them, each after its layout's name where several changed.
+std::vector<std::string> changeLines(const std::vector<installer::LayoutDiff>& diffs, std::size_t most)
+{
+    const bool named = std::count_if(diffs.begin(), diffs.end(), [](const auto& d) { return d.changeCount() > 0; }) > 1;
+    std::vector<std::string> lines;
+    for (const installer::LayoutDiff& diff : diffs) {
+        if (lines.size() >= most)
+            break;
+        if (diff.added() || diff.removed())
+            lines.push_back((diff.added() ? "Added " : "Removed ") + platform::inQuotes(diff.name) + ".");
+        for (const std::string& line : installer::describedChanges(diff, most - lines.size()))
+            lines.push_back((named ? platform::inQuotes(diff.name) + ": " : "") + line);
+    }
+    return lines;
+}
+
+// What the new version types differently from the one it replaced, where that went, and when the
+// change takes effect.
+void tellChanges(const installer::InstallOutcome& outcome)
+{
+    if (!outcome.changes)
+        return;
+    const std::size_t count = installer::changeCount(*outcome.changes);
+    if (count == 0)
+        tell("What it types is unchanged.");
+    else
+        tell(count == 1 ? "1 keystroke now types something else:"
+                        : std::to_string(count) + " keystrokes now type something else:");
+    const std::vector<std::string> lines = changeLines(*outcome.changes, 10);
+    for (const std::string& line : lines)
+        tell("  " + line);
+    if (count > lines.size())
+        tell("  and " + std::to_string(count - lines.size()) + " more; keylayout diff lists them all.");
+    if (outcome.scope == InstallScope::currentUser)
+        tell("The version it replaced is in the Trash.");
+    if (outcome.changesAfterSignIn)
+        tell("macOS may keep typing with the old version until you sign out and in again.");
 }
 
 std::string forWhom(InstallScope scope)
@@ -105,16 +170,29 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
              + std::string(addItYourself));
     bool allInstalled = true;
     std::set<std::string> cancellations;
+    std::string refreshFailure;
     for (const installer::InstallOutcome& outcome : installer::installItems(
              items, [scope] { return scope; }, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
         tellFindings(outcome.report);
         switch (outcome.result) {
         case Result::installed:
-            tell("Installed " + name + " " + forWhom(scope) + (options.loginWindow ? " and the login window." : "."));
+            tell("Installed " + name + " " + forWhom(scope)
+                 + (outcome.replaced.empty() ? "" : " in place of " + platform::inQuotes(outcome.replaced))
+                 + (options.loginWindow ? " and the login window" : "")
+                 + (outcome.icon == installer::LayoutIcon::State::refused
+                        ? " without its icon: the system would not let keylayout read it."
+                        : "."));
+            tellChanges(outcome);
             tellInputMenu(name, outcome.inputMenu);
+            refreshFailure = outcome.refreshFailure;
             break;
-        case Result::declined: tell("Not installed " + name + ": --strict refuses warnings."); break;
+        case Result::declined:
+            tell(options.replace && outcome.replaceable.size() > 1
+                     ? "Not installed " + name + ": --replace would replace more than one installed item, "
+                         + quotedList(outcome.replaceable) + "."
+                     : "Not installed " + name + ": --strict refuses warnings.");
+            break;
         case Result::failed:
             tell(cancellations.count(outcome.failure) ? "Not installed " + name + ": the approval was cancelled."
                                                       : "Install failed: " + outcome.failure);
@@ -123,6 +201,7 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
         }
         allInstalled = allInstalled && outcome.result == Result::installed;
     }
+    tellRefresh(refreshFailure);
     return allInstalled ? succeeded : failed;
 }
 
@@ -145,6 +224,7 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
     const InstallScope scope = scopeOf(options);
     bool allRemoved = true;
     std::set<std::string> cancellations;
+    std::string refreshFailure;
     for (const installer::RemoveOutcome& outcome :
          installer::removeItems(names, scope, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
@@ -152,8 +232,11 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options)
                  : !outcome.removed                ? "Remove failed: " + outcome.failure
                  : scope == InstallScope::allUsers ? "Removed " + name + " for all users."
                                                    : "Moved " + name + " to the Trash.");
+        if (outcome.removed)
+            refreshFailure = outcome.refreshFailure;
         allRemoved = allRemoved && outcome.removed;
     }
+    tellRefresh(refreshFailure);
     return allRemoved ? succeeded : failed;
 }
 
@@ -171,13 +254,11 @@ ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, cons
             if (!options.tools.inputSources.available())
                 break;
             if (inMenu) {
-                const installer::InputMenuResult result =
-                    installer::addToInputMenu(item.path, item.report.layouts, options.tools.inputSources);
+                const installer::InputMenuResult result = installer::enableInInputMenu(item, options.tools);
                 tellInputMenu(platform::inQuotes(name), result);
                 done = result.state == installer::InputMenuResult::State::added;
             } else {
-                installer::removeFromInputMenu(item.path, item.report.layouts, options.tools.inputSources);
-                done = installer::isInInputMenu(item.path, item.report.layouts, options.tools.inputSources) == false;
+                done = installer::disableInInputMenu(item, options.tools);
                 tell(done ? "Took " + platform::inQuotes(name) + " out of the input menu."
                           : "Couldn't take " + platform::inQuotes(name) + " out of the input menu.");
             }
@@ -212,14 +293,18 @@ ExitCode repair(const std::vector<std::string>& names, const Options& options)
     const InstallScope scope = scopeOf(options);
     bool allDone = true;
     std::set<std::string> cancellations;
+    std::string refreshFailure;
     for (const installer::ChangeOutcome& outcome :
          installer::repairItems(names, scope, options.tools, conversation(options, cancellations))) {
         const std::string name = platform::inQuotes(outcome.name);
         tell(cancellations.count(outcome.failure) ? "Not repaired " + name + ": the approval was cancelled."
                  : !outcome.done                  ? "Repair failed: " + outcome.failure
                                                   : "Repaired " + name + " " + forWhom(scope) + ".");
+        if (outcome.done)
+            refreshFailure = outcome.refreshFailure;
         allDone = allDone && outcome.done;
     }
+    tellRefresh(refreshFailure);
     return allDone ? succeeded : failed;
 }
 

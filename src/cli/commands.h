@@ -17,6 +17,7 @@ struct Options {
     bool allUsers = false;
     bool addToInputMenu = true;  // what install puts in place goes into the running user's input menu
     bool loginWindow = false;  // and, for all users, into the login window's input sources
+    bool replace = false;  // install puts the item in place of the one installed item its warnings name
     installer::SystemTools tools;
 };
 

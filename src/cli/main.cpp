@@ -28,10 +28,14 @@ Commands:
       Exits 0 when every item can be installed, warnings allowed; 1 when any is refused,
       or with --strict has a warning or advice.
         keylayout check --strict --json Build/Colemak.keylayout
-  install [--all-users [--login-window]] [--strict] [--no-enable] ITEM...
+  install [--all-users [--login-window]] [--strict] [--no-enable] [--replace] ITEM...
       Installs each item for the current user (~/Library/Keyboard Layouts) or for all users
       (/Library/Keyboard Layouts): run as root, without asking; otherwise an administrator
       approves. Warnings are printed and the item installed, unless --strict refuses it.
+      Over an item of its name, it says what the new version types differently; the old one
+      goes to the Trash, or for all users is removed. --replace installs it in place of the
+      one installed item, under another name, with a layout of the same id or name, and
+      refuses it where there are several.
       On a Mac each installed layout goes into your input menu, unless --no-enable; run as
       root, into nobody's. --login-window also adds the layouts to the login window's input
       sources and shows its input menu; before FileVault unlocks the disk, the Mac types with
@@ -88,7 +92,7 @@ const QStringList bundleOptions = {"output",           "identifier",     "bundle
 // Which options each command takes; anything else is a usage error.
 const std::map<QString, QStringList> commandOptions = {
     {"check", {"json", "strict"}},
-    {"install", {"all-users", "strict", "no-enable", "login-window"}},
+    {"install", {"all-users", "strict", "no-enable", "replace", "login-window"}},
     {"list", {"json"}},
     {"remove", {"all-users"}},
     {"repair", {"all-users"}},
@@ -120,6 +124,7 @@ int main(int argc, char* argv[])
                        {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
                        {"no-enable", "Leave what is installed out of the input menu (install)."},
                        {"login-window", "Also at the login window, for all users (install, enable, disable)."},
+                       {"replace", "Install in place of the installed item whose layout clashes (install)."},
                        {"svg", "Write the picture of the one item as SVG to the file (show).", "FILE"},
                        {"iso", "Draw the ISO keyboard (show)."},
                        {"output", "The bundle to make (bundle).", "NAME.bundle"},
@@ -130,7 +135,7 @@ int main(int argc, char* argv[])
                        {"template-icons", "The icons are black shapes the menu bar tints (bundle)."},
                        {"localized-name", "A layout's name in a language (bundle).", "LANG:NAME=TEXT"},
                        {"force", "Replace an existing bundle (bundle)."}});
-    // Seams for tests: the system programs and the all-users folder.
+    // Seams for tests: the system programs, the all-users folder and the input menu.
     std::map<QString, std::filesystem::path*> toolOptions;
     cli::Options options;
     QCommandLineOption inputSources(QStringLiteral("input-sources"), QString(), QStringLiteral("path"));
@@ -190,9 +195,12 @@ int main(int argc, char* argv[])
     options.allUsers = parser.isSet(QStringLiteral("all-users"));
     options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
     options.loginWindow = parser.isSet(QStringLiteral("login-window"));
+    options.replace = parser.isSet(QStringLiteral("replace"));
+    // An empty path stands for a system without an input menu.
     if (parser.isSet(inputSources))
-        options.tools.inputSources =
-            cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
+        options.tools.inputSources = parser.value(inputSources).isEmpty()
+            ? platform::InputSourceRegistry()
+            : cli::inputSourcesInFile(QFile::encodeName(parser.value(inputSources)).toStdString());
     for (const auto& [name, tool] : toolOptions)
         if (parser.isSet(name))
             *tool = QFile::encodeName(parser.value(name)).toStdString();

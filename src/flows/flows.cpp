@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <exception>
 #include <optional>
@@ -36,6 +37,16 @@ std::string prompt(const std::function<std::string(const std::string&)>& given, 
 {
     return given ? given(name)
                  : "Keyboard Installer wants to " + doing + " " + platform::inQuotes(name) + " for all users.";
+}
+
+// To install the item, in place of another where one is named.
+std::string installPrompt(const Conversation& conversation, const std::string& name, const std::string& replacing)
+{
+    if (replacing.empty())
+        return prompt(conversation.installPrompt, name, "install");
+    return conversation.replacePrompt ? conversation.replacePrompt(name, replacing)
+                                      : "Keyboard Installer wants to install " + platform::inQuotes(name)
+            + " in place of " + platform::inQuotes(replacing) + " for all users.";
 }
 
 // Every failure reads as the user would see it; nothing escapes as a crash.
@@ -73,10 +84,44 @@ void addClashWarnings(LayoutReport& report, const fs::path& item, InstallScope s
     report.warnings.insert(report.warnings.end(), clashes.begin(), clashes.end());
 }
 
+// A loose layout's icon goes with it, and can come back with it from the Trash.
+void moveToTrashWithIcon(const fs::path& item)
+{
+    installer::moveToTrash(item);
+    const fs::path icon = item.parent_path() / iconName(item.filename().string());
+    if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
+        installer::moveToTrash(icon);
+}
+
+// The other installed items in the folder that the warnings name for a layout's id or name.
+std::vector<std::string> replaceableItems(const std::vector<Warning>& warnings, const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const Warning& warning : warnings)
+        if (warning.kind == Warning::Kind::duplicate && !warning.otherItem.empty()
+            && warning.folder == displayFolder(folder)
+            && std::find(names.begin(), names.end(), warning.otherItem) == names.end())
+            names.push_back(warning.otherItem);
+    return names;
+}
+
+// The version that installing the item replaces, read before it goes: the installed item of its
+// file name, else the other item it is installed in place of.
+std::optional<ItemKeyboards> replacedVersion(const fs::path& item, const fs::path& installed,
+                                             const std::optional<fs::path>& other)
+{
+    if (platform::itemOrLinkExists(installed) && !platform::isSameItem(item, installed))
+        return readItemKeyboards(installed);
+    if (other)
+        return readItemKeyboards(*other);
+    return std::nullopt;
+}
+
 InstallOutcome installItem(const fs::path& item, const std::function<InstallScope()>& scope, const SystemTools& tools,
                            const Conversation& conversation)
 {
     using Result = InstallOutcome::Result;
+    using Answer = Conversation::Answer;
     InstallOutcome outcome;
     outcome.name = platform::lastPathComponent(item);
     outcome.failure = failureOf([&] {
@@ -87,52 +132,71 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
         }
         outcome.scope = scope ? scope() : InstallScope::currentUser;
         addClashWarnings(outcome.report, item, outcome.scope, tools);
-        if (!outcome.report.warnings.empty() && conversation.proceedDespite
-            && !conversation.proceedDespite(outcome.name, outcome.report.warnings)) {
-            outcome.result = Result::declined;
-            return;
-        }
         const fs::path folder = layoutsFolder(outcome.scope, tools);
-        if (outcome.scope == InstallScope::allUsers)
-            waitFor(conversation, [&] {
-                installForAllUsers(item, tools, conversation.elevation,
-                                   prompt(conversation.installPrompt, outcome.name, "install"),
-                                   conversation.atLoginWindow ? outcome.report.layouts : std::vector<KeyboardLayout>());
-            });
-        else
-            copyLayout(item, folder);
-        // The system may decline any of this, which is no failure of the install.
+        outcome.replaceable = replaceableItems(outcome.report.warnings, folder);
+        std::string replacing;
+        if (!outcome.report.warnings.empty() && conversation.proceedDespite) {
+            const Answer answer =
+                conversation.proceedDespite(outcome.name, outcome.report.warnings, outcome.replaceable);
+            if (answer == Answer::cancel || (answer == Answer::replace && outcome.replaceable.size() > 1)) {
+                outcome.result = Result::declined;
+                return;
+            }
+            if (answer == Answer::replace && !outcome.replaceable.empty())
+                replacing = outcome.replaceable.front();
+        }
         const fs::path installed = folder / installableName(item);
+        const std::optional<fs::path> other =
+            replacing.empty() ? std::nullopt : std::optional<fs::path>(folder / replacing);
+        const std::optional<ItemKeyboards> before = replacedVersion(item, installed, other);
+        // Else the menu would list the replaced layout beside the new one until the next sign-in.
+        std::vector<std::string> disabled;
+        if (other && platform::itemOrLinkExists(*other))
+            disabled = removeFromInputMenu(*other, inspectLayoutItem(*other).layouts, tools.inputSources).disabled;
+        try {
+            if (outcome.scope == InstallScope::allUsers)
+                waitFor(conversation, [&] {
+                    outcome.icon = installForAllUsers(
+                        item, tools, conversation.elevation, installPrompt(conversation, outcome.name, replacing),
+                        replacing, conversation.atLoginWindow ? outcome.report.layouts : std::vector<KeyboardLayout>());
+                });
+            else {
+                outcome.icon = copyLayout(item, folder, platform::Cloning::whereSupported, moveToTrashWithIcon);
+                if (other)
+                    moveToTrashWithIcon(*other);
+            }
+        } catch (...) {
+            if (other && platform::itemOrLinkExists(*other))
+                for (const std::string& id : disabled)
+                    tools.inputSources.enable(id);
+            throw;
+        }
+        outcome.replaced = replacing;
+        // The system may decline any of this, which is no failure of the install.
         if (conversation.addToInputMenu)
             outcome.inputMenu = addToInputMenu(installed, outcome.report.layouts, tools.inputSources);
         else if (tools.inputSources.registerItem)
             tools.inputSources.registerItem(installed);
+        if (before) {
+            outcome.changes = diffItems(*before, readItemKeyboards(item));
+            outcome.changesAfterSignIn = changeCount(*outcome.changes) > 0 && tools.inputSources.available();
+        }
         outcome.result = Result::installed;
     });
     return outcome;
 }
 
-// A loose layout's icon goes with it, and can come back with it from the Trash.
-void moveToTrashWithIcon(const fs::path& item)
-{
-    installer::moveToTrash(item);
-    const fs::path icon = item.parent_path() / iconName(item.filename().string());
-    if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
-        installer::moveToTrash(icon);
-}
-
 void removeItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)
 {
     if (!isPlainFileName(name) || !isLayoutItemName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              platform::inQuotes(name) + " does not name a keyboard layout file or bundle.");
+        throwNotAnItemName(name);
     const fs::path item = layoutsFolder(scope, tools) / name;
     if (scope == InstallScope::currentUser && !platform::itemOrLinkExists(item))
         throw platform::Error(platform::posixDomain, ENOENT,
                               platform::inQuotes(name) + " is not installed for the current user.");
     // Else the menu keeps listing it until the next sign-in; a removal that fails puts it back.
     const std::vector<std::string> disabled = platform::itemOrLinkExists(item)
-        ? removeFromInputMenu(item, inspectLayoutItem(item).layouts, tools.inputSources)
+        ? removeFromInputMenu(item, inspectLayoutItem(item).layouts, tools.inputSources).disabled
         : std::vector<std::string>();
     try {
         if (scope == InstallScope::allUsers)
@@ -153,8 +217,7 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
 fs::path installedItem(const std::string& name, InstallScope scope, const SystemTools& tools)
 {
     if (!isPlainFileName(name) || !isLayoutItemName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              platform::inQuotes(name) + " does not name a keyboard layout file or bundle.");
+        throwNotAnItemName(name);
     const fs::path item = layoutsFolder(scope, tools) / name;
     if (!platform::itemOrLinkExists(item))
         throw platform::Error(platform::posixDomain, ENOENT,
@@ -167,7 +230,8 @@ void repairItem(const std::string& name, InstallScope scope, const SystemTools& 
 {
     const fs::path item = installedItem(name, scope, tools);
     const std::vector<KeyboardLayout> layouts = inspectLayoutItem(item).layouts;
-    const bool inMenu = isInInputMenu(item, layouts, tools.inputSources) == true;
+    const bool inMenu =
+        tools.inputSources.available() && isInInputMenu(item, layouts, tools.inputSources.keyboardLayouts());
     if (scope == InstallScope::allUsers)
         waitFor(conversation, [&] {
             repairForAllUsers(name, tools, conversation.elevation, prompt(conversation.repairPrompt, name, "repair"));
@@ -191,8 +255,12 @@ std::vector<ChangeOutcome> eachChanged(const std::vector<std::string>& names, co
         anyDone = anyDone || outcome.done;
         outcomes.push_back(outcome);
     }
-    if (anyDone)
-        refreshInputSources(tools.killall);
+    if (anyDone) {
+        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
+        for (ChangeOutcome& outcome : outcomes)
+            if (outcome.done)
+                outcome.refreshFailure = failure;
+    }
     return outcomes;
 }
 
@@ -222,8 +290,12 @@ std::vector<InstallOutcome> installItems(const std::vector<fs::path>& items, con
         outcomes.push_back(installItem(item, scope, tools, conversation));
         anyInstalled = anyInstalled || outcomes.back().result == InstallOutcome::Result::installed;
     }
-    if (anyInstalled)
-        refreshInputSources(tools.killall);
+    if (anyInstalled) {
+        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
+        for (InstallOutcome& outcome : outcomes)
+            if (outcome.result == InstallOutcome::Result::installed)
+                outcome.refreshFailure = failure;
+    }
     return outcomes;
 }
 
@@ -240,8 +312,12 @@ std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, In
         anyRemoved = anyRemoved || outcome.removed;
         outcomes.push_back(outcome);
     }
-    if (anyRemoved)
-        refreshInputSources(tools.killall);
+    if (anyRemoved) {
+        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
+        for (RemoveOutcome& outcome : outcomes)
+            if (outcome.removed)
+                outcome.refreshFailure = failure;
+    }
     return outcomes;
 }
 
@@ -283,6 +359,16 @@ std::vector<ChangeOutcome> setItemsAtLoginWindow(const std::vector<std::string>&
         if (outcome.failure.empty())
             outcome.failure = failure, outcome.done = failure.empty();
     return outcomes;
+}
+
+InputMenuResult enableInInputMenu(const InstalledItem& item, const SystemTools& tools)
+{
+    return addToInputMenu(item.path, item.report.layouts, tools.inputSources);
+}
+
+bool disableInInputMenu(const InstalledItem& item, const SystemTools& tools)
+{
+    return !removeFromInputMenu(item.path, item.report.layouts, tools.inputSources).stillInMenu;
 }
 
 }  // namespace installer

@@ -2,13 +2,17 @@
 
 #include "installer/input_menu.h"
 #include "installer/install_scope.h"
+#include "installer/installed_layouts.h"
 #include "installer/privileged.h"
 #include "installer/system_tools.h"
+#include "layout/file_names.h"
+#include "layout/keyboard_diff.h"
 #include "layout/keyboard_model.h"
 #include "layout/layout_check.h"
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +22,13 @@ namespace installer {
 // loop going while an administrator is asked; keylayout answers from its options. Unset, a flow
 // goes on past warnings and waits in place.
 struct Conversation {
-    // Whether to install the item of this file name despite the warnings.
-    std::function<bool(const std::string& name, const std::vector<Warning>& warnings)> proceedDespite;
+    enum class Answer { cancel, installAnyway, replace };
+    // Whether to install the item of this file name despite the warnings, and whether in place of
+    // the installed items they name in the scope's folder, `replaceable`: replacing, where there
+    // are several, installs nothing.
+    std::function<Answer(const std::string& name, const std::vector<Warning>& warnings,
+                         const std::vector<std::string>& replaceable)>
+        proceedDespite;
     // Runs a step that may wait for an administrator; returns once it has ended, rethrowing what it threw.
     std::function<void(const std::function<void()>& step)> wait;
     Elevation elevation = Elevation::administratorPrompt;
@@ -27,6 +36,8 @@ struct Conversation {
     // Unset, it says so in English, naming the application.
     std::function<std::string(const std::string& name)> installPrompt = nullptr;
     std::function<std::string(const std::string& name)> removePrompt = nullptr;
+    // What it says to install the item of this file name in place of the installed `other`.
+    std::function<std::string(const std::string& name, const std::string& other)> replacePrompt = nullptr;
     // Whether an installed layout goes into the input menu of the user running the program.
     bool addToInputMenu = true;
     // Whether a layout installed for all users also goes into the login window's input sources.
@@ -58,11 +69,28 @@ struct InstallOutcome {
     LayoutReport report;
     std::string failure;  // why installing failed, as the user reads it
     InputMenuResult inputMenu;
+    // A loose layout's icon: found where it was installed beside the layout; refused where the
+    // system would not let it be read, so the layout was installed without it.
+    LayoutIcon::State icon = LayoutIcon::State::none;
+    // Why the input menu could not be refreshed once installed; it then shows the change after the next sign-in.
+    std::string refreshFailure;
+    // The installed items of other file names in the scope's folder with a layout of the same id or
+    // name, and the one the item was installed in place of, now gone from the folder.
+    std::vector<std::string> replaceable;
+    std::string replaced;
+    // What the item types differently from the version it replaced: the installed item of its file
+    // name, else `replaced`. None where it replaced neither.
+    std::optional<std::vector<LayoutDiff>> changes;
+    // It types something else now, and where there is an input menu, macOS may keep typing with
+    // the replaced version until the user signs out and in again.
+    bool changesAfterSignIn = false;
 };
 
 // Each item in turn: checked, its scope asked for once it passes alone (so a broken file never
 // brings up an administrator's prompt), warned about, installed, registered with the system and
-// added to the input menu. Then, when any was installed, the input menu is refreshed once.
+// added to the input menu. Then, when any was installed, the input menu is refreshed once. A
+// replaced version goes as a removal does: out of the input menu first, then into the Trash for
+// the current user, or in the same privileged step for all users.
 std::vector<InstallOutcome> installItems(const std::vector<std::filesystem::path>& items,
                                          const std::function<InstallScope()>& scope, const SystemTools& tools,
                                          const Conversation& conversation = {});
@@ -71,6 +99,7 @@ struct RemoveOutcome {
     std::string name;
     bool removed = false;
     std::string failure;
+    std::string refreshFailure;  // as for an install
 };
 
 // Removes the installed items of these file names from the scope's folder, each first taken out
@@ -84,6 +113,7 @@ struct ChangeOutcome {
     std::string name{};
     bool done = false;
     std::string failure{};
+    std::string refreshFailure{};  // as for an install
 };
 
 // Installs the installed items of these file names again from themselves, so that nothing makes the
@@ -97,5 +127,11 @@ std::vector<ChangeOutcome> repairItems(const std::vector<std::string>& names, In
 // input sources and shows its input menu, or takes them out: one privileged command for all.
 std::vector<ChangeOutcome> setItemsAtLoginWindow(const std::vector<std::string>& names, bool present,
                                                  const SystemTools& tools, const Conversation& conversation = {});
+
+// Puts an installed item's layouts into the input menu of the user running the program.
+InputMenuResult enableInInputMenu(const InstalledItem& item, const SystemTools& tools);
+
+// Takes them out again; whether the menu, read back, lists none of them.
+bool disableInInputMenu(const InstalledItem& item, const SystemTools& tools);
 
 }  // namespace installer

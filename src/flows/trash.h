@@ -4,7 +4,8 @@
 
 namespace installer {
 
-// Moves the item into the user's Trash, from where it can be put back. Throws Error.
+// Moves the item into the user's Trash. On macOS, Finder offers no Put Back for it: Qt does not
+// record where it came from. Throws Error.
 void moveToTrash(const std::filesystem::path& item);
 
 }  // namespace installer

@@ -19,18 +19,23 @@ std::string withoutSpaces(std::string text)
     return text;
 }
 
+bool enabledIn(const std::vector<platform::InputSource>& sources, const std::string& id)
+{
+    return std::any_of(sources.begin(), sources.end(), [&](const auto& s) { return s.id == id && s.enabled; });
+}
+
 }  // namespace
 
-std::vector<ExpectedSource> expectedSources(const fs::path& installedItem, const std::vector<KeyboardLayout>& layouts)
+ExpectedSources expectedSources(const fs::path& installedItem, const std::vector<KeyboardLayout>& layouts)
 {
-    std::vector<ExpectedSource> expected;
     const fs::path item = platform::withoutTrailingSlashes(installedItem);
     if (!hasExtension(item, ".bundle")) {
+        ExpectedSources expected{"org.unknown.keylayout.", {}};
         for (const KeyboardLayout& layout : layouts)
-            expected.push_back({"org.unknown.keylayout." + withoutSpaces(layout.name), layout.name});
+            expected.layouts.push_back({{expected.ownPrefix + withoutSpaces(layout.name)}, layout.name});
         return expected;
     }
-    // A binary property list is not read: its layouts are then found by their names alone.
+    // A binary property list is not read: its layouts are then found by nothing of their own.
     pugi::xml_document plist;
     std::string bytes;
     try {
@@ -40,25 +45,32 @@ std::vector<ExpectedSource> expectedSources(const fs::path& installedItem, const
     const pugi::xml_node dict =
         plist.load_buffer(bytes.data(), bytes.size()) ? plist.document_element().child("dict") : pugi::xml_node();
     const std::string bundleId = valueOf(dict, "CFBundleIdentifier").child_value();
+    ExpectedSources expected{bundleId.empty() ? "" : bundleId + ".", {}};
     for (const KeyboardLayout& layout : layouts) {
-        std::string id = valueOf(valueOf(dict, "KLInfo_" + layout.name), "TISInputSourceID").child_value();
-        if (id.empty() && !bundleId.empty())
-            id = bundleId + ".keylayout." + layout.name;
-        expected.push_back({id, layout.name});
+        ExpectedSource source{{}, layout.name};
+        if (const std::string declared =
+                valueOf(valueOf(dict, "KLInfo_" + layout.name), "TISInputSourceID").child_value();
+            !declared.empty())
+            source.ids.push_back(declared);
+        if (!bundleId.empty())
+            source.ids.push_back(bundleId + ".keylayout." + withoutSpaces(layout.name));
+        expected.layouts.push_back(std::move(source));
     }
     return expected;
 }
 
-std::vector<platform::InputSource> itemSources(const std::vector<ExpectedSource>& expected,
+std::vector<platform::InputSource> itemSources(const ExpectedSources& expected,
                                                const std::vector<platform::InputSource>& installed)
 {
     std::vector<platform::InputSource> found;
-    for (const ExpectedSource& source : expected) {
-        auto match = std::find_if(installed.begin(), installed.end(),
-                                  [&](const auto& s) { return !source.id.empty() && s.id == source.id; });
-        if (match == installed.end())
-            match = std::find_if(installed.begin(), installed.end(),
-                                 [&](const auto& s) { return s.localizedName == source.name; });
+    for (const ExpectedSource& source : expected.layouts) {
+        auto match = installed.end();
+        for (auto id = source.ids.begin(); id != source.ids.end() && match == installed.end(); ++id)
+            match = std::find_if(installed.begin(), installed.end(), [&](const auto& s) { return s.id == *id; });
+        if (match == installed.end() && !expected.ownPrefix.empty())
+            match = std::find_if(installed.begin(), installed.end(), [&](const auto& s) {
+                return s.localizedName == source.name && s.id.starts_with(expected.ownPrefix);
+            });
         if (match != installed.end()
             && std::none_of(found.begin(), found.end(), [&](const auto& s) { return s.id == match->id; }))
             found.push_back(*match);
@@ -74,17 +86,17 @@ InputMenuResult addToInputMenu(const fs::path& installedItem, const std::vector<
         return {};
     // Once registered, the system lists the item's sources at once, with no sign-out.
     registry.registerItem(installedItem);
-    const std::vector<ExpectedSource> expected = expectedSources(installedItem, layouts);
+    const ExpectedSources expected = expectedSources(installedItem, layouts);
     const std::vector<platform::InputSource> sources = itemSources(expected, registry.keyboardLayouts());
     for (const platform::InputSource& source : sources)
         if (!source.enabled)
             registry.enable(source.id);
 
-    InputMenuResult result{sources.size() < expected.size() || expected.empty() ? State::notFound : State::added, {}};
-    const std::vector<platform::InputSource> now = itemSources(expected, registry.keyboardLayouts());
+    InputMenuResult result{
+        sources.size() < expected.layouts.size() || expected.layouts.empty() ? State::notFound : State::added, {}};
+    const std::vector<platform::InputSource> now = registry.keyboardLayouts();
     for (const platform::InputSource& source : sources) {
-        const auto after = std::find_if(now.begin(), now.end(), [&](const auto& s) { return s.id == source.id; });
-        if (after != now.end() && after->enabled)
+        if (enabledIn(now, source.id))
             result.ids.push_back(source.id);
         else if (result.state == State::added)
             result.state = State::failed;
@@ -92,25 +104,31 @@ InputMenuResult addToInputMenu(const fs::path& installedItem, const std::vector<
     return result;
 }
 
-std::vector<std::string> removeFromInputMenu(const fs::path& installedItem, const std::vector<KeyboardLayout>& layouts,
-                                             const platform::InputSourceRegistry& registry)
+MenuRemoval removeFromInputMenu(const fs::path& installedItem, const std::vector<KeyboardLayout>& layouts,
+                                const platform::InputSourceRegistry& registry)
 {
-    std::vector<std::string> disabled;
+    MenuRemoval removal;
     if (!registry.available())
-        return disabled;
-    for (const platform::InputSource& source :
-         itemSources(expectedSources(installedItem, layouts), registry.keyboardLayouts()))
-        if (source.enabled && registry.disable(source.id))
-            disabled.push_back(source.id);
-    return disabled;
+        return removal;
+    const std::vector<platform::InputSource> sources =
+        itemSources(expectedSources(installedItem, layouts), registry.keyboardLayouts());
+    for (const platform::InputSource& source : sources)
+        if (source.enabled)
+            registry.disable(source.id);
+    const std::vector<platform::InputSource> now = registry.keyboardLayouts();
+    for (const platform::InputSource& source : sources) {
+        if (enabledIn(now, source.id))
+            removal.stillInMenu = true;
+        else if (source.enabled)
+            removal.disabled.push_back(source.id);
+    }
+    return removal;
 }
 
-std::optional<bool> isInInputMenu(const fs::path& installedItem, const std::vector<KeyboardLayout>& layouts,
-                                  const platform::InputSourceRegistry& registry)
+bool isInInputMenu(const fs::path& installedItem, const std::vector<KeyboardLayout>& layouts,
+                   const std::vector<platform::InputSource>& installed)
 {
-    if (!registry.available())
-        return std::nullopt;
-    const auto sources = itemSources(expectedSources(installedItem, layouts), registry.keyboardLayouts());
+    const auto sources = itemSources(expectedSources(installedItem, layouts), installed);
     return std::any_of(sources.begin(), sources.end(), [](const auto& source) { return source.enabled; });
 }
 

@@ -123,12 +123,16 @@ std::vector<InstalledItem> listInstalled(const SystemTools& tools)
     } catch (const std::exception&) {
         // A list without the login window's column is no reason to fail.
     }
+    std::optional<std::vector<platform::InputSource>> sources;
+    if (tools.inputSources.available())
+        sources = tools.inputSources.keyboardLayouts();
     for (InstalledItem& item : items) {
         std::vector<Warning> clashes = clashWarnings(item.path, item.report.layouts, items);
         item.report.warnings.insert(item.report.warnings.end(), clashes.begin(), clashes.end());
         const std::vector<Warning> health = healthWarnings(item.path, expectedOwner(item.scope));
         item.report.warnings.insert(item.report.warnings.end(), health.begin(), health.end());
-        item.inInputMenu = isInInputMenu(item.path, item.report.layouts, tools.inputSources);
+        if (sources)
+            item.inInputMenu = isInInputMenu(item.path, item.report.layouts, *sources);
         if (loginWindow && item.scope == InstallScope::allUsers && !item.report.layouts.empty())
             try {
                 item.atLoginWindow = atLoginWindow(*loginWindow, item.report.layouts);

@@ -14,10 +14,14 @@ std::string installableName(const std::filesystem::path& item)
 {
     const std::string name = platform::lastPathComponent(item);
     if (!isPlainFileName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              "Couldn't install " + platform::inQuotes(item.string())
-                                  + ": it does not name a keyboard layout file or bundle.");
+        throwNotAnItemName(item);
     return name;
+}
+
+void throwNotAnItemName(const std::filesystem::path& given)
+{
+    throw platform::Error(platform::posixDomain, EINVAL,
+                          platform::inQuotes(given.string()) + " does not name a keyboard layout file or bundle.");
 }
 
 }  // namespace installer

@@ -10,4 +10,7 @@ namespace installer {
 // which would otherwise make the destination the Keyboard Layouts folder itself or its parent.
 std::string installableName(const std::filesystem::path& item);
 
+// Throws platform::Error saying that `given` does not name a keyboard layout file or bundle.
+[[noreturn]] void throwNotAnItemName(const std::filesystem::path& given);
+
 }  // namespace installer

@@ -19,8 +19,8 @@ public:
     explicit ApprovalCancelled(const std::string& localizedDescription);
 };
 
-// The shell program that does the work as root: "install FOLDER NAME STAGED ID" or
-// "remove FOLDER NAME ID".
+// The shell program that does the work as root: "install FOLDER NAME STAGED ID [ICON]",
+// "replace FOLDER NAME STAGED ID OTHER [ICON]" or "remove FOLDER NAME ID".
 extern const std::string_view privilegedScript;
 
 // The command line that runs the program with these arguments in tools.shell: what an

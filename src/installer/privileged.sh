@@ -4,6 +4,9 @@
 #
 #   install FOLDER NAME STAGED ID [ICON]   copy STAGED into FOLDER as NAME, owned by root:wheel,
 #                                          and a loose layout's ICON beside it
+#   replace FOLDER NAME STAGED ID OTHER [ICON]
+#                                          install as above, and remove FOLDER/OTHER, which the
+#                                          new item replaces, in the same step
 #   remove FOLDER NAME ID                  remove FOLDER/NAME and a loose layout's icon
 #   repair FOLDER NAME ID                  install FOLDER/NAME again from itself, with its icon
 #
@@ -119,7 +122,7 @@ exists() {
 
 # A loose layout's icon has its base name; a bundle keeps its icons inside.
 is_loose_layout() {
-    case "$name" in
+    case "${1-$name}" in
         *.[Kk][Ee][Yy][Ll][Aa][Yy][Oo][Uu][Tt]) return 0 ;;
         *) return 1 ;;
     esac
@@ -170,7 +173,7 @@ refuse() {
 check() {
     refuse "$1" "is not a file, folder or symbolic link" ! -type d ! -type f ! -type l
     refuse "$1" "is a symbolic link leading out of it" -type l ! -exec /bin/sh -c "$leads_inside" sh "$1" {} \;
-    if [ "$action" = install ]; then
+    if [ "$action" != repair ]; then
         stager=$(/bin/ls -ldn "${1%/*}" | { read -r _ _ uid _ && printf '%s' "$uid"; })
         refuse "$1" "belongs to another user" ! -user "${stager:-?}"
     fi
@@ -180,14 +183,19 @@ check() {
 # The copy is made and finished beside the installed item under a name the system does not load,
 # and only then put in its place: a file over a file by one rename; otherwise the old item is
 # moved aside first, and back should the second move fail. The icon goes in first, so that once
-# the layout is in place nothing is left to fail.
+# the layout is in place nothing is left to fail. An item it replaces under another name, with its
+# icon, is moved aside just before, and back should the item not go in.
 install() {
     staged=$1
     staged_icon=${3-}
+    other=${4-}
     copy=$(temporary_name "$2" "")
     aside=$(temporary_name "$2" "-old")
     icon_copy=$(temporary_name "$2" "-icon")
     icon_aside=$(temporary_name "$2" "-icon-old")
+    other_aside=$(temporary_name "$2" "-replaced")
+    other_icon_aside=$(temporary_name "$2" "-replaced-icon")
+    other_icon="$folder/${other%.*}.icns"
     placed=no
     icon_placed=no
     undo() {
@@ -198,6 +206,8 @@ install() {
                 /bin/rm -f "$icon" 2>/dev/null
             fi
             put_back "$icon_aside" "$icon"
+            put_back "$other_aside" "$folder/$other"
+            put_back "$other_icon_aside" "$other_icon"
         fi
     }
 
@@ -227,6 +237,12 @@ install() {
         run "put the icon of $quoted in place in $folder" /bin/mv -f "$icon_copy" "$icon"
         icon_placed=yes
     fi
+    if [ -n "$other" ]; then
+        run "remove \"$other\" from $folder" /bin/mv -f "$folder/$other" "$other_aside"
+        if is_loose_layout "$other" && exists "$other_icon"; then
+            run "remove the icon of \"$other\" from $folder" /bin/mv -f "$other_icon" "$other_icon_aside"
+        fi
+    fi
     # mv would put the copy inside a folder standing at the name, and rename(2) cannot replace one.
     if [ -d "$item" ] || { [ -d "$copy" ] && exists "$item"; }; then
         run "move the installed $quoted aside in $folder" /bin/mv -f "$item" "$aside"
@@ -238,7 +254,7 @@ install() {
         /bin/rm -f "$icon" 2>/dev/null
     fi
     # The new item is in place; an old one that resists goes with the next run.
-    /bin/rm -rf "$aside" "$icon_aside" 2>/dev/null
+    /bin/rm -rf "$aside" "$icon_aside" "$other_aside" "$other_icon_aside" 2>/dev/null
 }
 
 # put_back SAVED TARGET: what stood at TARGET before this run goes back from where it was saved.
@@ -272,7 +288,7 @@ import_login_window() {
 
 usage() {
     printf '%s %s\n' "usage: ${0##*/} [login-window DEFAULTS DOMAIN FILE MENU-DOMAIN MENU-FILE]" \
-        "install FOLDER NAME STAGED ID [ICON] | remove FOLDER NAME ID | repair FOLDER NAME ID" >&2
+        "install FOLDER NAME STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID | repair FOLDER NAME ID" >&2
     exit 2
 }
 
@@ -285,8 +301,14 @@ fi
 case $name in
     "" | . | .. | */*) usage ;;
 esac
+if [ "$action" = replace ]; then
+    case ${6-} in
+        "" | . | .. | */* | "$name") usage ;;
+    esac
+fi
 case "$action $#" in
     "install 5" | "install 6") install "$4" "$5" "${6-}" ;;
+    "replace 6" | "replace 7") install "$4" "$5" "${7-}" "$6" ;;
     "remove 4") remove "$4" ;;
     "repair 4")
         exists "$item" || fail "repair $quoted: it is not installed in $folder"

@@ -3,6 +3,7 @@
 #include "installer/item_name.h"
 #include "installer/login_window.h"
 #include "installer/privileged.h"
+#include "installer/user_install.h"
 #include "layout/file_names.h"
 #include "platform/error.h"
 #include "platform/files.h"
@@ -90,12 +91,10 @@ std::vector<std::string> joined(std::vector<std::string> first, const std::vecto
     return first;
 }
 
-void requireInstalled(const std::string& name, const SystemTools& tools, const std::string& doing)
+void requireInstalled(const std::string& name, const SystemTools& tools)
 {
     if (!isPlainFileName(name))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              "Couldn't " + doing + " " + platform::inQuotes(name)
-                                  + ": it does not name a keyboard layout file or bundle.");
+        throwNotAnItemName(name);
     if (!platform::itemOrLinkExists(tools.systemLayouts / name))
         throw platform::Error(platform::posixDomain, ENOENT,
                               platform::inQuotes(name) + " is not installed for all users.");
@@ -103,10 +102,15 @@ void requireInstalled(const std::string& name, const SystemTools& tools, const s
 
 }  // namespace
 
-void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation, const std::string& prompt,
-                        const std::vector<KeyboardLayout>& loginWindow)
+LayoutIcon::State installForAllUsers(const fs::path& item, const SystemTools& tools, Elevation elevation,
+                                     const std::string& prompt, const std::string& replacing,
+                                     const std::vector<KeyboardLayout>& loginWindow)
 {
     const std::string name = installableName(item);
+    if (!replacing.empty() && (!isPlainFileName(replacing) || replacing == name))
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              "Couldn't replace " + platform::inQuotes(replacing)
+                                  + ": it does not name another keyboard layout file or bundle.");
     const std::string uuid = platform::newUuidString();
     const StagingFolder staging(stagingRoot() / uuid);
     const std::vector<std::string> login = loginWindowArguments(staging.path(), loginWindow, true, tools);
@@ -114,20 +118,23 @@ void installForAllUsers(const fs::path& item, const SystemTools& tools, Elevatio
     // The folder is brand new, so nothing stands at the staged path yet.
     const fs::path staged = staging.path() / name;
     platform::copyItem(platform::withoutTrailingSlashes(item), staged);
-    std::vector<std::string> arguments = {"install", tools.systemLayouts.string(), name, staged.string(), uuid};
-    if (const std::optional<fs::path> icon = iconBeside(item)) {
-        const fs::path stagedIcon = staging.path() / iconName(name);
-        platform::copyItem(*icon, stagedIcon);
+    std::vector<std::string> arguments = {replacing.empty() ? "install" : "replace", tools.systemLayouts.string(), name,
+                                          staged.string(), uuid};
+    if (!replacing.empty())
+        arguments.push_back(replacing);
+    const fs::path stagedIcon = staging.path() / iconName(name);
+    const LayoutIcon::State icon = copyIconBeside(item, stagedIcon);
+    if (icon == LayoutIcon::State::found)
         arguments.push_back(stagedIcon.string());
-    }
     runPrivileged(joined(login, arguments), tools, elevation, prompt,
                   "Nothing was installed: the approval was cancelled.", "Administrator installation failed.");
+    return icon;
 }
 
 void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation,
                        const std::string& prompt)
 {
-    requireInstalled(name, tools, "remove");
+    requireInstalled(name, tools);
     const std::string uuid = platform::newUuidString();
     const StagingFolder staging(stagingRoot() / uuid);
     const std::vector<std::string> login =
@@ -139,7 +146,7 @@ void removeForAllUsers(const std::string& name, const SystemTools& tools, Elevat
 void repairForAllUsers(const std::string& name, const SystemTools& tools, Elevation elevation,
                        const std::string& prompt)
 {
-    requireInstalled(name, tools, "repair");
+    requireInstalled(name, tools);
     runPrivileged({"repair", tools.systemLayouts.string(), name, platform::newUuidString()}, tools, elevation, prompt,
                   "Nothing was repaired: the approval was cancelled.", "Administrator repair failed.");
 }

@@ -87,8 +87,30 @@ platform::Error copyFailure(const platform::Error& cause, const std::string& nam
     return platform::Error(cause.domain(), cause.code(), message);
 }
 
-void replaceWithCopy(const fs::path& from, const fs::path& to, const std::string& name, bool occupied,
-                     platform::Cloning cloning)
+}  // namespace
+
+LayoutIcon::State copyIconBeside(const fs::path& layout, const fs::path& to, platform::Cloning cloning)
+{
+    const LayoutIcon icon = iconBeside(layout);
+    if (icon.state != LayoutIcon::State::found)
+        return icon.state;
+    try {
+        platform::copyItem(icon.path, to, cloning);
+    } catch (const platform::Error& error) {
+        if (error.domain() != platform::posixDomain
+            || !isRefusal(std::error_code(static_cast<int>(error.code()), std::generic_category())))
+            throw;
+        if (platform::itemOrLinkExists(to))
+            removeQuietly(to);
+        return LayoutIcon::State::refused;
+    }
+    return LayoutIcon::State::found;
+}
+
+namespace {
+
+LayoutIcon::State replaceWithCopy(const fs::path& from, const fs::path& to, const std::string& name, bool occupied,
+                                  platform::Cloning cloning, const SetAside& setAside)
 {
     const fs::path destination = to / name;
     removeLeftovers(to);
@@ -96,39 +118,51 @@ void replaceWithCopy(const fs::path& from, const fs::path& to, const std::string
     // never costs the user the layout they had. A loose layout's icon travels with it.
     const fs::path copy = temporarySibling(to, "");
     const fs::path aside = temporarySibling(to, "-old");
-    const std::optional<fs::path> icon = iconBeside(from);
+    LayoutIcon::State icon = LayoutIcon::State::none;
     const fs::path iconCopy = temporarySibling(to, "-icon"), iconAside = temporarySibling(to, "-icon-old");
     const fs::path installedIcon = to / iconName(name);
+    bool settingAside = false, setAsideDone = false;
     try {
         platform::copyItem(platform::withoutTrailingSlashes(from), copy, cloning);
         setInstalledPermissions(copy);
         // A downloaded layout carries a quarantine mark, and the system may ignore a marked one.
         platform::clearExtendedAttributes(copy);
-        if (icon) {
-            platform::copyItem(*icon, iconCopy, cloning);
+        icon = copyIconBeside(from, iconCopy, cloning);
+        if (icon == LayoutIcon::State::found) {
             setInstalledPermissions(iconCopy);
             platform::clearExtendedAttributes(iconCopy);
         }
+        // Only once the copy is complete does the installed version make way.
+        if (occupied && setAside) {
+            settingAside = true;
+            setAside(destination);
+            settingAside = false, setAsideDone = true;
+        }
         platform::swapIntoPlace(copy, destination, aside);
-        if (icon)
+        if (icon == LayoutIcon::State::found)
             platform::swapIntoPlace(iconCopy, installedIcon, iconAside);
     } catch (const platform::Error& error) {
         for (const fs::path& made : {copy, iconCopy})
             if (platform::itemOrLinkExists(made))
                 removeQuietly(made);
-        throw copyFailure(error, name, occupied);
+        if (settingAside)
+            throw;
+        throw copyFailure(error, name, occupied && !setAsideDone);
     }
     // An icon of an earlier install would show beside a layout that came without one.
-    if (!icon && hasExtension(name, ".keylayout") && platform::itemOrLinkExists(installedIcon))
+    if (icon == LayoutIcon::State::none && hasExtension(name, ".keylayout")
+        && platform::itemOrLinkExists(installedIcon))
         removeQuietly(installedIcon);
     for (const fs::path& old : {copy, aside, iconCopy, iconAside})
         if (platform::itemOrLinkExists(old))
             removeQuietly(old);
+    return icon;
 }
 
 }  // namespace
 
-void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning)
+LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning,
+                             const SetAside& setAside)
 {
     const std::string name = installableName(from);
     platform::createDirectories(to);
@@ -138,7 +172,7 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
     if (occupied) {
         if (platform::isSameItem(from, destination)) {
             setInstalledPermissions(destination);
-            return;
+            return iconBeside(from).state;
         }
         if (platform::liesInside(from, destination))
             throw platform::Error(platform::posixDomain, EINVAL,
@@ -150,12 +184,13 @@ void copyLayout(const fs::path& from, const fs::path& to, platform::Cloning clon
         throw platform::Error(platform::posixDomain, EINVAL,
                               "Couldn't install " + platform::inQuotes(from.string())
                                   + " into a folder inside itself.");
-    replaceWithCopy(from, to, name, occupied, cloning);
+    return replaceWithCopy(from, to, name, occupied, cloning, setAside);
 }
 
 void repairLayout(const fs::path& item)
 {
-    replaceWithCopy(item, item.parent_path(), item.filename().string(), true, platform::Cloning::whereSupported);
+    replaceWithCopy(item, item.parent_path(), item.filename().string(), true, platform::Cloning::whereSupported,
+                    nullptr);
 }
 
 }  // namespace installer

@@ -108,8 +108,8 @@ std::optional<Ingredient> read(const fs::path& source, std::vector<BundleRefusal
     if (!canNameFile(layout.name))
         refusals.push_back({Kind::nameNotFileName, file, layout.name});
     ingredient.bytes = platform::readRegularFile(source, maximumLayoutSize);
-    if (const std::optional<fs::path> icon = iconBeside(source))
-        ingredient.icon = platform::readRegularFile(*icon, maximumIconSize);
+    if (const LayoutIcon icon = iconBeside(source); icon.state == LayoutIcon::State::found)
+        ingredient.icon = platform::readRegularFile(icon.path, maximumIconSize);
     return ingredient;
 }
 

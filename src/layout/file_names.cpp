@@ -30,17 +30,33 @@ bool isPlainFileName(std::string_view name)
         && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
-std::optional<std::filesystem::path> iconBeside(const std::filesystem::path& layoutFile)
+LayoutIcon iconBeside(const std::filesystem::path& layoutFile)
 {
     const std::filesystem::path file = platform::withoutTrailingSlashes(layoutFile);
     if (!hasExtension(file, ".keylayout"))
-        return std::nullopt;
-    std::error_code error;
-    for (auto it = std::filesystem::directory_iterator(file.parent_path().empty() ? "." : file.parent_path(), error);
-         !error && it != std::filesystem::directory_iterator(); it.increment(error))
-        if (it->path().stem() == file.stem() && hasExtension(it->path(), ".icns") && it->is_regular_file(error))
-            return it->path();
-    return std::nullopt;
+        return {};
+    // All sixteen spellings of "icns", the common ones first; a case-insensitive file system,
+    // macOS's default, answers the first.
+    for (const unsigned upper : {0u, 15u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u, 14u}) {
+        std::string extension = ".icns";
+        for (std::size_t letter = 0; letter < 4; ++letter)
+            if (upper & (1u << letter))
+                extension[letter + 1] = static_cast<char>(extension[letter + 1] - 'a' + 'A');
+        std::filesystem::path icon = file;
+        icon.replace_extension(extension);
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::status(icon, error);
+        if (isRefusal(error))
+            return {LayoutIcon::State::refused, icon};
+        if (std::filesystem::is_regular_file(status))
+            return {LayoutIcon::State::found, icon};
+    }
+    return {};
+}
+
+bool isRefusal(const std::error_code& error)
+{
+    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
 }
 
 std::string iconName(const std::string& layoutName)

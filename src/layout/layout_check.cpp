@@ -267,13 +267,15 @@ LayoutReport inspectLayoutItem(const fs::path& item, const LoadableLayoutVisitor
     if (!reading.problems.empty())
         return {{}, std::move(reading.problems), {}};
     LayoutReport report{{std::move(reading.layout)}, {}, {}};
-    if (const std::optional<fs::path> icon = iconBeside(path)) {
-        // Every icns file opens with its type, "icns", as its first four bytes.
+    // Every icns file opens with its type, "icns", as its first four bytes. One the system will
+    // not let be read is left behind when installing, which says so.
+    if (const LayoutIcon icon = iconBeside(path); icon.state == LayoutIcon::State::found) {
         std::string start(4, '\0');
-        std::ifstream(*icon, std::ios::binary).read(start.data(), 4);
-        if (start != "icns")
+        std::ifstream file(icon.path, std::ios::binary);
+        file.read(start.data(), 4);
+        if (file.is_open() && start != "icns")
             report.warnings.push_back(
-                {.kind = Warning::Kind::icon, .item = name, .otherItem = platform::lastPathComponent(*icon)});
+                {.kind = Warning::Kind::icon, .item = name, .otherItem = platform::lastPathComponent(icon.path)});
     }
     return report;
 }

@@ -3,15 +3,39 @@
 #ifdef __APPLE__
 #include <Carbon/Carbon.h>
 
-#include <string>
 #include <system_error>
 #endif
 
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
 namespace platform {
+namespace {
+
+#ifdef KEYBOARD_INSTALLER_TEST_SEAMS
+// A test that reaches the system's registry says so on its error output and fails: on a Mac it
+// would have changed the user's input menu.
+[[noreturn]] void reached(const std::string& call)
+{
+    const std::string message = "A test reached the system's input sources (" + call + "); give it a stand-in.";
+    std::fprintf(stderr, "%s\n", message.c_str());
+    throw std::logic_error(message);
+}
+
+InputSourceRegistry failingRegistry()
+{
+    return {
+        .registerItem = [](const std::filesystem::path& item) -> bool { reached("register " + item.string()); },
+        .keyboardLayouts = []() -> std::vector<InputSource> { reached("keyboard layouts"); },
+        .enable = [](const std::string& id) -> bool { reached("enable " + id); },
+        .disable = [](const std::string& id) -> bool { reached("disable " + id); },
+        .select = [](const std::string& id) -> bool { reached("select " + id); },
+    };
+}
+#endif
 
 #ifdef __APPLE__
-
-namespace {
 
 std::string fromCFString(CFStringRef text)
 {
@@ -95,9 +119,8 @@ std::vector<InputSource> keyboardLayouts()
     return sources;
 }
 
-}  // namespace
-
-InputSourceRegistry systemInputSources()
+// In a build for tests, it stands unused beside the failing one, still compiled.
+[[maybe_unused]] InputSourceRegistry textInputSources()
 {
     return {
         .registerItem = registerItem,
@@ -108,13 +131,19 @@ InputSourceRegistry systemInputSources()
     };
 }
 
-#else
+#endif
+
+}  // namespace
 
 InputSourceRegistry systemInputSources()
 {
+#if defined(KEYBOARD_INSTALLER_TEST_SEAMS)
+    return failingRegistry();
+#elif defined(__APPLE__)
+    return textInputSources();
+#else
     return {};
-}
-
 #endif
+}
 
 }  // namespace platform

@@ -31,7 +31,8 @@ struct InputSourceRegistry {
     bool available() const { return registerItem && keyboardLayouts && enable && disable && select; }
 };
 
-// The system's own registry, or an empty one where there is none.
+// The system's own registry, or an empty one where there is none. In a build with test seams,
+// one whose every call fails.
 InputSourceRegistry systemInputSources();
 
 }  // namespace platform

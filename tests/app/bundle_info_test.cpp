@@ -36,7 +36,8 @@ TEST(BundleInfo, TheRenderedInfoPlistIsAPropertyListWithTheAppsKeys)
           "NSHighResolutionCapable=true", "CFBundleShortVersionString=" PROJECT_VERSION,
           "CFBundleVersion=" PROJECT_VERSION, "LSApplicationCategoryType=public.app-category.utilities",
           "CFBundleIdentifier=.+", "CFBundleExecutable=.+", "CFBundleIconFile=.+", "NSHumanReadableCopyright=.+",
-          "LSMinimumSystemVersion=[0-9]+\\.[0-9]+"})
+          "LSMinimumSystemVersion=[0-9]+\\.[0-9]+", "NSDownloadsFolderUsageDescription=.+ icon .+",
+          "NSDesktopFolderUsageDescription=.+ icon .+", "NSDocumentsFolderUsageDescription=.+ icon .+"})
         EXPECT_EQ(dicts[0].filter(QRegularExpression(u'^' + entry + u'$')).size(), 1) << entry.toStdString();
     // English, then each language the app's texts are translated into.
     QStringList translated = QDir(QStringLiteral(TRANSLATIONS_FOLDER)).entryList({QStringLiteral("*.ts")});

@@ -6,7 +6,6 @@
 #include "intake/drop_view.h"
 #include "layout/layout_check.h"
 #include "platform/process.h"
-#include "support/stand_in_registry.h"
 #include "ui_support.h"
 
 #include <QDesktopServices>
@@ -72,10 +71,8 @@ protected:
                     "i=0; until [ -e \"$0.gate\" ]; do sleep 0.01; i=$((i + 1)); [ $i -lt 1000 ] || exit; done\n"
                     "echo \"$* $ROW\" >> \"$0.calls\"\n");
         // A Mac's input menu, which lists one layout of the drops below.
-        installer::SystemTools tools = home.tools();
-        system.sources = {{"org.unknown.keylayout.Listed.keylayout", "Listed.keylayout", false}};
-        tools.inputSources = system.registry();
-        delegate.setSystemTools(tools);
+        home.system.menu.sources = {{"org.unknown.keylayout.Listed.keylayout", "Listed.keylayout", false}};
+        delegate.setSystemTools(home.tools(true));
         delegate.applicationDidFinishLaunching();
         view = delegate.window()->findChild<intake::DropView*>(QStringLiteral("dropView"));
     }
@@ -125,7 +122,6 @@ protected:
 
     ui_testing::TemporaryHome home;
     ui_testing::AlertCatcher alerts;
-    StandInRegistry system;
     app::AppDelegate delegate;
     intake::DropView* view = nullptr;
 };
@@ -201,11 +197,25 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
          .message = listed,
          .offered = useNow,
          .answer = useNow},
+        // Over an earlier version: what changed first, and the sign-in a Mac may need before it types so.
         {.items = {"Listed.keylayout"},
          .title = "Keyboard Installed",
-         .message = listed,
+         .message = "What it types is unchanged.\nThe version it replaced is in the Trash.\n\n" + listed,
          .offered = useNow,
          .answer = "OK"},
+        {.items = {"Listed.keylayout"},
+         .content = validLayout("Listed", 1, "q"),
+         .title = "Keyboard Installed",
+         .message = "Keystrokes that now type something else: 1\n• q: nothing → q\nThe version it replaced is in the "
+                    "Trash.\n\nmacOS may keep typing with the old version until you sign out and sign back in.",
+         .offered = ""},
+#ifndef __APPLE__
+        {.items = {"Taken 2.keylayout"},
+         .content = taken,
+         .warned = "Replace \"Anyway.keylayout\"",
+         .title = "Keyboard Installed",
+         .message = "What it types is unchanged.\nThe version it replaced is in the Trash.\n\n" + installed},
+#endif
         {.items = {"Unlisted.keylayout"},
          .title = "Keyboard Installed",
          .message = installed,
@@ -239,12 +249,19 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
         if (!row.warned.isEmpty()) {
             const auto warning = alerts.alerts.takeFirst();
             EXPECT_EQ(warning.text, QString::fromStdString("\"" + name + "\" May Not Work as Expected"));
-            EXPECT_EQ(std::pair(warning.icon, warning.buttons),
-                      std::pair(QMessageBox::Warning, QStringList({"Install Anyway", "Cancel"})));
-            EXPECT_EQ(warning.informativeText.toStdString(),
-                      "\"Taken\" in \"" + name
-                          + "\" has the same id (77) and name as \"Taken\" in "
-                            "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.");
+            // Replace is offered for the one item in the way in the same folder.
+            const QString other = QString::fromStdString(row.scope == all ? "Installed.keylayout" : "Anyway.keylayout");
+            QStringList buttons = {"Install Anyway", "Cancel"};
+            if (row.scope == all || row.warned.startsWith("Replace"))
+                buttons << QStringLiteral("Replace \"%1\"").arg(other);
+            EXPECT_EQ(std::pair(warning.icon, warning.buttons), std::pair(QMessageBox::Warning, buttons));
+            EXPECT_TRUE(warning.informativeText.endsWith(QString::fromStdString(
+                "\"Taken\" in \"" + name
+                + "\" has the same id (77) and name as \"Taken\" in "
+                  "\"Installed.keylayout\" in ~/System Layouts; macOS renumbers or hides one of them.")));
+            EXPECT_NE(
+                fs::exists((row.scope == all ? home.tools().systemLayouts : home.layouts()) / other.toStdString()),
+                row.warned.startsWith("Replace"));
             EXPECT_EQ(warning.missed, QString());
         }
         for (auto alert : alerts.alerts) {
@@ -256,7 +273,8 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
             EXPECT_TRUE(alert.informativeText.startsWith(row.message)) << alert.informativeText.toStdString();
             EXPECT_EQ(alert.missed, QString());
             alert.buttons.sort();  // in the platform's order
-            EXPECT_EQ(alert.buttons, succeeded ? QStringList({"OK", row.offered}) : alert.buttons);
+            EXPECT_EQ(alert.buttons.join(""),
+                      succeeded ? QStringList({"OK", row.offered}).join("") : alert.buttons.join(""));
         }
         alerts.alerts.clear();
 
@@ -284,7 +302,9 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
         EXPECT_EQ(accessible->text(QAccessible::Value), hint->text());
     }
     // Use Now chose the listed layout once; Keyboard Settings opened where the menu could not list one.
-    EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "select org.unknown.keylayout.Listed.keylayout"), 1);
+    EXPECT_EQ(std::count(home.system.menu.calls.begin(), home.system.menu.calls.end(),
+                         "select org.unknown.keylayout.Listed.keylayout"),
+              1);
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
     QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
     // The refresh runs on its own after each install, and only then: no drop waited for it. Its three

@@ -3,7 +3,6 @@
 #include "app/keyboard_view.h"
 #include "platform/process.h"
 
-#include "support/stand_in_registry.h"
 #include "support/stand_ins.h"
 #include "ui_support.h"
 
@@ -29,11 +28,12 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     const fs::path user = home.layouts(), system = home.tools().systemLayouts;
     writeScript(home.root / "killall", "echo \"$*\" >> \"$0.calls\"");
     // A Mac's input menu, with one of the layouts below in it.
-    testing_support::StandInRegistry menu;
+    testing_support::StandInRegistry& menu = home.system.menu;
     menu.sources = {{"org.unknown.keylayout.Alpha", "Alpha", true}, {"org.unknown.keylayout.Gamma", "Gamma", false}};
-    installer::SystemTools tools = home.tools();
-    tools.inputSources = menu.registry();
     app::AppDelegate delegate;  // whose controller removes what the window asks to
+    // First as on a system without defaults, where the login window's column stays hidden.
+    installer::SystemTools tools = home.tools(true);
+    tools.defaults = home.root / "no-defaults";
     delegate.setSystemTools(tools);
     delegate.showInstalledLayouts();
     app::InstalledLayoutsWindow& window = *delegate.installedLayoutsWindow();
@@ -49,9 +49,11 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
                                          {system / "Clash.keylayout", validLayout("Gamma", 1)},
                                          {system / ".keyboard-installer-1.tmp", ""}})
         writeFile(path, content);
+    const int listings = menu.listings;
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "reads the folders again when it comes forward";
+    EXPECT_EQ(menu.listings - listings, 1) << "the input menu read once for all five rows";
     const auto rows = [&] {
         QStringList texts;
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
@@ -161,16 +163,12 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
 
     // Repair mends what makes the system ignore an item. Where the login window's preferences can be read,
     // its column and buttons show, and change it through the administrator's prompt.
-    writeScript(
-        home.root / "defaults",
-        "case $1 in export) [ -f \"$2.plist\" ] && exec cat \"$2.plist\"; "
-        "echo 'Domain does not exist' >&2; exit 1;; import) mkdir -p \"${2%/*}\" && cp \"$3\" \"$2.plist\";; esac");
     writeOsascript(home.root / "approving-osascript");
     writeScript(home.root / "osascript",
                 "printf '%s' \"$2\" > \"$0.source\"; exec '" + (home.root / "approving-osascript").string()
                     + "' \"$@\"");
     fs::permissions(user / "Twice.keylayout", fs::perms(0600));
-    tools.defaults = home.root / "defaults";
+    tools.defaults = home.tools().defaults;
     delegate.setSystemTools(tools);
     auto* repair = window.findChild<QPushButton*>(QStringLiteral("repairButton"));
     auto* toLogin = window.findChild<QPushButton*>(QStringLiteral("addToLoginButton"));

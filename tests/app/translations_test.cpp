@@ -20,14 +20,15 @@ using namespace testing_support;
 
 namespace {
 
-// The language's code, an alert's Cancel button, then every text of both windows over the layouts in
-// HOME, hidden ones too, in the same order in every language.
-QStringList shownTexts(const QLocale& language)
+// The default locale's language, which formats lists and numbers, an alert's Cancel button, then every
+// text of both windows over the layouts in HOME, hidden ones too, in the same order in every language.
+QStringList shownTexts()
 {
-    QStringList texts = {QLocale::languageToCode(language.language()),
+    QStringList texts = {QLocale::languageToCode(QLocale().language()),
                          QMessageBox().addButton(QMessageBox::Cancel)->text()};
+    StandInSystem system(qEnvironmentVariable("HOME").toStdString());
     app::AppDelegate delegate;
-    delegate.setSystemTools(ui_testing::toolsUnder(qEnvironmentVariable("HOME").toStdString()));
+    delegate.setSystemTools(system.tools());
     delegate.applicationDidFinishLaunching();
     delegate.showInstalledLayouts();
     for (QWidget* window : {delegate.window(), static_cast<QWidget*>(delegate.installedLayoutsWindow())}) {
@@ -58,11 +59,8 @@ QStringList shownTexts(const QLocale& language)
 // `ui_tests --shown-texts`: start-up as the app's, then what the windows show, as JSON.
 int printShownTexts(QApplication& application)
 {
-    return std::fputs(QJsonDocument(QJsonArray::fromStringList(shownTexts(app::loadTranslations(application))))
-                          .toJson()
-                          .constData(),
-                      stdout)
-        < 0;
+    app::loadTranslations(application);
+    return std::fputs(QJsonDocument(QJsonArray::fromStringList(shownTexts())).toJson().constData(), stdout) < 0;
 }
 
 // Each start-up runs as a child with an environment of its own, where Qt reads the preferred languages
@@ -75,21 +73,27 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     ui_testing::TemporaryHome home;
     const fs::path user = home.layouts(), system = home.tools().systemLayouts,
                    bundle = user / "Greek.bundle/Contents/Resources";
-    for (const auto& [path, content] :
-         std::map<fs::path, std::string>{{user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
-                                         {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
-                                         {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-                                         {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-                                         {system / "Broken.keylayout", ""},
-                                         {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
-                                         {bundle / "B.keylayout", ""},
-                                         {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
-                                         {user / "Iconic.icns", "no icon"}})
+    for (const auto& [path, content] : std::map<fs::path, std::string>{
+             {user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
+             {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
+             {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
+             {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
+             {system / "Broken.keylayout", ""},
+             {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
+             {bundle / "B.keylayout", ""},
+             {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
+             {user / "Iconic.icns", "no icon"},
+             // At the login window: "Yes" is a word in every language, where "No" is Spanish too.
+             {home.root / "Preferences/com.apple.HIToolbox.plist",
+              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>"
+              "InputSourceKind</key><string>Keyboard Layout</string><key>KeyboardLayout "
+              "ID</key><integer>2</integer><key>KeyboardLayout Name</key><string>Twice</string>"
+              "</dict></array></dict></plist>"}})
         writeFile(path, content);
     const QStringList unchanged = {
         "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",
         "Broken.keylayout",   "Greek",   "Greek.bundle",      "Iconic", "Iconic.keylayout"};
-    const QStringList english = shownTexts(QLocale(QLocale::English));
+    const QStringList english = shownTexts();
     const struct {
         const char *language, *all, *lang, *shown;
     } rows[] = {

@@ -1,4 +1,5 @@
 #include "platform/process.h"
+#include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 #include "support/trees.h"
 
@@ -38,14 +39,15 @@ std::string utf16(const std::u16string& text)
     return bytes;
 }
 
-// keylayout with an all-users folder and a registry of input sources of the test's own.
+// keylayout with the stand-ins for the system and a registry of input sources of the test's own.
 platform::ProcessResult keylayout(const TemporaryFolder& folder, std::vector<std::string> arguments)
 {
     writeFile(folder / "sources", "");
-    arguments.insert(arguments.begin(),
-                     {"--killall", "/bin/true", "--system-layouts", (folder / "all").string(), "--input-sources",
-                      (folder / "sources").string()});
-    return platform::runToEnd(KEYLAYOUT, arguments);
+    const TemporaryFolder beside;  // the stand-ins stay out of the folder that the test compares
+    const StandInSystem stands(beside.path());
+    std::vector<std::string> all = stands.keylayoutOptions(folder / "sources");
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return platform::runToEnd(KEYLAYOUT, all);
 }
 
 }  // namespace

@@ -40,24 +40,14 @@ std::string names(const fs::path& folder)
 TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
 {
     TemporaryFolder folder;
+    StandInSystem stands(folder / "root");
     const fs::path user = folder / "home/Library/Keyboard Layouts", root = folder / "root",
-                   system = root / "Library/Keyboard Layouts";
+                   system = root / "System Layouts";
     const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
         tmp("TMPDIR", (folder / "tmp").string());
     fs::create_directories(folder / "tmp");
-    // The shell runs the privileged program with stand-ins for the system's tools; osascript, asked by
-    // anyone but root, hands it the command as an approving administrator would. Each notes that it ran.
-    writeShell(folder / "tool-shell", root), writeOsascript(folder / "approving-osascript");
-    writeScript(root / "sh", "echo >> \"$0.ran\"; exec '" + (folder / "tool-shell").string() + "' \"$@\"\n");
-    writeScript(root / "osascript",
-                "echo >> \"$0.ran\"; exec '" + (folder / "approving-osascript").string() + "' \"$@\"\n");
-    writeScript(root / "killall", "echo \"$1\" >> \"$0.calls\"");
-    // defaults keeps each domain in a file; the login window already lists a layout of the system's own.
-    writeScript(root / "defaults",
-                "case $1 in export) [ -f \"$2.plist\" ] && exec cat \"$2.plist\"; echo \"Domain $2 does not exist\" "
-                ">&2; exit 1;; "
-                "import) exec cp \"$3\" \"$2.plist\";; esac");
-    const fs::path loginSources = root / "Library/Preferences/com.apple.HIToolbox.plist";
+    // The login window already lists a layout of the system's own.
+    const fs::path loginSources = root / "Preferences/com.apple.HIToolbox.plist";
     writeFile(loginSources,
               "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key>"
               "<string>Keyboard Layout</string><key>KeyboardLayout ID</key><integer>252</integer>"
@@ -67,11 +57,13 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              {"src/Other.keylayout", validLayout("Other", 2)},
              {"src/Web.keylayout", "<!DOCTYPE html><html>"},
              {"src/Clash.keylayout", validLayout("Clash", 7)},
-             {"new/Good.keylayout", validLayout("Newer", 3)},
+             {"new/Other.keylayout", validLayout("Other", 2, "ab")},
+             {"src/Renamed.keylayout", validLayout("Clash", 11)},
+             {"src/Both.keylayout", validLayout("Other", 11)},
              {"src/B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", 4)},
              {"src/B.bundle/Contents/Info.plist",
               "<plist><dict><key>CFBundleIdentifier</key><string>a.keyboardlayout.b</string></dict></plist>"},
-             {"root/Library/Keyboard Layouts/Taken.keylayout", validLayout("Taken", 7)},
+             {"root/System Layouts/Taken.keylayout", validLayout("Taken", 7)},
              {"src/アイコン.keylayout", validLayout("アイコン", 9)},  // two columns a character, as list lines it up
              {"src/アイコン.icns", "icns"},
              {"src/Short.keylayout",
@@ -88,7 +80,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const std::string T = folder.path().string(), again = " Run \"keylayout --help\" for the commands.\n";
     const std::string clash =
         "\"Clash\" in \"Clash.keylayout\" has the same id (7) as \"Taken\" in \"Taken.keylayout\" in " + T
-        + "/root/Library/Keyboard Layouts; macOS renumbers or hides one of them.";
+        + "/root/System Layouts; macOS renumbers or hides one of them.";
     // B.bundle's Info.plist gives its identifier alone, and its layout is neither named after its file nor
     // numbered as Unicode layouts are: check advises its author, install says nothing of it.
     const std::string beeAdvice =
@@ -151,7 +143,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         ugly = "\"Ugly.icns\" beside \"Ugly.keylayout\" is not an icon file (.icns); the input menu would show "
                "a generic icon.",
         twice = "\"Taken.keylayout\" is also installed in " + T
-        + "/root/Library/Keyboard Layouts; the input menu would list it twice.";
+        + "/root/System Layouts; the input menu would list it twice.";
     // out: standard output without line breaks and indents; user, system: the folders' names afterwards;
     // refreshes: how many runs so far have refreshed the input menu.
     const struct {
@@ -248,12 +240,15 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Good.keylayout Other.keylayout",
          "Taken.keylayout",
          1},
-        {{"install", "new/Good.keylayout"},
+        // An update under another file name, in the same privileged run.
+        {{"install", "--all-users", "--replace", "src/Clash.keylayout"},
          0,
-         "Installed \"Good.keylayout\" for the current user.\n",
+         "Warning: " + clash
+             + "\nInstalled \"Clash.keylayout\" for all users in place of \"Taken.keylayout\".\nWhat it types is "
+               "unchanged.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "Taken.keylayout",
+         "Clash.keylayout",
          2},
         {{"install", "--login-window", "src/Good.keylayout"},
          2,
@@ -262,7 +257,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              + again,
          "",
          "Good.keylayout Other.keylayout",
-         "Taken.keylayout",
+         "Clash.keylayout",
          2},
         {{"install", "--all-users", "--login-window", "src/B.bundle/", "src/アイコン.keylayout"},
          0,
@@ -270,7 +265,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "for all users and the login window.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          3},
         {{"disable", "--login-window", "アイコン.keylayout", "Good.keylayout"},
          1,
@@ -278,26 +273,26 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "installed for all users.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          3},
         {{"repair", "--all-users", "B.bundle", "Gone.bundle"},
          1,
          "Repaired \"B.bundle\" for all users.\nRepair failed: \"Gone.bundle\" is not installed for all users.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          4},
         {{"repair", "Good.keylayout"},
          0,
          "Repaired \"Good.keylayout\" for the current user.\n",
          "",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          5},
         {{"list", "--json"},
          0,
          "",
-         "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Newer", 3)
+         "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Good", 1)
              + "\"loginWindow\": null,\"problems\": [],\"scope\": \"currentUser\","
                "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\","
              + json("Other.keylayout", "Other", 2)
@@ -305,29 +300,29 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\","
              + json("B.keylayout", "Bee", 4)
              + "\"loginWindow\": true,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
-               "{\"enabled\": null,\"item\": \"Taken.keylayout\","
-             + json("Taken.keylayout", "Taken", 7)
+               "{\"enabled\": null,\"item\": \"Clash.keylayout\","
+             + json("Clash.keylayout", "Clash", 7)
              + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"アイコン.keylayout\","
              + json("アイコン.keylayout", "アイコン", 9)
              + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          5},
         // The table is the output, for a pipe to grep.
         {{"list"},
          0,
          "",
-         "Good.keylayout      Current user  NewerOther.keylayout     Current user  OtherB.bundle            All users  "
+         "Good.keylayout      Current user  GoodOther.keylayout     Current user  OtherB.bundle            All users  "
          "   Bee       At the login window"
-         "Taken.keylayout     All users     Takenアイコン.keylayout  All users     アイコン",
+         "Clash.keylayout     All users     Clashアイコン.keylayout  All users     アイコン",
          "Good.keylayout Other.keylayout",
-         "B.bundle Taken.keylayout アイコン.icns アイコン.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          5},
-        {{"remove", "--all-users", "B.bundle", "Taken.keylayout/", "アイコン.keylayout", "Gone.bundle"},
+        {{"remove", "--all-users", "B.bundle", "Clash.keylayout/", "アイコン.keylayout", "Gone.bundle"},
          1,
          "Removed \"B.bundle\" for all users.\nRemoved "
-         "\"Taken.keylayout\" for all users.\nRemoved \"アイコン.keylayout\" for all users.\nRemove failed: "
+         "\"Clash.keylayout\" for all users.\nRemoved \"アイコン.keylayout\" for all users.\nRemove failed: "
          "\"Gone.bundle\" is not installed for all users.\n",
          "",
          "Good.keylayout Other.keylayout",
@@ -345,13 +340,42 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Other.keylayout",
          "",
          7},
+        // A new version says what it types differently; the one it replaced is in the Trash.
+        {{"install", "new/Other.keylayout"},
+         0,
+         "Installed \"Other.keylayout\" for the current user.\n2 keystrokes now type something else:\n  a: nothing → "
+         "a\n  b: nothing → b\nThe version it replaced is in the Trash.\n",
+         "",
+         "Other.keylayout",
+         "",
+         8},
+        {{"install", "--replace", "src/Clash.keylayout", "src/Renamed.keylayout"},
+         0,
+         "Installed \"Clash.keylayout\" for the current user.\nWarning: \"Clash\" in \"Renamed.keylayout\" has the "
+         "same "
+         "name as \"Clash\" in \"Clash.keylayout\" in ~/Library/Keyboard Layouts; the input menu would show two "
+         "entries you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of "
+         "\"Clash.keylayout\".\nWhat it types is unchanged.\nThe version it replaced is in the Trash.\n",
+         "",
+         "Other.keylayout Renamed.keylayout",
+         "",
+         9},
+        {{"install", "--replace", "src/Both.keylayout"},
+         1,
+         "Warning: \"Other\" in \"Both.keylayout\" has the same name as \"Other\" in \"Other.keylayout\" in ~/Library/"
+         "Keyboard Layouts; the input menu would show two entries you cannot tell apart.\nWarning: \"Other\" in "
+         "\"Both.keylayout\" has the same id (11) as \"Clash\" in \"Renamed.keylayout\" in ~/Library/Keyboard Layouts; "
+         "macOS renumbers or hides "
+         "one of them.\nNot installed \"Both.keylayout\": --replace would replace more than one installed item, "
+         "\"Other.keylayout\", \"Renamed.keylayout\".\n",
+         "",
+         "Other.keylayout Renamed.keylayout",
+         "",
+         9},
 #endif
     };
     for (const auto& row : rows) {
-        std::vector<std::string> arguments = {
-            "--osascript", (root / "osascript").string(), "--shell",          (root / "sh").string(),
-            "--killall",   (root / "killall").string(),   "--system-layouts", system.string(),
-            "--defaults",  (root / "defaults").string()};
+        std::vector<std::string> arguments = stands.keylayoutOptions();
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         for (std::string& argument : arguments)
             argument = argument.starts_with("src/") || argument.starts_with("new/") ? T + "/" + argument : argument;
@@ -374,16 +398,17 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
     const std::map<std::string, std::string> takes = {
-        {"check", "json strict"},   {"install", "all-users strict no-enable login-window"},
+        {"check", "json strict"},   {"install", "all-users strict no-enable replace login-window"},
         {"list", "json"},           {"remove", "all-users"},
         {"repair", "all-users"},    {"enable", "login-window"},
         {"disable", "login-window"}};
     for (const auto& [command, options] : takes)
-        for (const std::string option : {"json", "strict", "all-users", "no-enable", "login-window", ""}) {
+        for (const std::string option : {"json", "strict", "all-users", "no-enable", "replace", "login-window", ""}) {
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
-            std::vector<std::string> arguments = {"--system-layouts", system.string(), command};
+            std::vector<std::string> arguments = stands.keylayoutOptions();
+            arguments.push_back(command);
             if (!option.empty())
                 arguments.push_back("--" + option);
             if (command != "list" || option.empty())
@@ -397,17 +422,17 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     EXPECT_EQ(std::regex_replace(readFile(loginSources), std::regex("[^]*?<integer>(-?[0-9]+)|[^]*$"), "$1 "),
               "252   ");
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
-    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n\n\n");
+    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);
 #ifndef __APPLE__
-    EXPECT_EQ(names(folder / "data/Trash/files"), "Good.keylayout");
+    EXPECT_EQ(names(folder / "data/Trash/files"), "Clash.keylayout Good.keylayout Other.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
     for (const char* command :
          {"check [--json] [--strict] ITEM...",
-          "install [--all-users [--login-window]] [--strict] [--no-enable] ITEM...", "enable [--login-window] NAME...",
-          "disable [--login-window] NAME...", "repair [--all-users] NAME...", "list [--json]",
-          "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...",
+          "install [--all-users [--login-window]] [--strict] [--no-enable] [--replace] ITEM...",
+          "enable [--login-window] NAME...", "disable [--login-window] NAME...", "repair [--all-users] NAME...",
+          "list [--json]", "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...",
           "bundle [options] --output NAME.bundle LAYOUT.keylayout...", "keylayout bundle --", "keylayout check --",
           "keylayout install --", "keylayout list", "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
@@ -548,6 +573,7 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
     const ScopedEnvironment home("HOME", (folder / "home").string());
     writeFile(folder / "src/Good.keylayout", validLayout("Good", 1)),
         writeFile(folder / "src/Other.keylayout", validLayout("Other", 2));
+    StandInSystem stands(folder / "system");
     const fs::path registry = folder / "sources", calls = folder / "sources.calls";
     writeFile(registry, "org.unknown.keylayout.Good\tGood\t0\norg.unknown.keylayout.Other\tOther\t0\n");
     const bool root = ::geteuid() == 0;
@@ -587,14 +613,15 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.front());
         fs::remove(calls);
-        std::vector<std::string> arguments = {"--input-sources", registry.string(), "--killall", "/bin/true"};
+        std::vector<std::string> arguments = stands.keylayoutOptions(registry);
         for (const std::string& argument : row.arguments)
             arguments.push_back(argument.starts_with("src/") ? (folder / argument).string() : argument);
         const platform::ProcessResult result = platform::runToEnd(KEYLAYOUT, arguments);
         EXPECT_EQ(std::pair(result.terminationStatus, result.standardError), std::pair(row.status, row.error));
         EXPECT_EQ(readFile(calls), row.calls);
-        const std::string listed =
-            platform::runToEnd(KEYLAYOUT, {"--input-sources", registry.string(), "list", "--json"}).standardOutput;
+        std::vector<std::string> list = stands.keylayoutOptions(registry);
+        list.insert(list.end(), {"list", "--json"});
+        const std::string listed = platform::runToEnd(KEYLAYOUT, list).standardOutput;
         const std::regex state("\"enabled\": (true|false|null)");
         std::string enabled;
         for (auto match = std::sregex_iterator(listed.begin(), listed.end(), state); match != std::sregex_iterator();

@@ -2,7 +2,6 @@
 #include "installer/installed_layouts.h"
 #include "installer/item_health.h"
 
-#include "support/stand_in_registry.h"
 #include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 #include "support/trees.h"
@@ -34,26 +33,31 @@ protected:
     TemporaryFolder folder;
     const ScopedEnvironment home{"HOME", (folder / "home").string()}, data{"XDG_DATA_HOME", (folder / "data").string()};
     const fs::path user = folder / "home/Library/Keyboard Layouts", downloads = folder / "Downloads";
-    StandInRegistry system;
-    SystemTools tools{.killall = "/bin/true", .shell = folder / "sh", .systemLayouts = folder / "system"};
+    StandInSystem stands{folder.path()};
+    StandInRegistry& system = stands.menu;
+    SystemTools tools = stands.tools(true);
 
-    void SetUp() override { tools.inputSources = system.registry(); }
     InstallOutcome install(const fs::path& item, const Conversation& conversation = {})
     {
-        return installItems(
-                   {item}, [] { return InstallScope::currentUser; }, tools, conversation)
-            .front();
+        const InstallOutcome outcome = installItems(
+                                           {item}, [] { return InstallScope::currentUser; }, tools, conversation)
+                                           .front();
+        EXPECT_EQ(outcome.refreshFailure, "");
+        return outcome;
     }
 };
 
 }  // namespace
 
-// The system derives each layout's id; the flow finds the item's sources by it, else by the name
-// the menu shows, enables only those not enabled yet and reads the state back.
+// The system derives each layout's id, or takes the one a bundle declares; the flow finds the item's
+// sources by them, else by the name the menu shows where the id is the item's own, enables only
+// those not enabled yet and reads the state back.
 TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
 {
     const platform::InputSource other{"org.x.other", "Other", true};
-    const std::string bundle = "B.bundle/Contents/";
+    const std::string bundle = "B.bundle/Contents/",
+                      declaresBee = plist(
+                          "<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>");
     const struct {
         const char* what;
         Entries files;
@@ -62,6 +66,7 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
         std::vector<std::string> calls;
         bool addToInputMenu = true;
         std::set<std::string> refused = {};
+        std::string replaced = {};  // an earlier version of the same layout, installed under this name
     } rows[] = {
         {"a loose layout, id without spaces",
          {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
@@ -73,19 +78,33 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
          {{"org.unknown.keylayout.ColemakDH", "Colemak DH", true}},
          State::added,
          {"register Colemak DH.keylayout"}},
-        {"a bundle: its own id for one layout, the derived one for the other",
+        {"a bundle: the id it declares for one layout, the derived one, without spaces, for the other",
          {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)},
-          {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)},
-          {bundle + "Info.plist",
-           plist("<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>")}},
-         {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.Cee", "C", false}, other},
+          {bundle + "Resources/Cee Dee.keylayout", validLayout("Cee Dee", 3)},
+          {bundle + "Info.plist", declaresBee}},
+         {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.CeeDee", "C", false}, other},
          State::added,
-         {"register B.bundle", "enable org.x.bee", "enable org.x.keyboardlayout.b.keylayout.Cee"}},
-        {"a binary property list: found by name",
+         {"register B.bundle", "enable org.x.bee", "enable org.x.keyboardlayout.b.keylayout.CeeDee"}},
+        {"the declared id not registered: the derived one",
+         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", declaresBee}},
+         {{"org.x.keyboardlayout.b.keylayout.Bee", "B", false}},
+         State::added,
+         {"register B.bundle", "enable org.x.keyboardlayout.b.keylayout.Bee"}},
+        {"found by name, the id its own",
+         {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
+         {{"org.unknown.keylayout.Colemak-DH", "Colemak DH", false}},
+         State::added,
+         {"register Colemak DH.keylayout", "enable org.unknown.keylayout.Colemak-DH"}},
+        {"the system's own of the same name is not taken",
+         {{"Colemak.keylayout", validLayout("Colemak", 5)}},
+         {{"com.apple.keylayout.Colemak", "Colemak", true}},
+         State::notFound,
+         {"register Colemak.keylayout"}},
+        {"a binary property list: nothing known to be its own",
          {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
          {{"com.vendor.bee", "Bee", false}},
-         State::added,
-         {"register B.bundle", "enable com.vendor.bee"}},
+         State::notFound,
+         {"register B.bundle"}},
         {"not listed by the system",
          {{"Lost.keylayout", validLayout("Lost", 4)}},
          {other},
@@ -93,10 +112,11 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
          {"register Lost.keylayout"}},
         {"one of two not listed",
          {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)},
-          {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)}},
-         {{"x.bee", "Bee", false}},
+          {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)},
+          {bundle + "Info.plist", plist("")}},
+         {{"org.x.keyboardlayout.b.keylayout.Bee", "Bee", false}},
          State::notFound,
-         {"register B.bundle", "enable x.bee"}},
+         {"register B.bundle", "enable org.x.keyboardlayout.b.keylayout.Bee"}},
         {"enabling refused",
          {{"Colemak.keylayout", validLayout("Colemak", 5)}},
          {{"org.unknown.keylayout.Colemak", "Colemak", false}},
@@ -110,15 +130,33 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
          State::unavailable,
          {"register Colemak.keylayout"},
          false},
+        {"in place of an earlier version: that one out of the menu first, then into the Trash",
+         {{"Colemak.keylayout", validLayout("Colemak", 5, "q")}},
+         {{"org.unknown.keylayout.Colemak", "Colemak", true}},
+         State::added,
+         {"disable org.unknown.keylayout.Colemak", "register Colemak.keylayout",
+          "enable org.unknown.keylayout.Colemak"},
+         true,
+         {},
+         "Colemak 1.0.keylayout"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         fs::remove_all(downloads), plant(downloads, row.files);
         system.sources = row.sources, system.refused = row.refused, system.calls.clear();
         const fs::path item = downloads / fs::path(row.files.begin()->first).begin()->string();
+        if (!row.replaced.empty())
+            writeFile(user / row.replaced, validLayout("Colemak", 5));
         Conversation conversation;
         conversation.addToInputMenu = row.addToInputMenu;
+        conversation.proceedDespite = [](const auto&, const auto&, const auto&) {
+            return Conversation::Answer::replace;
+        };
         const InstallOutcome outcome = install(item, conversation);
+        // Replaced, it types something else now, which macOS may not take up before the next sign-in.
+        EXPECT_EQ(std::tuple(outcome.replaced, outcome.changesAfterSignIn,
+                             !row.replaced.empty() && fs::exists(folder / "data/Trash/files" / row.replaced)),
+                  std::tuple(row.replaced, !row.replaced.empty(), !row.replaced.empty()));
         EXPECT_EQ(outcome.result, InstallOutcome::Result::installed) << outcome.failure;
         EXPECT_EQ(outcome.inputMenu.state, row.state);
         EXPECT_EQ(system.calls, row.calls);
@@ -139,8 +177,7 @@ TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
 {
     writeFile(user / "Colemak.keylayout", validLayout("Colemak", 5));
     writeFile(tools.systemLayouts / "Colemak.keylayout", validLayout("Colemak", 5));
-    writeScript(folder / "osascript", "echo 'User canceled.' >&2; exit 1");
-    tools.osascript = folder / "osascript";
+    writeScript(tools.osascript, "echo 'User canceled.' >&2; exit 1");
     system.sources = {{"org.unknown.keylayout.Colemak", "Colemak", true}};
     system.watched = tools.systemLayouts / "Colemak.keylayout";
     EXPECT_EQ(removeItems({"Colemak.keylayout"}, InstallScope::allUsers, tools).front().failure, "User canceled.");
@@ -154,14 +191,20 @@ TEST_F(Flows, ARemovedLayoutLeavesTheInputMenuBeforeItGoesAndComesBackIfItStays)
 
 // A loose layout's icon, in any letter case beside it, is installed as the layout's base name with
 // ".icns", replaced with it, gone when it comes without one, and trashed with it. A file there that
-// is no icon is warned of.
+// is no icon is warned of; one that cannot be read is left behind. A bundle carries its icons inside:
+// one named like it beside it is not its.
 TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 {
     const std::string icon = "icns\x00\x00\x01\x00 pixels";
     writeFile(downloads / "Colemak.keylayout", validLayout("Colemak", 5)),
         writeFile(downloads / "Colemak.ICNS", icon, 0600);
     writeFile(user / "Colemak.icns", "an older icon");
-    EXPECT_EQ(install(downloads / "Colemak.keylayout").report.warnings.size(), 0u);
+    // Found by its name, in a folder that may not be listed, as macOS guards Downloads.
+    fs::permissions(downloads, fs::perms(0111));
+    InstallOutcome first;
+    failureAsOrdinaryUser(folder.path(), [&] { first = install(downloads / "Colemak.keylayout"); });
+    fs::permissions(downloads, fs::perms(0755));
+    EXPECT_EQ(std::pair(first.report.warnings.size(), first.icon), std::pair(std::size_t(0), LayoutIcon::State::found));
     EXPECT_EQ(readFile(user / "Colemak.icns"), icon);
     EXPECT_EQ(fs::status(user / "Colemak.icns").permissions(), fs::perms(0644));
     EXPECT_EQ(listInstalled(tools).size(), 1u) << "an icon is no item of the list";
@@ -172,7 +215,7 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 
     writeFile(downloads / "Colemak.icns", "<html>not an icon");
     Conversation declining;
-    declining.proceedDespite = [](const auto&, const auto&) { return false; };
+    declining.proceedDespite = [](const auto&, const auto&, const auto&) { return Conversation::Answer::cancel; };
     const InstallOutcome warned = install(downloads / "Colemak.keylayout", declining);
     ASSERT_EQ(warned.report.warnings.size(), 1u);
     const Warning& named = warned.report.warnings[0];
@@ -180,10 +223,24 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
               std::tuple(InstallOutcome::Result::declined, Warning::Kind::icon, std::string("Colemak.keylayout"),
                          std::string("Colemak.icns")));
 
+    // One the system will not let be read: the layout goes alone, and the outcome says so.
+    fs::permissions(downloads / "Colemak.icns", fs::perms::none);
+    InstallOutcome alone;
+    failureAsOrdinaryUser(folder.path(), [&] { alone = install(downloads / "Colemak.keylayout"); });
+    EXPECT_EQ(std::tuple(alone.result, alone.icon, fs::exists(user / "Colemak.icns")),
+              std::tuple(InstallOutcome::Result::installed, LayoutIcon::State::refused, false));
+
     writeFile(user / "Colemak.icns", icon);
     EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);
     EXPECT_TRUE(fs::is_empty(user));
     EXPECT_EQ(readFile(folder / "data/Trash/files/Colemak.icns"), icon);
+
+    writeFile(downloads / "B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", -2)),
+        writeFile(downloads / "B.bundle/Contents/Info.plist", plist("")), writeFile(downloads / "B.icns", icon);
+    writeFile(user / "B.icns", "someone else's");
+    EXPECT_EQ(install(downloads / "B.bundle").report.warnings.size(), 0u);
+    EXPECT_TRUE(removeItems({"B.bundle"}, InstallScope::currentUser, tools).front().removed);
+    EXPECT_EQ(tree(user), (Entries{{"B.icns", "420 someone else's"}}));
 }
 
 // What makes the system ignore an installed item is noted, once a kind, naming the first thing found
@@ -191,7 +248,6 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
 // fails leaves the item as it was.
 TEST_F(Flows, RepairMakesEachNoteOfAnInstalledItemGoInEitherScope)
 {
-    writeShell(tools.shell, folder / "root");
     Conversation asRoot;
     asRoot.elevation = Elevation::alreadyRoot;
     const bool root = ::geteuid() == 0;

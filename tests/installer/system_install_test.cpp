@@ -24,11 +24,11 @@ constexpr Elevation asRoot = Elevation::alreadyRoot, prompt = Elevation::adminis
 class ForAllUsers : public testing::Test {
 protected:
     TemporaryFolder folder;
-    const fs::path temporary = folder / "tmp", downloads = folder / "Downloads", root = folder / "root",
+    StandInSystem stands{folder.path()};
+    const SystemTools tools = stands.tools();
+    const fs::path temporary = folder / "tmp", downloads = folder / "Downloads", root = folder / "tools",
                    expected = folder / "expected";
-    const fs::path stagingRoot = temporary / "morrowvane-keyboard-installer",
-                   system = root / "Library/Keyboard Layouts";
-    const SystemTools tools{.osascript = folder / "osascript", .shell = folder / "sh", .systemLayouts = system};
+    const fs::path stagingRoot = temporary / "morrowvane-keyboard-installer", system = tools.systemLayouts;
     const ScopedEnvironment tmpdir{"TMPDIR", temporary.string() + "/"};  // with the trailing slash macOS gives it
 
     void SetUp() override
@@ -187,15 +187,25 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     EXPECT_EQ(run({"remove", system.string(), "Foo.bundle", "ID"}),
               "1 Couldn't remove \"Foo.bundle\" from " + system.string() + ": Operation not permitted.\n");
     writeTool(root, "bin/rm", "rm");
-    EXPECT_EQ(run({"remove", system.string(), "Other.KeyLayout", "ID"})
-                  + run({"remove", system.string(), "B.bundle", "ID"}),
-              "");
+    // In place of another item, that one and its icon go in the same run, or stay should the new one not go in.
+    const std::vector<std::string> replace = {
+        "replace", system.string(), "A.keylayout", (downloads / "A.keylayout").string(), "ID", "Other.KeyLayout"};
+    writeTool(root, "bin/mv", "case $2 in *ID.tmp) exit 1; esac; mv");
+    EXPECT_EQ(run(replace), "1 Couldn't put \"A.keylayout\" in place in " + system.string() + ".\n");
+    EXPECT_EQ(tree(system / "Other.icns"), Entries({{"", "its icon"}}));
+    writeTool(root, "bin/mv", "mv");
+    EXPECT_EQ(run(replace), "");
+    EXPECT_FALSE(fs::exists(system / "Other.icns"));
+    EXPECT_EQ(
+        run({"remove", system.string(), "A.keylayout", "ID"}) + run({"remove", system.string(), "B.bundle", "ID"}), "");
     EXPECT_EQ(tree(system), Entries({{"B.icns", "384 not the bundle's"}}));
     const std::string usage =
         "2 usage: keyboard-installer [login-window DEFAULTS DOMAIN FILE MENU-DOMAIN MENU-FILE] install FOLDER NAME "
-        "STAGED ID [ICON] | remove FOLDER NAME ID | repair FOLDER NAME ID\n";
-    for (const std::string wrong : {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e",
-                                    "install a b c d e f", "repair a b", "login-window a b c d"}) {
+        "STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID | repair FOLDER NAME "
+        "ID\n";
+    for (const std::string wrong :
+         {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e", "install a b c d e f",
+          "replace a b c d b", "replace a b c d e/f", "repair a b", "login-window a b c d"}) {
         std::vector<std::string> arguments;
         std::istringstream words(wrong);
         for (std::string word; words >> word;)
@@ -205,9 +215,9 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     // The C++ side refuses a name that is no one installed item before anyone is asked.
     for (const std::string name : {"", ".", "..", "Foo.bundle/Contents", "Missing.keylayout"})
         EXPECT_EQ(remove(name, prompt),
-                  name.starts_with("Missing") ? "POSIX 2 \"Missing.keylayout\" is not installed for all users."
-                                              : "POSIX 22 Couldn't remove \"" + name
-                          + "\": it does not name a keyboard layout file or bundle.");
+                  name.starts_with("Missing")
+                      ? "POSIX 2 \"Missing.keylayout\" is not installed for all users."
+                      : "POSIX 22 \"" + name + "\" does not name a keyboard layout file or bundle.");
     EXPECT_FALSE(fs::exists(folder / "osascript.arguments"));
 }
 
@@ -215,14 +225,8 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
 // stand-in defaults that keeps each domain in a file; a Mac without these preferences starts empty.
 TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
 {
-    SystemTools withDefaults = tools;
-    withDefaults.defaults = folder / "defaults";
-    writeScript(withDefaults.defaults,
-                "case $1 in export) [ -f \"$2.plist\" ] && exec cat \"$2.plist\"; "
-                "echo \"Domain $2 does not exist\" >&2; exit 1;; "
-                "import) mkdir -p \"${2%/*}\" && cp \"$3\" \"$2.plist\";; esac");
-    const fs::path sources = root / "Library/Preferences/com.apple.HIToolbox.plist",
-                   menu = root / "Library/Preferences/com.apple.loginwindow.plist";
+    const fs::path sources = folder / "Preferences/com.apple.HIToolbox.plist",
+                   menu = folder / "Preferences/com.apple.loginwindow.plist";
     writeFile(downloads / "L.keylayout", validLayout("L", -7));
     const std::vector<KeyboardLayout> l = {{.file = "L.keylayout", .name = "L", .id = -7}};
     // What the preferences hold: how often each id is listed, whether the other key stayed, whether the menu shows.
@@ -246,10 +250,8 @@ TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
             return error.localizedDescription();
         }
     };
-    const auto install = [&] { installForAllUsers(downloads / "L.keylayout", withDefaults, asRoot, "", l); };
-    const auto set = [&](bool present) {
-        return [&, present] { setLoginWindowSources(l, present, withDefaults, asRoot); };
-    };
+    const auto install = [&] { installForAllUsers(downloads / "L.keylayout", tools, asRoot, "", "", l); };
+    const auto set = [&](bool present) { return [&, present] { setLoginWindowSources(l, present, tools, asRoot); }; };
     const struct {
         std::function<void()> action;
         std::string held;
@@ -267,7 +269,7 @@ TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
         {install, "-7:1 252:1 kept shown"},
         {set(false), "-7:0 252:1 kept shown"},
         {set(true), "-7:1 252:1 kept shown"},
-        {[&] { removeForAllUsers("L.keylayout", withDefaults, asRoot); }, "-7:0 252:1 kept shown"},
+        {[&] { removeForAllUsers("L.keylayout", tools, asRoot); }, "-7:0 252:1 kept shown"},
         {[&] { writeFile(sources, "<html/>"), set(true)(); },
          "Couldn't read the login window's preferences: they are no property list."},
     };
@@ -332,9 +334,7 @@ TEST_F(ForAllUsers, AFailedRunOrARefusalThrowsItsStatusAndMessage)
         // Both pipes far beyond their buffers: reading one to its end first would stall.
         {then("head -c 3000000 /dev/zero | tr '\\0' o; head -c 3000000 /dev/zero | tr '\\0' e >&2; exit 2"),
          "KeyboardInstaller 2 " + std::string(3'000'000, 'e')},
-        {[] {},
-         "POSIX 22 Couldn't install \"" + (downloads / "..").string()
-             + "\": it does not name a keyboard layout file or bundle.",
+        {[] {}, "POSIX 22 \"" + (downloads / "..").string() + "\" does not name a keyboard layout file or bundle.",
          prompt, ".."},
         {[&] { fs::create_directory_symlink(downloads, stagingRoot); }, use + "\": it is a symbolic link."},
         {open(0720), use + "\": other users may write to it."},

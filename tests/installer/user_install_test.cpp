@@ -25,12 +25,13 @@ using namespace testing_support;
 class Installing : public testing::Test {
 protected:
     TemporaryFolder folder;
+    StandInSystem stands{folder.path()};
+    const installer::SystemTools tools = stands.tools();
     const fs::path downloads = folder / "Downloads", user = folder / "home/Library/Keyboard Layouts",
-                   root = folder / "root", expected = folder / "expected";
-    const installer::SystemTools tools{.shell = folder / "sh", .systemLayouts = root / "Library/Keyboard Layouts"};
+                   expected = folder / "expected";
     const ScopedEnvironment tmpdir{"TMPDIR", (folder / "tmp").string()};
 
-    void SetUp() override { writeShell(tools.shell, root), fs::create_directories(folder / "tmp"); }
+    void SetUp() override { fs::create_directories(folder / "tmp"); }
     std::string install(const fs::path& item, const fs::path& into, platform::Cloning cloning = {})
     {
         // A strict umask, as some administrators set, must not take modes from the copy.

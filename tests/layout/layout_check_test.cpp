@@ -1,6 +1,7 @@
 #include "cli/finding_words.h"
 #include "installer/installed_layouts.h"
 #include "layout/layout_check.h"
+#include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +235,8 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
 {
     const TemporaryFolder folder;
     const ScopedEnvironment home("HOME", (folder / "home").string());
-    const installer::SystemTools tools{.systemLayouts = folder / "system"};
+    testing_support::StandInSystem stands(folder.path());
+    const installer::SystemTools tools = stands.tools();
     const fs::path user = installer::userLayoutsFolder(), system = tools.systemLayouts;
     ASSERT_EQ(user, folder / "home/Library/Keyboard Layouts");
     for (const auto& [path, content] : std::map<fs::path, std::string>{

@@ -56,11 +56,20 @@ inline void writeScript(const std::filesystem::path& path, const std::string& bo
     writeFile(path, "#!/bin/sh\n" + body, 0755);
 }
 
-// A layout that the checks accept, with a name and id of its own.
-inline std::string validLayout(const std::string& name, int id)
+// A layout that the checks accept, with a name and id of its own; with no modifier, key code i
+// types the i-th of `typing`.
+inline std::string validLayout(const std::string& name, int id, const std::string& typing = "")
 {
+    std::string keys;
+    for (std::size_t code = 0; code < typing.size(); ++code)
+        keys += "<key code=\"" + std::to_string(code) + "\" output=\"" + typing[code] + "\"/>";
     return "<?xml version=\"1.1\"?>\n<keyboard group=\"0\" id=\"" + std::to_string(id) + "\" name=\"" + name
-        + "\"><layouts/><modifierMap/><keyMapSet/></keyboard>\n";
+        + (keys.empty() ? "\"><layouts/><modifierMap/><keyMapSet/>"
+                        : "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\" "
+                          "defaultIndex=\"9\"><keyMapSelect mapIndex=\"0\"><modifier keys=\"\"/></keyMapSelect>"
+                          "</modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\">"
+                   + keys + "</keyMap></keyMapSet>")
+        + "</keyboard>\n";
 }
 
 inline std::string readFile(const std::filesystem::path& path)

@@ -95,8 +95,16 @@
         <translation>Es wird für alle Benutzer dieses Computers entfernt, sobald ein Administrator zustimmt.</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>Es wird in den Papierkorb gelegt, aus dem du es wieder zurücklegen kannst.</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>Es wurde ohne sein Symbol installiert: Das System hat Keyboard Installer das Symbol nicht lesen lassen.</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>Das Eingabemenü konnte nicht aktualisiert werden: %1 Melde dich ab und wieder an, um die Änderung zu sehen.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>Es wird in den Papierkorb gelegt.</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -149,6 +157,46 @@
     <message>
         <source>Login Window Not Changed</source>
         <translation>Anmeldefenster nicht geändert</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot;</source>
+        <translation>„%1“ hinzugekommen</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot;</source>
+        <translation>„%1“ entfallen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>What it types is unchanged.</source>
+        <translation>Was es schreibt, ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Keystrokes that now type something else: %1</source>
+        <translation>Tastenanschläge, die jetzt etwas anderes schreiben: %1</translation>
+    </message>
+    <message>
+        <source>The version it replaced is in the Trash.</source>
+        <translation>Die ersetzte Version liegt im Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>„%1“ ersetzen</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; in place of &quot;%2&quot; for all users.</source>
+        <translation>Keyboard Installer möchte „%1“ anstelle von „%2“ für alle Benutzer installieren.</translation>
+    </message>
+    <message>
+        <source>macOS may keep typing with the old version until you sign out and sign back in.</source>
+        <translation>macOS schreibt womöglich mit der alten Version weiter, bis du dich ab- und wieder anmeldest.</translation>
     </message>
 </context>
 <context>

@@ -95,8 +95,16 @@
         <translation>Se eliminará para todos los usuarios de este ordenador en cuanto un administrador lo apruebe.</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>Se trasladará a la Papelera, desde donde podrás devolverlo a su sitio.</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>Se ha instalado sin su icono: el sistema no ha dejado que Keyboard Installer lo lea.</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>No se ha podido actualizar el menú de entrada: %1 Cierra la sesión y vuelve a iniciarla para ver el cambio.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>Se trasladará a la Papelera.</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -149,6 +157,46 @@
     <message>
         <source>Login Window Not Changed</source>
         <translation>No se ha cambiado la ventana de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot;</source>
+        <translation>Se añade “%1”</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot;</source>
+        <translation>Se quita “%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>What it types is unchanged.</source>
+        <translation>Lo que escribe no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Keystrokes that now type something else: %1</source>
+        <translation>Pulsaciones que ahora escriben otra cosa: %1</translation>
+    </message>
+    <message>
+        <source>The version it replaced is in the Trash.</source>
+        <translation>La versión que sustituye está en la Papelera.</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>Sustituir “%1”</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; in place of &quot;%2&quot; for all users.</source>
+        <translation>Keyboard Installer quiere instalar «%1» en lugar de «%2» para todos los usuarios.</translation>
+    </message>
+    <message>
+        <source>macOS may keep typing with the old version until you sign out and sign back in.</source>
+        <translation>Puede que macOS siga escribiendo con la versión anterior hasta que cierres la sesión y vuelvas a iniciarla.</translation>
     </message>
 </context>
 <context>

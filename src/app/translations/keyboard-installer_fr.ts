@@ -95,8 +95,16 @@
         <translation>L’élément sera supprimé pour tous les utilisateurs de cet ordinateur dès qu’un administrateur aura donné son accord.</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>L’élément sera placé dans la Corbeille, d’où vous pourrez le remettre à sa place.</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>L’élément a été installé sans son icône : le système n’a pas permis à Keyboard Installer de la lire.</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>Le menu de saisie n’a pas pu être actualisé : %1 Fermez votre session puis rouvrez-la pour voir le changement.</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>L’élément sera placé dans la Corbeille.</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -149,6 +157,46 @@
     <message>
         <source>Login Window Not Changed</source>
         <translation>Fenêtre de connexion inchangée</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot;</source>
+        <translation>« %1 » ajoutée</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot;</source>
+        <translation>« %1 » retirée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>« %1 »&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>What it types is unchanged.</source>
+        <translation>Ce qu’elle tape n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>Keystrokes that now type something else: %1</source>
+        <translation>Frappes qui tapent désormais autre chose&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The version it replaced is in the Trash.</source>
+        <translation>La version remplacée est dans la Corbeille.</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>Remplacer « %1 »</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; in place of &quot;%2&quot; for all users.</source>
+        <translation>Keyboard Installer veut installer « %1 » à la place de « %2 » pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>macOS may keep typing with the old version until you sign out and sign back in.</source>
+        <translation>macOS peut continuer à taper avec l’ancienne version jusqu’à ce que vous fermiez votre session puis la rouvriez.</translation>
     </message>
 </context>
 <context>

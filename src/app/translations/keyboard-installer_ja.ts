@@ -95,8 +95,16 @@
         <translation>管理者が承認すると、このコンピュータのすべてのユーザから削除されます。</translation>
     </message>
     <message>
-        <source>It goes to the Trash, from where you can put it back.</source>
-        <translation>ゴミ箱に移動されます。ゴミ箱から元に戻すこともできます。</translation>
+        <source>It was installed without its icon: the system did not let Keyboard Installer read it.</source>
+        <translation>アイコンなしでインストールされました。システムが Keyboard Installer にアイコンの読み取りを許可しませんでした。</translation>
+    </message>
+    <message>
+        <source>The input menu could not be refreshed: %1 Sign out and sign back in to see the change.</source>
+        <translation>入力メニューを更新できませんでした: %1 変更を反映するには、ログアウトしてからログインし直してください。</translation>
+    </message>
+    <message>
+        <source>It goes to the Trash.</source>
+        <translation>ゴミ箱に移動されます。</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -149,6 +157,46 @@
     <message>
         <source>Login Window Not Changed</source>
         <translation>ログインウインドウは変更されませんでした</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot;</source>
+        <translation>“%1”が追加されました</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot;</source>
+        <translation>“%1”が削除されました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか%1件</translation>
+    </message>
+    <message>
+        <source>What it types is unchanged.</source>
+        <translation>入力される文字に変更はありません。</translation>
+    </message>
+    <message>
+        <source>Keystrokes that now type something else: %1</source>
+        <translation>入力される文字が変わったキー操作: %1</translation>
+    </message>
+    <message>
+        <source>The version it replaced is in the Trash.</source>
+        <translation>置き換えられたバージョンはゴミ箱にあります。</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>“%1”を置き換える</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to install &quot;%1&quot; in place of &quot;%2&quot; for all users.</source>
+        <translation>Keyboard Installer が“%2”の代わりに“%1”をすべてのユーザ用にインストールしようとしています。</translation>
+    </message>
+    <message>
+        <source>macOS may keep typing with the old version until you sign out and sign back in.</source>
+        <translation>ログアウトしてから再度ログインするまで、macOS が古いバージョンで入力し続けることがあります。</translation>
     </message>
 </context>
 <context>
