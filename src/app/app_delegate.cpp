@@ -131,6 +131,10 @@ void AppDelegate::showInstalledLayouts()
                 &InstallController::remove);
         connect(installedWindow_.get(), &InstalledLayoutsWindow::inputMenuChangeRequested, &controller_,
                 &InstallController::setInInputMenu);
+        connect(installedWindow_.get(), &InstalledLayoutsWindow::repairRequested, &controller_,
+                &InstallController::repair);
+        connect(installedWindow_.get(), &InstalledLayoutsWindow::loginWindowChangeRequested, &controller_,
+                &InstallController::setAtLoginWindow);
         centre(installedWindow_.get());
     }
     bringToFront(installedWindow_.get());

@@ -318,4 +318,39 @@ void InstallController::removeConfirmed(const installer::InstalledItem& item)
               AlertStyle::informational);
 }
 
+void InstallController::repair(const installer::InstalledItem& item)
+{
+    runAlone([this, item] {
+        installer::Conversation conversation;
+        conversation.wait = [this](const std::function<void()>& step) { waitFor(step, false); };
+        conversation.repairPrompt = [](const std::string& name) {
+            return tr("Keyboard Installer wants to repair \"%1\" for all users.").arg(decoded(name)).toStdString();
+        };
+        const installer::ChangeOutcome outcome =
+            installer::repairItems({item.path.filename().string()}, item.scope, tools_, conversation).front();
+        emit itemsChanged();
+        if (!outcome.done)
+            showAlert(tr("Repair Failed"), QString::fromStdString(outcome.failure), AlertStyle::critical);
+    });
+}
+
+void InstallController::setAtLoginWindow(const installer::InstalledItem& item, bool present)
+{
+    runAlone([this, item, present] {
+        installer::Conversation conversation;
+        conversation.wait = [this](const std::function<void()>& step) { waitFor(step, false); };
+        conversation.loginWindowPrompt = [](const std::string& name, bool adding) {
+            return (adding ? tr("Keyboard Installer wants to add \"%1\" to the login window.")
+                           : tr("Keyboard Installer wants to remove \"%1\" from the login window."))
+                .arg(decoded(name))
+                .toStdString();
+        };
+        const installer::ChangeOutcome outcome =
+            installer::setItemsAtLoginWindow({item.path.filename().string()}, present, tools_, conversation).front();
+        emit itemsChanged();
+        if (!outcome.done)
+            showAlert(tr("Login Window Not Changed"), QString::fromStdString(outcome.failure), AlertStyle::critical);
+    });
+}
+
 }  // namespace app

@@ -43,6 +43,10 @@ public:
     // Asks, then removes the installed item; nothing happens while another install or removal runs.
     void remove(const installer::InstalledItem& item);
     void setInInputMenu(const installer::InstalledItem& item, bool inMenu);
+    // Reinstalls the item from itself, or adds it to the login window or takes it out, through an
+    // administrator's approval where it is for all users; nothing happens while another runs.
+    void repair(const installer::InstalledItem& item);
+    void setAtLoginWindow(const installer::InstalledItem& item, bool present);
 
 signals:
     void busyChanged(bool busy);

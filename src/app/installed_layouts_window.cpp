@@ -25,7 +25,22 @@ namespace {
 using installer::InstalledItem;
 using installer::Warning;
 
-enum Column { nameColumn, fileColumn, scopeColumn, noteColumn, inputMenuColumn };
+enum Column { nameColumn, fileColumn, scopeColumn, noteColumn, inputMenuColumn, loginWindowColumn };
+
+// What repair mends: the notes of what makes the system ignore an installed item.
+bool needsRepair(const InstalledItem& item)
+{
+    for (const Warning& warning : item.report.warnings)
+        if (warning.kind == Warning::Kind::extendedAttribute || warning.kind == Warning::Kind::permissions
+            || warning.kind == Warning::Kind::owner)
+            return true;
+    return false;
+}
+
+QString yesOrNo(const std::optional<bool>& value)
+{
+    return !value ? QString() : *value ? InstalledLayoutsWindow::tr("Yes") : InstalledLayoutsWindow::tr("No");
+}
 
 QString fileName(const InstalledItem& item)
 {
@@ -77,12 +92,16 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(installer::SystemTools tools, QWi
 #else
     , showButton_(new QPushButton(tr("Show in Folder")))
 #endif
+    , repairButton_(new QPushButton(tr("Repair")))
+    , addToLoginButton_(new QPushButton(tr("Add to Login Window")))
+    , removeFromLoginButton_(new QPushButton(tr("Remove from Login Window")))
 {
     setWindowTitle(tr("Installed Keyboard Layouts"));
     resize(760, 620);
 
     list_->setObjectName(QStringLiteral("layoutList"));
-    list_->setHeaderLabels({tr("Layout"), tr("File"), tr("For"), tr("Note"), tr("In Input Menu")});
+    list_->setHeaderLabels(
+        {tr("Layout"), tr("File"), tr("For"), tr("Note"), tr("In Input Menu"), tr("At Login Window")});
     list_->setAccessibleName(tr("Installed keyboard layouts"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -102,11 +121,22 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(installer::SystemTools tools, QWi
     addToMenuButton_->setObjectName(QStringLiteral("addToMenuButton"));
     removeFromMenuButton_->setObjectName(QStringLiteral("removeFromMenuButton"));
     showButton_->setObjectName(QStringLiteral("showButton"));
+    repairButton_->setObjectName(QStringLiteral("repairButton"));
+    repairButton_->setToolTip(tr("Installs the layout again from itself, so that the system and apps no longer "
+                                 "ignore it"));
+    addToLoginButton_->setObjectName(QStringLiteral("addToLoginButton"));
+    removeFromLoginButton_->setObjectName(QStringLiteral("removeFromLoginButton"));
+    // Where the option is offered, what it cannot do.
+    addToLoginButton_->setToolTip(tr("Lets the login window and password dialogs type with this layout. Before "
+                                     "FileVault unlocks the disk, the Mac types with its built-in layouts only."));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addToMenuButton_);
     buttons->addWidget(removeFromMenuButton_);
+    buttons->addWidget(addToLoginButton_);
+    buttons->addWidget(removeFromLoginButton_);
     buttons->addStretch();
+    buttons->addWidget(repairButton_);
     buttons->addWidget(showButton_);
     buttons->addWidget(removeButton_);
     auto* layout = new QVBoxLayout(this);
@@ -126,6 +156,13 @@ InstalledLayoutsWindow::InstalledLayoutsWindow(installer::SystemTools tools, QWi
     connect(addToMenuButton_, &QPushButton::clicked, this, [this] { requestInputMenuChange(true); });
     connect(removeFromMenuButton_, &QPushButton::clicked, this, [this] { requestInputMenuChange(false); });
     connect(showButton_, &QPushButton::clicked, this, &InstalledLayoutsWindow::showSelectedInFolder);
+    connect(repairButton_, &QPushButton::clicked, this,
+            [this] { requestForSelected([this](const InstalledItem& item) { emit repairRequested(item); }); });
+    for (const auto& [button, adding] : {std::pair{addToLoginButton_, true}, {removeFromLoginButton_, false}})
+        connect(button, &QPushButton::clicked, this, [this, present = adding] {
+            requestForSelected(
+                [this, present](const InstalledItem& item) { emit loginWindowChangeRequested(item, present); });
+        });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &InstalledLayoutsWindow::updateButtons);
     reload();
 }
@@ -156,17 +193,20 @@ void InstalledLayoutsWindow::reload()
     list_->setColumnHidden(inputMenuColumn, !hasInputMenu);
     addToMenuButton_->setVisible(hasInputMenu);
     removeFromMenuButton_->setVisible(hasInputMenu);
+    // Only where the login window's preferences can be read: on a Mac.
+    const bool hasLoginWindow = std::any_of(items_.begin(), items_.end(),
+                                            [](const InstalledItem& item) { return item.atLoginWindow.has_value(); });
+    list_->setColumnHidden(loginWindowColumn, !hasLoginWindow);
+    addToLoginButton_->setVisible(hasLoginWindow);
+    removeFromLoginButton_->setVisible(hasLoginWindow);
 
     list_->clear();
     QTreeWidgetItem* current = nullptr;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const InstalledItem& item = items_[i];
-        const std::optional<bool> inMenu = item.inInputMenu;
         auto* row = new QTreeWidgetItem(list_,
                                         {layoutNames(item), fileName(item), intake::scopeName(item.scope), note(item),
-                                         !inMenu       ? QString()
-                                             : *inMenu ? tr("Yes")
-                                                       : tr("No")});
+                                         yesOrNo(item.inInputMenu), yesOrNo(item.atLoginWindow)});
         row->setData(nameColumn, Qt::UserRole, QVariant::fromValue(i));
         const QString details = findings(item);
         for (int column = 0; column < list_->columnCount(); ++column) {
@@ -195,6 +235,12 @@ void InstalledLayoutsWindow::requestInputMenuChange(bool inMenu)
 {
     if (const InstalledItem* selected = selectedItem(); selected && !busy_)
         emit inputMenuChangeRequested(InstalledItem(*selected), inMenu);
+}
+
+void InstalledLayoutsWindow::requestForSelected(const std::function<void(const InstalledItem&)>& request)
+{
+    if (const InstalledItem* selected = selectedItem(); selected && !busy_)
+        request(InstalledItem(*selected));
 }
 
 void InstalledLayoutsWindow::showSelectedInFolder()
@@ -240,6 +286,10 @@ void InstalledLayoutsWindow::updateButtons()
     const std::optional<bool> inMenu = item ? item->inInputMenu : std::nullopt;
     addToMenuButton_->setEnabled(inMenu == false);
     removeFromMenuButton_->setEnabled(inMenu == true);
+    repairButton_->setEnabled(item && needsRepair(*item));
+    const std::optional<bool> atLogin = item ? item->atLoginWindow : std::nullopt;
+    addToLoginButton_->setEnabled(atLogin == false);
+    removeFromLoginButton_->setEnabled(atLogin == true);
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -38,6 +39,8 @@ public:
 signals:
     void removeRequested(const installer::InstalledItem& item);
     void inputMenuChangeRequested(const installer::InstalledItem& item, bool inMenu);
+    void repairRequested(const installer::InstalledItem& item);
+    void loginWindowChangeRequested(const installer::InstalledItem& item, bool present);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +50,7 @@ private:
     const installer::InstalledItem* selectedItem() const;
     void updateButtons();
     void requestInputMenuChange(bool inMenu);
+    void requestForSelected(const std::function<void(const installer::InstalledItem&)>& request);
 
     installer::SystemTools tools_;
     bool busy_ = false;
@@ -57,6 +61,9 @@ private:
     QPushButton* addToMenuButton_;
     QPushButton* removeFromMenuButton_;
     QPushButton* showButton_;
+    QPushButton* repairButton_;
+    QPushButton* addToLoginButton_;
+    QPushButton* removeFromLoginButton_;
 };
 
 }  // namespace app

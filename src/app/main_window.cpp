@@ -64,7 +64,9 @@ MainWindow::MainWindow(QWidget* parent)
                   | Qt::WindowMinimizeButtonHint)
     , groupView_(new PersonView)
     , currentButton_(
-          scopeButton(tr("Install for current user\n(recommended)"), tr("Installs dropped layouts for you only")))
+          scopeButton(tr("Install for current user\n(recommended)"),
+                      tr("Installs dropped layouts for you only. They do not reach the login window, password "
+                         "dialogs or some apps' secure fields; for those, install for all users.")))
     , allButton_(scopeButton(tr("Install for all users\n(Sierra or earlier)"),
                              tr("Installs dropped layouts for every user of this "
                                 "computer; asks for an administrator")))

@@ -55,6 +55,7 @@ installer::Conversation conversation(const Options& options, std::set<std::strin
     conversation.elevation =
         runAsRoot() ? installer::Elevation::alreadyRoot : installer::Elevation::administratorPrompt;
     conversation.addToInputMenu = options.addToInputMenu && !runAsRoot();
+    conversation.atLoginWindow = options.loginWindow;
     return conversation;
 }
 
@@ -178,6 +179,7 @@ ExitCode install(const std::vector<fs::path>& items, const Options& options)
         case Result::installed:
             tell("Installed " + name + " " + forWhom(scope)
                  + (outcome.replaced.empty() ? "" : " in place of " + platform::inQuotes(outcome.replaced))
+                 + (options.loginWindow ? " and the login window" : "")
                  + (outcome.icon == installer::LayoutIcon::State::refused
                         ? " without its icon: the system would not let keylayout read it."
                         : "."));
@@ -267,6 +269,42 @@ ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, cons
             tell("This system has no input menu to change for " + platform::inQuotes(name) + ".");
         allDone = allDone && done;
     }
+    return allDone ? succeeded : failed;
+}
+
+ExitCode setAtLoginWindow(const std::vector<std::string>& names, bool present, const Options& options)
+{
+    bool allDone = true;
+    std::set<std::string> cancellations;
+    for (const installer::ChangeOutcome& outcome :
+         installer::setItemsAtLoginWindow(names, present, options.tools, conversation(options, cancellations))) {
+        const std::string name = platform::inQuotes(outcome.name);
+        tell(cancellations.count(outcome.failure) ? "Not changed " + name + ": the approval was cancelled."
+                 : !outcome.done                  ? "Login window not changed: " + outcome.failure
+                 : present                        ? "Added " + name + " to the login window."
+                                                  : "Took " + name + " out of the login window.");
+        allDone = allDone && outcome.done;
+    }
+    return allDone ? succeeded : failed;
+}
+
+ExitCode repair(const std::vector<std::string>& names, const Options& options)
+{
+    const InstallScope scope = scopeOf(options);
+    bool allDone = true;
+    std::set<std::string> cancellations;
+    std::string refreshFailure;
+    for (const installer::ChangeOutcome& outcome :
+         installer::repairItems(names, scope, options.tools, conversation(options, cancellations))) {
+        const std::string name = platform::inQuotes(outcome.name);
+        tell(cancellations.count(outcome.failure) ? "Not repaired " + name + ": the approval was cancelled."
+                 : !outcome.done                  ? "Repair failed: " + outcome.failure
+                                                  : "Repaired " + name + " " + forWhom(scope) + ".");
+        if (outcome.done)
+            refreshFailure = outcome.refreshFailure;
+        allDone = allDone && outcome.done;
+    }
+    tellRefresh(refreshFailure);
     return allDone ? succeeded : failed;
 }
 

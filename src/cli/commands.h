@@ -16,6 +16,7 @@ struct Options {
     bool strict = false;  // warnings refuse an item as problems do
     bool allUsers = false;
     bool addToInputMenu = true;  // what install puts in place goes into the running user's input menu
+    bool loginWindow = false;  // and, for all users, into the login window's input sources
     bool replace = false;  // install puts the item in place of the one installed item its warnings name
     installer::SystemTools tools;
 };
@@ -35,5 +36,12 @@ ExitCode remove(const std::vector<std::string>& names, const Options& options);
 // Adds the installed items of these file names, in either folder, to the input menu, or takes
 // them out of it.
 ExitCode setInInputMenu(const std::vector<std::string>& names, bool inMenu, const Options& options);
+
+// Adds the items of these file names, installed for all users, to the login window's input sources,
+// or takes them out.
+ExitCode setAtLoginWindow(const std::vector<std::string>& names, bool present, const Options& options);
+
+// Installs the installed items of these file names again from themselves.
+ExitCode repair(const std::vector<std::string>& names, const Options& options);
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <system_error>
 
 namespace cli {
@@ -51,6 +52,13 @@ std::string sameIdOrName(bool sameId)
                   : "the input menu would show two entries you cannot tell apart.";
 }
 
+std::string octal(long mode)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04lo", mode);
+    return text;
+}
+
 }  // namespace
 
 std::string sentence(const Problem& problem)
@@ -74,6 +82,7 @@ std::string sentence(const Warning& warning)
                       expects = ", which the system expects of keyboard layout bundles.";
     const std::string pair = inQuotes(warning.other.file) + " and " + inQuotes(warning.layout.file) + "; ";
     const std::string clash = inQuotes(warning.layout.name) + " in " + inQuotes(warning.layout.file) + " has the same ";
+    const std::string mayIgnore = "; the system or some apps may ignore the layout until it is repaired.";
     const std::string installed =
         " as " + inQuotes(warning.other.name) + " in " + inQuotes(warning.otherItem) + " in " + warning.folder + "; ";
     switch (warning.kind) {
@@ -84,6 +93,16 @@ std::string sentence(const Warning& warning)
     case Warning::Kind::icon:
         return inQuotes(warning.otherItem) + " beside " + item
             + " is not an icon file (.icns); the input menu would show a generic icon.";
+    case Warning::Kind::extendedAttribute:
+        return inQuotes(warning.detail) + " carries the extended attribute " + inQuotes(warning.otherItem) + mayIgnore;
+    case Warning::Kind::permissions:
+        return inQuotes(warning.detail) + " has the mode " + octal(warning.number) + ", so not everyone may read it ("
+            + (warning.reason == Reason::folderMode ? "folders need 0755" : "files need 0644") + ")" + mayIgnore;
+    case Warning::Kind::owner:
+        return inQuotes(warning.detail) + " belongs to user " + std::to_string(warning.number) + " and group "
+            + std::to_string(warning.group) + ", not "
+            + (warning.reason == Reason::notRootWheel ? "root:wheel as layouts for all users do" : "to you")
+            + mayIgnore;
     default: break;
     }
     switch (warning.reason) {
@@ -101,6 +120,7 @@ std::string sentence(const Warning& warning)
     case Reason::identifierWithoutMarker:
         return item + " has the bundle identifier " + inQuotes(warning.detail) + ", without " + marker + expects;
     case Reason::binaryIdentifierWithoutMarker: return item + " has a bundle identifier without " + marker + expects;
+    default: break;
     }
     return {};
 }
@@ -115,6 +135,9 @@ std::vector<std::string> notes(const installer::LayoutReport& report)
             : warning.kind == Warning::Kind::installedTwice         ? "Installed in both places"
             : warning.kind == Warning::Kind::layoutCannotLoad       ? "Some layouts cannot load"
             : warning.kind == Warning::Kind::icon                   ? "Icon is no icns file"
+            : warning.kind == Warning::Kind::extendedAttribute      ? "Extended attributes"
+            : warning.kind == Warning::Kind::permissions            ? "Not readable by everyone"
+            : warning.kind == Warning::Kind::owner                  ? "Wrong owner"
                                                                     : "Incomplete bundle information";
         if (std::find(words.begin(), words.end(), word) == words.end())
             words.push_back(word);

@@ -28,7 +28,7 @@ Commands:
       Exits 0 when every item can be installed, warnings allowed; 1 when any is refused,
       or with --strict has a warning or advice.
         keylayout check --strict --json Build/Colemak.keylayout
-  install [--all-users] [--strict] [--no-enable] [--replace] ITEM...
+  install [--all-users [--login-window]] [--strict] [--no-enable] [--replace] ITEM...
       Installs each item for the current user (~/Library/Keyboard Layouts) or for all users
       (/Library/Keyboard Layouts): run as root, without asking; otherwise an administrator
       approves. Warnings are printed and the item installed, unless --strict refuses it.
@@ -37,17 +37,25 @@ Commands:
       one installed item, under another name, with a layout of the same id or name, and
       refuses it where there are several.
       On a Mac each installed layout goes into your input menu, unless --no-enable; run as
-      root, into nobody's.
+      root, into nobody's. --login-window also adds the layouts to the login window's input
+      sources and shows its input menu; before FileVault unlocks the disk, the Mac types with
+      its built-in layouts only.
       Exits 1 when any item was not installed; the others are still tried.
-        sudo keylayout install --all-users Colemak.bundle
+        sudo keylayout install --all-users --login-window Colemak.bundle
   list [--json]
       Lists the layouts installed for the current user and for all users, with notes on
       what the checks find wrong and, on a Mac, whether each is in the input menu.
         keylayout list
-  enable NAME...
-  disable NAME...
-      Adds installed items, by file name, to your input menu, or takes them out of it.
+  enable [--login-window] NAME...
+  disable [--login-window] NAME...
+      Adds installed items, by file name, to your input menu, or takes them out of it; with
+      --login-window, items installed for all users to the login window's input sources.
         keylayout enable Colemak.keylayout
+  repair [--all-users] NAME...
+      Installs installed items, by file name, again from themselves, so that nothing makes the
+      system or some apps ignore them: extended attributes cleared, modes and owner set, as list
+      notes them. An item in the input menu stays there; one that fails is left as it was.
+        keylayout repair --all-users Colemak.bundle
   remove [--all-users] NAME...
       Removes installed items by file name: into the Trash, or for all users. Exits as
       install does.
@@ -82,15 +90,17 @@ const QStringList bundleOptions = {"output",           "identifier",     "bundle
                                    "caps-lock-switch", "template-icons", "localized-name", "force"};
 
 // Which options each command takes; anything else is a usage error.
-const std::map<QString, QStringList> commandOptions = {{"check", {"json", "strict"}},
-                                                       {"install", {"all-users", "strict", "no-enable", "replace"}},
-                                                       {"list", {"json"}},
-                                                       {"remove", {"all-users"}},
-                                                       {"enable", {}},
-                                                       {"disable", {}},
-                                                       {"show", {"json", "svg", "iso"}},
-                                                       {"diff", {"json"}},
-                                                       {"bundle", bundleOptions}};
+const std::map<QString, QStringList> commandOptions = {
+    {"check", {"json", "strict"}},
+    {"install", {"all-users", "strict", "no-enable", "replace", "login-window"}},
+    {"list", {"json"}},
+    {"remove", {"all-users"}},
+    {"repair", {"all-users"}},
+    {"enable", {"login-window"}},
+    {"disable", {"login-window"}},
+    {"show", {"json", "svg", "iso"}},
+    {"diff", {"json"}},
+    {"bundle", bundleOptions}};
 
 cli::ExitCode usageError(const QString& message)
 {
@@ -113,6 +123,7 @@ int main(int argc, char* argv[])
                        {"strict", "Refuse items with warnings too (check, install)."},
                        {"all-users", "Install into or remove from /Library/Keyboard Layouts (install, remove)."},
                        {"no-enable", "Leave what is installed out of the input menu (install)."},
+                       {"login-window", "Also at the login window, for all users (install, enable, disable)."},
                        {"replace", "Install in place of the installed item whose layout clashes (install)."},
                        {"svg", "Write the picture of the one item as SVG to the file (show).", "FILE"},
                        {"iso", "Draw the ISO keyboard (show)."},
@@ -133,7 +144,8 @@ int main(int argc, char* argv[])
     for (const auto& [name, tool] : {std::pair{"osascript", &options.tools.osascript},
                                      {"killall", &options.tools.killall},
                                      {"shell", &options.tools.shell},
-                                     {"system-layouts", &options.tools.systemLayouts}}) {
+                                     {"system-layouts", &options.tools.systemLayouts},
+                                     {"defaults", &options.tools.defaults}}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("path"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -141,7 +153,7 @@ int main(int argc, char* argv[])
     }
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("check, install, list, remove, enable, disable, show, diff or bundle."));
+        QStringLiteral("check, install, list, remove, repair, enable, disable, show, diff or bundle."));
     parser.addPositionalArgument(QStringLiteral("items"),
                                  QStringLiteral("Layout files or bundles; for remove, installed file names."),
                                  QStringLiteral("[ITEM|NAME...]"));
@@ -170,6 +182,10 @@ int main(int argc, char* argv[])
                                              : QStringLiteral("%1 needs at least one item.").arg(command));
     if (parser.isSet(QStringLiteral("svg")) && arguments.size() > 1)
         return usageError(QStringLiteral("show --svg takes one item."));
+    if (command == u"install" && parser.isSet(QStringLiteral("login-window"))
+        && !parser.isSet(QStringLiteral("all-users")))
+        return usageError(QStringLiteral("install --login-window needs --all-users: the login window uses only "
+                                         "layouts installed for all users."));
     for (const char* required : {"output", "identifier"})
         if (command == u"bundle" && !parser.isSet(QString::fromLatin1(required)))
             return usageError(QStringLiteral("bundle needs --%1.").arg(QString::fromLatin1(required)));
@@ -178,6 +194,7 @@ int main(int argc, char* argv[])
     options.strict = parser.isSet(QStringLiteral("strict"));
     options.allUsers = parser.isSet(QStringLiteral("all-users"));
     options.addToInputMenu = !parser.isSet(QStringLiteral("no-enable"));
+    options.loginWindow = parser.isSet(QStringLiteral("login-window"));
     options.replace = parser.isSet(QStringLiteral("replace"));
     // An empty path stands for a system without an input menu.
     if (parser.isSet(inputSources))
@@ -199,7 +216,10 @@ int main(int argc, char* argv[])
     if (command == u"list")
         return cli::list(options);
     if (command == u"enable" || command == u"disable")
-        return cli::setInInputMenu(names, command == u"enable", options);
+        return options.loginWindow ? cli::setAtLoginWindow(names, command == u"enable", options)
+                                   : cli::setInInputMenu(names, command == u"enable", options);
+    if (command == u"repair")
+        return cli::repair(names, options);
     if (command == u"diff")
         return cli::diff(items[0], items[1], options.json);
     if (command == u"show") {

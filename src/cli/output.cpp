@@ -38,6 +38,9 @@ const char* kindName(installer::Warning::Kind kind)
     case Kind::installedTwice: return "installedTwice";
     case Kind::bundleMetadata: return "bundleMetadata";
     case Kind::icon: return "icon";
+    case Kind::extendedAttribute: return "extendedAttribute";
+    case Kind::permissions: return "permissions";
+    case Kind::owner: return "owner";
     }
     return "";
 }
@@ -105,6 +108,8 @@ void printInstalled(const std::vector<installer::InstalledItem>& items)
         for (const installer::KeyboardLayout& layout : item.report.layouts)
             names.push_back(layout.name);
         std::vector<std::string> notes = cli::notes(item.report);
+        if (item.atLoginWindow == true)
+            notes.insert(notes.begin(), "At the login window");
         if (item.inInputMenu)
             notes.insert(notes.begin(), *item.inInputMenu ? "In the input menu" : "Not in the input menu");
         rows.push_back({item.path.filename().string(), scopeName(item.scope), joined(names), joined(notes)});
@@ -152,7 +157,8 @@ QJsonObject installedItemJson(const installer::InstalledItem& item)
             {"layouts", layouts(item.report)},
             {"problems", findings(item.report.problems)},
             {"warnings", findings(item.report.warnings)},
-            {"enabled", item.inInputMenu ? QJsonValue(*item.inInputMenu) : QJsonValue(QJsonValue::Null)}};
+            {"enabled", item.inInputMenu ? QJsonValue(*item.inInputMenu) : QJsonValue(QJsonValue::Null)},
+            {"loginWindow", item.atLoginWindow ? QJsonValue(*item.atLoginWindow) : QJsonValue(QJsonValue::Null)}};
 }
 
 }  // namespace cli

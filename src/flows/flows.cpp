@@ -156,8 +156,9 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
         try {
             if (outcome.scope == InstallScope::allUsers)
                 waitFor(conversation, [&] {
-                    outcome.icon = installForAllUsers(item, tools, conversation.elevation,
-                                                      installPrompt(conversation, outcome.name, replacing), replacing);
+                    outcome.icon = installForAllUsers(
+                        item, tools, conversation.elevation, installPrompt(conversation, outcome.name, replacing),
+                        replacing, conversation.atLoginWindow ? outcome.report.layouts : std::vector<KeyboardLayout>());
                 });
             else {
                 outcome.icon = copyLayout(item, folder, platform::Cloning::whereSupported, moveToTrashWithIcon);
@@ -210,6 +211,57 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
             tools.inputSources.enable(id);
         throw;
     }
+}
+
+// The installed item of this file name in the scope's folder.
+fs::path installedItem(const std::string& name, InstallScope scope, const SystemTools& tools)
+{
+    if (!isPlainFileName(name) || !isLayoutItemName(name))
+        throwNotAnItemName(name);
+    const fs::path item = layoutsFolder(scope, tools) / name;
+    if (!platform::itemOrLinkExists(item))
+        throw platform::Error(platform::posixDomain, ENOENT,
+                              platform::inQuotes(name) + " is not installed for "
+                                  + (scope == InstallScope::allUsers ? "all users." : "the current user."));
+    return item;
+}
+
+void repairItem(const std::string& name, InstallScope scope, const SystemTools& tools, const Conversation& conversation)
+{
+    const fs::path item = installedItem(name, scope, tools);
+    const std::vector<KeyboardLayout> layouts = inspectLayoutItem(item).layouts;
+    const bool inMenu =
+        tools.inputSources.available() && isInInputMenu(item, layouts, tools.inputSources.keyboardLayouts());
+    if (scope == InstallScope::allUsers)
+        waitFor(conversation, [&] {
+            repairForAllUsers(name, tools, conversation.elevation, prompt(conversation.repairPrompt, name, "repair"));
+        });
+    else
+        repairLayout(item);
+    if (inMenu)
+        addToInputMenu(item, layouts, tools.inputSources);
+}
+
+// Each of the changes in turn, then one refresh of the input menu when any was made.
+std::vector<ChangeOutcome> eachChanged(const std::vector<std::string>& names, const SystemTools& tools,
+                                       const std::function<void(const std::string& name)>& change)
+{
+    std::vector<ChangeOutcome> outcomes;
+    bool anyDone = false;
+    for (const std::string& given : names) {
+        ChangeOutcome outcome{.name = platform::withoutTrailingSlashes(given).string()};
+        outcome.failure = failureOf([&] { change(outcome.name); });
+        outcome.done = outcome.failure.empty();
+        anyDone = anyDone || outcome.done;
+        outcomes.push_back(outcome);
+    }
+    if (anyDone) {
+        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
+        for (ChangeOutcome& outcome : outcomes)
+            if (outcome.done)
+                outcome.refreshFailure = failure;
+    }
+    return outcomes;
 }
 
 }  // namespace
@@ -266,6 +318,46 @@ std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, In
             if (outcome.removed)
                 outcome.refreshFailure = failure;
     }
+    return outcomes;
+}
+
+std::vector<ChangeOutcome> repairItems(const std::vector<std::string>& names, InstallScope scope,
+                                       const SystemTools& tools, const Conversation& conversation)
+{
+    return eachChanged(names, tools, [&](const std::string& name) { repairItem(name, scope, tools, conversation); });
+}
+
+std::vector<ChangeOutcome> setItemsAtLoginWindow(const std::vector<std::string>& names, bool present,
+                                                 const SystemTools& tools, const Conversation& conversation)
+{
+    // Each item is found first, so that one prompt asks for all that are installed.
+    std::vector<KeyboardLayout> layouts;
+    std::vector<ChangeOutcome> outcomes;
+    std::string found;
+    for (const std::string& given : names) {
+        ChangeOutcome outcome{.name = platform::withoutTrailingSlashes(given).string()};
+        outcome.failure = failureOf([&] {
+            const std::vector<KeyboardLayout> more =
+                inspectLayoutItem(installedItem(outcome.name, InstallScope::allUsers, tools)).layouts;
+            layouts.insert(layouts.end(), more.begin(), more.end());
+            found += (found.empty() ? "" : ", ") + outcome.name;
+        });
+        outcomes.push_back(outcome);
+    }
+    if (found.empty())
+        return outcomes;
+    const std::string failure = failureOf([&] {
+        waitFor(conversation, [&] {
+            setLoginWindowSources(layouts, present, tools, conversation.elevation,
+                                  conversation.loginWindowPrompt ? conversation.loginWindowPrompt(found, present)
+                                                                 : "Keyboard Installer wants to "
+                                          + std::string(present ? "add " : "remove ") + platform::inQuotes(found)
+                                          + (present ? " to" : " from") + " the login window.");
+        });
+    });
+    for (ChangeOutcome& outcome : outcomes)
+        if (outcome.failure.empty())
+            outcome.failure = failure, outcome.done = failure.empty();
     return outcomes;
 }
 

@@ -40,6 +40,12 @@ struct Conversation {
     std::function<std::string(const std::string& name, const std::string& other)> replacePrompt = nullptr;
     // Whether an installed layout goes into the input menu of the user running the program.
     bool addToInputMenu = true;
+    // Whether a layout installed for all users also goes into the login window's input sources.
+    bool atLoginWindow = false;
+    // What an administrator's prompt says to repair the item of this file name, or to add it to the login
+    // window or take it out. Unset, it says so in English.
+    std::function<std::string(const std::string& name)> repairPrompt = nullptr;
+    std::function<std::string(const std::string& name, bool present)> loginWindowPrompt = nullptr;
 };
 
 // The item's keyboards as the windows and keylayout draw them, read as the checks read it.
@@ -101,6 +107,26 @@ struct RemoveOutcome {
 // privileged program for all users. Then, when any was removed, the input menu is refreshed once.
 std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, InstallScope scope,
                                        const SystemTools& tools, const Conversation& conversation = {});
+
+// What came of changing one installed item.
+struct ChangeOutcome {
+    std::string name{};
+    bool done = false;
+    std::string failure{};
+    std::string refreshFailure{};  // as for an install
+};
+
+// Installs the installed items of these file names again from themselves, so that nothing makes the
+// system ignore them: no extended attributes, folders 755 and files 644, owned by the user or
+// root:wheel. Through the same replacement as an install, so a failure leaves an item as it was;
+// one in the input menu stays there. Then, when any was repaired, the input menu is refreshed once.
+std::vector<ChangeOutcome> repairItems(const std::vector<std::string>& names, InstallScope scope,
+                                       const SystemTools& tools, const Conversation& conversation = {});
+
+// Adds the layouts of the items of these file names, installed for all users, to the login window's
+// input sources and shows its input menu, or takes them out: one privileged command for all.
+std::vector<ChangeOutcome> setItemsAtLoginWindow(const std::vector<std::string>& names, bool present,
+                                                 const SystemTools& tools, const Conversation& conversation = {});
 
 // Puts an installed item's layouts into the input menu of the user running the program.
 InputMenuResult enableInInputMenu(const InstalledItem& item, const SystemTools& tools);

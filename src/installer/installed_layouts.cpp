@@ -1,6 +1,8 @@
 #include "installer/installed_layouts.h"
 
 #include "installer/input_menu.h"
+#include "installer/item_health.h"
+#include "installer/login_window.h"
 
 #include "layout/file_names.h"
 #include "platform/files.h"
@@ -114,14 +116,28 @@ std::vector<Warning> installWarnings(const fs::path& item, const std::vector<Key
 std::vector<InstalledItem> listInstalled(const SystemTools& tools)
 {
     std::vector<InstalledItem> items = installedItems(tools);
+    std::optional<std::string> loginWindow;
+    try {
+        if (std::filesystem::exists(tools.defaults))
+            loginWindow = exportedPreferences(inputSourcesDomain(tools), tools);
+    } catch (const std::exception&) {
+        // A list without the login window's column is no reason to fail.
+    }
     std::optional<std::vector<platform::InputSource>> sources;
     if (tools.inputSources.available())
         sources = tools.inputSources.keyboardLayouts();
     for (InstalledItem& item : items) {
         std::vector<Warning> clashes = clashWarnings(item.path, item.report.layouts, items);
         item.report.warnings.insert(item.report.warnings.end(), clashes.begin(), clashes.end());
+        const std::vector<Warning> health = healthWarnings(item.path, expectedOwner(item.scope));
+        item.report.warnings.insert(item.report.warnings.end(), health.begin(), health.end());
         if (sources)
             item.inInputMenu = isInInputMenu(item.path, item.report.layouts, *sources);
+        if (loginWindow && item.scope == InstallScope::allUsers && !item.report.layouts.empty())
+            try {
+                item.atLoginWindow = atLoginWindow(*loginWindow, item.report.layouts);
+            } catch (const std::exception&) {
+            }
     }
     return items;
 }

@@ -25,6 +25,8 @@ struct InstalledItem {
     InstallScope scope;
     LayoutReport report;
     std::optional<bool> inInputMenu;  // any of its layouts; nothing where the system has no menu
+    // All its layouts, for an item for all users where the login window's preferences can be read.
+    std::optional<bool> atLoginWindow = std::nullopt;
 };
 
 // Every .keylayout file and .bundle folder in the two folders, by file name, each inspected
@@ -41,8 +43,9 @@ std::vector<Warning> clashWarnings(const std::filesystem::path& destination, con
 std::vector<Warning> installWarnings(const std::filesystem::path& item, const std::vector<KeyboardLayout>& layouts,
                                      InstallScope scope, const SystemTools& tools);
 
-// The installed items with what each clashes with among the others added to its warnings, and
-// whether each is in the input menu.
+// The installed items with what each clashes with among the others and what makes the system
+// ignore it added to its warnings, whether each is in the input menu and, for all users, at the
+// login window.
 std::vector<InstalledItem> listInstalled(const SystemTools& tools);
 
 }  // namespace installer

@@ -8,6 +8,11 @@
 #                                          install as above, and remove FOLDER/OTHER, which the
 #                                          new item replaces, in the same step
 #   remove FOLDER NAME ID                  remove FOLDER/NAME and a loose layout's icon
+#   repair FOLDER NAME ID                  install FOLDER/NAME again from itself, with its icon
+#
+# Before an action, or alone, "login-window DEFAULTS DOMAIN FILE MENU-DOMAIN MENU-FILE" has
+# DEFAULTS import each complete property list FILE into its preferences DOMAIN once the action has
+# succeeded: the login window's input sources, and its input menu unless MENU-DOMAIN is empty.
 #
 # ID (a UUID) names this run's temporary items beside the installed ones. A failed step undoes
 # what this run changed, writes one line naming the step on standard error and ends with status 1.
@@ -15,6 +20,16 @@
 
 set -u
 
+login_window=no
+if [ "${1-}" = login-window ] && [ $# -ge 6 ]; then
+    defaults=$2
+    sources_domain=$3
+    sources_file=$4
+    menu_domain=$5
+    menu_file=$6
+    login_window=yes
+    shift 6
+fi
 action=${1-}
 folder=${2-}
 name=${3-}
@@ -153,12 +168,15 @@ refuse() {
 }
 
 # Root copies only what the user who staged the item could have made: their own folders, files
-# and links, the links leading nowhere outside it, and no file that is also somewhere else.
+# and links, the links leading nowhere outside it, and no file that is also somewhere else. An
+# installed item being repaired may belong to anyone, which is what the repair is for.
 check() {
-    stager=$(/bin/ls -ldn "${1%/*}" | { read -r _ _ uid _ && printf '%s' "$uid"; })
     refuse "$1" "is not a file, folder or symbolic link" ! -type d ! -type f ! -type l
     refuse "$1" "is a symbolic link leading out of it" -type l ! -exec /bin/sh -c "$leads_inside" sh "$1" {} \;
-    refuse "$1" "belongs to another user" ! -user "${stager:-?}"
+    if [ "$action" != repair ]; then
+        stager=$(/bin/ls -ldn "${1%/*}" | { read -r _ _ uid _ && printf '%s' "$uid"; })
+        refuse "$1" "belongs to another user" ! -user "${stager:-?}"
+    fi
     refuse "$1" "has more than one hard link" -type f -links +1
 }
 
@@ -260,10 +278,24 @@ remove() {
     fi
 }
 
+# The preferences go through the system's daemon, never written behind its back.
+import_login_window() {
+    run "change the input sources of the login window" "$defaults" import "$sources_domain" "$sources_file"
+    if [ -n "$menu_domain" ]; then
+        run "show the input menu at the login window" "$defaults" import "$menu_domain" "$menu_file"
+    fi
+}
+
 usage() {
-    printf '%s\n' "usage: ${0##*/} install FOLDER NAME STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID" >&2
+    printf '%s %s\n' "usage: ${0##*/} [login-window DEFAULTS DOMAIN FILE MENU-DOMAIN MENU-FILE]" \
+        "install FOLDER NAME STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID | repair FOLDER NAME ID" >&2
     exit 2
 }
+
+if [ "$login_window" = yes ] && [ $# -eq 0 ]; then
+    import_login_window
+    exit 0
+fi
 
 # A name with a slash, or "." or "..", would reach beyond the one item in the folder.
 case $name in
@@ -278,6 +310,17 @@ case "$action $#" in
     "install 5" | "install 6") install "$4" "$5" "${6-}" ;;
     "replace 6" | "replace 7") install "$4" "$5" "${7-}" "$6" ;;
     "remove 4") remove "$4" ;;
+    "repair 4")
+        exists "$item" || fail "repair $quoted: it is not installed in $folder"
+        repaired_icon=
+        if is_loose_layout && exists "$icon"; then
+            repaired_icon=$icon
+        fi
+        install "$item" "$4" "$repaired_icon"
+        ;;
     *) usage ;;
 esac
+if [ "$login_window" = yes ]; then
+    import_login_window
+fi
 release_lock

@@ -26,6 +26,8 @@ struct SystemTools {
     std::filesystem::path shell = systemPath("/bin/sh");
     std::filesystem::path systemLayouts = systemPath("/Library/Keyboard Layouts");
     platform::InputSourceRegistry inputSources = platform::systemInputSources();
+    // Reads and writes the preferences of the login window, which go through the system's daemon.
+    std::filesystem::path defaults = systemPath("/usr/bin/defaults");
 };
 
 }  // namespace installer

@@ -107,30 +107,12 @@ LayoutIcon::State copyIconBeside(const fs::path& layout, const fs::path& to, pla
     return LayoutIcon::State::found;
 }
 
-LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning,
-                             const SetAside& setAside)
+namespace {
+
+LayoutIcon::State replaceWithCopy(const fs::path& from, const fs::path& to, const std::string& name, bool occupied,
+                                  platform::Cloning cloning, const SetAside& setAside)
 {
-    const std::string name = installableName(from);
-    platform::createDirectories(to);
     const fs::path destination = to / name;
-
-    const bool occupied = platform::itemOrLinkExists(destination);
-    if (occupied) {
-        if (platform::isSameItem(from, destination)) {
-            setInstalledPermissions(destination);
-            return iconBeside(from).state;
-        }
-        if (platform::liesInside(from, destination))
-            throw platform::Error(platform::posixDomain, EINVAL,
-                                  "Couldn't install " + platform::inQuotes(from.string()) + ": it lies inside "
-                                      + platform::inQuotes(destination.string())
-                                      + ", which installing would replace. Move it elsewhere first.");
-    }
-    if (platform::liesInside(to, from))
-        throw platform::Error(platform::posixDomain, EINVAL,
-                              "Couldn't install " + platform::inQuotes(from.string())
-                                  + " into a folder inside itself.");
-
     removeLeftovers(to);
     // The copy is made beside the installed item and only then swapped in, so a failure part-way
     // never costs the user the layout they had. A loose layout's icon travels with it.
@@ -175,6 +157,40 @@ LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform:
         if (platform::itemOrLinkExists(old))
             removeQuietly(old);
     return icon;
+}
+
+}  // namespace
+
+LayoutIcon::State copyLayout(const fs::path& from, const fs::path& to, platform::Cloning cloning,
+                             const SetAside& setAside)
+{
+    const std::string name = installableName(from);
+    platform::createDirectories(to);
+    const fs::path destination = to / name;
+
+    const bool occupied = platform::itemOrLinkExists(destination);
+    if (occupied) {
+        if (platform::isSameItem(from, destination)) {
+            setInstalledPermissions(destination);
+            return iconBeside(from).state;
+        }
+        if (platform::liesInside(from, destination))
+            throw platform::Error(platform::posixDomain, EINVAL,
+                                  "Couldn't install " + platform::inQuotes(from.string()) + ": it lies inside "
+                                      + platform::inQuotes(destination.string())
+                                      + ", which installing would replace. Move it elsewhere first.");
+    }
+    if (platform::liesInside(to, from))
+        throw platform::Error(platform::posixDomain, EINVAL,
+                              "Couldn't install " + platform::inQuotes(from.string())
+                                  + " into a folder inside itself.");
+    return replaceWithCopy(from, to, name, occupied, cloning, setAside);
+}
+
+void repairLayout(const fs::path& item)
+{
+    replaceWithCopy(item, item.parent_path(), item.filename().string(), true, platform::Cloning::whereSupported,
+                    nullptr);
 }
 
 }  // namespace installer

@@ -27,4 +27,10 @@ LayoutIcon::State copyLayout(const std::filesystem::path& from, const std::files
                              platform::Cloning cloning = platform::Cloning::whereSupported,
                              const SetAside& setAside = nullptr);
 
+// Installs the installed item (a file or a bundle folder) again from itself, as copyLayout would
+// install it: a copy without extended attributes, folders 755 and files 644, owned by the user who
+// runs the program, swapped in whole, with a loose layout's icon. Throws platform::Error and
+// leaves the item as it was.
+void repairLayout(const std::filesystem::path& item);
+
 }  // namespace installer

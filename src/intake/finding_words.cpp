@@ -138,6 +138,34 @@ QString sentence(const Warning& warning)
                    "intake::FindingWords",
                    "\"%1\" beside \"%2\" is not an icon file (.icns); the input menu would show a generic icon.")
             .arg(otherItem, item);
+    case Warning::Kind::extendedAttribute:
+        return QCoreApplication::translate("intake::FindingWords",
+                                           "\"%1\" carries the extended attribute \"%2\"; the system or some apps may "
+                                           "ignore the layout until it is repaired.")
+            .arg(text(warning.detail), otherItem);
+    case Warning::Kind::permissions: {
+        const QString mode = QStringLiteral("%1").arg(warning.number, 4, 8, QLatin1Char('0'));
+        return (warning.reason == Reason::folderMode
+                    ? QCoreApplication::translate("intake::FindingWords",
+                                                  "\"%1\" has the mode %2, so not everyone may read it (folders "
+                                                  "need 0755); the system or some apps may ignore the layout until "
+                                                  "it is repaired.")
+                    : QCoreApplication::translate("intake::FindingWords",
+                                                  "\"%1\" has the mode %2, so not everyone may read it (files need "
+                                                  "0644); the system or some apps may ignore the layout until it is "
+                                                  "repaired."))
+            .arg(text(warning.detail), mode);
+    }
+    case Warning::Kind::owner:
+        return (warning.reason == Reason::notRootWheel
+                    ? QCoreApplication::translate("intake::FindingWords",
+                                                  "\"%1\" belongs to user %2 and group %3, not root:wheel as layouts "
+                                                  "for all users do; the system or some apps may ignore the layout "
+                                                  "until it is repaired.")
+                    : QCoreApplication::translate("intake::FindingWords",
+                                                  "\"%1\" belongs to user %2 and group %3, not to you; the system or "
+                                                  "some apps may ignore the layout until it is repaired."))
+            .arg(text(warning.detail), QString::number(warning.number), QString::number(warning.group));
     default: break;
     }
     switch (warning.reason) {
@@ -192,6 +220,7 @@ QString sentence(const Warning& warning)
                                            "\"%1\" has a bundle identifier without \".keyboardlayout.\", which the "
                                            "system expects of keyboard layout bundles.")
             .arg(item);
+    default: break;
     }
     return {};
 }
@@ -210,6 +239,12 @@ QStringList notes(const installer::LayoutReport& report)
             ? QCoreApplication::translate("intake::FindingWords", "Some layouts cannot load")
             : warning.kind == Warning::Kind::icon
             ? QCoreApplication::translate("intake::FindingWords", "Icon is no icns file")
+            : warning.kind == Warning::Kind::extendedAttribute
+            ? QCoreApplication::translate("intake::FindingWords", "Extended attributes")
+            : warning.kind == Warning::Kind::permissions
+            ? QCoreApplication::translate("intake::FindingWords", "Not readable by everyone")
+            : warning.kind == Warning::Kind::owner
+            ? QCoreApplication::translate("intake::FindingWords", "Wrong owner")
             : QCoreApplication::translate("intake::FindingWords", "Incomplete bundle information");
         if (!words.contains(word))
             words << word;

@@ -221,27 +221,6 @@ std::string infoPlist(const BundleRecipe& recipe, const std::string& bundleName,
     return propertyList(entries);
 }
 
-void writeNewFile(const fs::path& path, const std::string& bytes)
-{
-    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (file < 0)
-        throw platform::posixError(errno, "Couldn't write " + platform::inQuotes(path.string()));
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            const int error = errno;
-            ::close(file);
-            throw platform::posixError(error, "Couldn't write " + platform::inQuotes(path.string()));
-        }
-        written += std::size_t(count);
-    }
-    if (::close(file) != 0)
-        throw platform::posixError(errno, "Couldn't write " + platform::inQuotes(path.string()));
-}
-
 void writeBundle(const fs::path& folder, const BundleRecipe& recipe, const std::string& bundleName,
                  const std::vector<Ingredient>& ingredients,
                  const std::map<std::string, std::map<std::string, std::string>>& names)
@@ -251,20 +230,20 @@ void writeBundle(const fs::path& folder, const BundleRecipe& recipe, const std::
     platform::createPrivateDirectory(folder);
     platform::setPosixPermissions(folder, 0755);
     platform::createDirectories(resources);
-    writeNewFile(contents / "Info.plist", infoPlist(recipe, bundleName, ingredients));
-    writeNewFile(contents / "version.plist",
-                 propertyList({{"CFBundleShortVersionString", string(recipe.version)},
-                               {"CFBundleVersion", string(recipe.version)},
-                               {"ProjectName", string(bundleName)},
-                               {"SourceVersion", string(recipe.version)}}));
+    platform::writeNewFile(contents / "Info.plist", infoPlist(recipe, bundleName, ingredients));
+    platform::writeNewFile(contents / "version.plist",
+                           propertyList({{"CFBundleShortVersionString", string(recipe.version)},
+                                         {"CFBundleVersion", string(recipe.version)},
+                                         {"ProjectName", string(bundleName)},
+                                         {"SourceVersion", string(recipe.version)}}));
     for (const Ingredient& ingredient : ingredients) {
-        writeNewFile(resources / (ingredient.layout.name + ".keylayout"), ingredient.bytes);
+        platform::writeNewFile(resources / (ingredient.layout.name + ".keylayout"), ingredient.bytes);
         if (ingredient.icon)
-            writeNewFile(resources / (ingredient.layout.name + ".icns"), *ingredient.icon);
+            platform::writeNewFile(resources / (ingredient.layout.name + ".icns"), *ingredient.icon);
     }
     for (const auto& [language, entries] : names) {
         platform::createDirectories(resources / (language + ".lproj"));
-        writeNewFile(resources / (language + ".lproj") / "InfoPlist.strings", stringsFileBytes(entries));
+        platform::writeNewFile(resources / (language + ".lproj") / "InfoPlist.strings", stringsFileBytes(entries));
     }
 }
 

@@ -67,6 +67,11 @@ struct Warning {
         installedTwice,  // the same file name in both folders
         bundleMetadata,  // what the system reads from Contents/Info.plist
         icon,  // the icon beside a loose layout is no icon the menu can show
+        // What makes the system or some apps ignore an installed item; detail: the first thing in it
+        // found so, as a path from its folder (the item's file name for the item itself).
+        extendedAttribute,  // otherItem: the attribute's name
+        permissions,  // reason fileMode or folderMode; number: its mode
+        owner,  // reason notRootWheel or notUser; number and group: its owner's user and group ids
     };
     enum class Reason {
         none,
@@ -80,6 +85,10 @@ struct Warning {
         noBundleIdentifier,
         identifierWithoutMarker,  // detail: the identifier
         binaryIdentifierWithoutMarker,  // in a binary property list, which is not read for the identifier
+        fileMode,  // permissions: a file not everyone may read, below 0644
+        folderMode,  // below 0755
+        notRootWheel,  // owner: in the all-users folder, owned by other than root:wheel
+        notUser,  // in the user's folder, by other than the user
     };
     Kind kind{};
     Reason reason = Reason::none;
@@ -90,6 +99,8 @@ struct Warning {
     std::string folder{};  // where `otherItem`, or for installedTwice the other item, is, as a person reads it
     std::string detail{};
     std::optional<Problem> problem{};  // for layoutCannotLoad, why that layout cannot
+    long number = 0;
+    long group = 0;
 };
 
 // What the checks found in one item.

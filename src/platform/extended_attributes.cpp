@@ -32,22 +32,40 @@ void removeAttribute(const char* path, const char* name)
 #endif
 }
 
-void clearOne(const fs::path& path)
+std::vector<std::string> allNames(const fs::path& path)
 {
     std::vector<char> names(1024);
     ssize_t size;
     while ((size = listAttributes(path.c_str(), names.data(), names.size())) < 0 && errno == ERANGE) {
         const ssize_t needed = listAttributes(path.c_str(), nullptr, 0);
         if (needed <= 0)
-            return;
+            return {};
         names.resize(static_cast<size_t>(needed));
     }
     // The list is a run of names, each ending in a NUL.
-    for (ssize_t at = 0; at < size; at += static_cast<ssize_t>(std::char_traits<char>::length(&names[at])) + 1)
-        removeAttribute(path.c_str(), &names[at]);
+    std::vector<std::string> found;
+    for (ssize_t at = 0; at < size; at += static_cast<ssize_t>(found.back().size()) + 1)
+        found.emplace_back(&names[at]);
+    return found;
+}
+
+void clearOne(const fs::path& path)
+{
+    for (const std::string& name : allNames(path))
+        removeAttribute(path.c_str(), name.c_str());
 }
 
 }  // namespace
+
+std::vector<std::string> extendedAttributeNames(const fs::path& path)
+{
+    std::vector<std::string> names = allNames(path);
+#if !defined(__APPLE__)
+    // Elsewhere the system keeps security labels and access lists among them; only the user's own count.
+    std::erase_if(names, [](const std::string& name) { return !name.starts_with("user."); });
+#endif
+    return names;
+}
 
 void clearExtendedAttributes(const fs::path& item) noexcept
 {

@@ -470,4 +470,25 @@ bool isDirectory(const fs::path& path)
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+void writeNewFile(const fs::path& path, const std::string& bytes)
+{
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (file < 0)
+        throw posixError(errno, "Couldn't write " + inQuotes(path.string()));
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            const int error = errno;
+            ::close(file);
+            throw posixError(error, "Couldn't write " + inQuotes(path.string()));
+        }
+        written += std::size_t(count);
+    }
+    if (::close(file) != 0)
+        throw posixError(errno, "Couldn't write " + inQuotes(path.string()));
+}
+
 }  // namespace platform

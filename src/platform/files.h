@@ -45,6 +45,9 @@ void copyItem(const std::filesystem::path& from, const std::filesystem::path& to
 // or what the system reports.
 std::string readRegularFile(const std::filesystem::path& path, std::size_t limit);
 
+// Writes a new file of mode 0644 with the bytes, where nothing may exist yet. Throws Error.
+void writeNewFile(const std::filesystem::path& path, const std::string& bytes);
+
 // Puts `item` at `destination`, in the same folder, so that a complete item stands there at
 // every moment whatever the kinds of the two. What stood there before is gone or left for the
 // caller to remove at `item`'s path or, rarely, at `aside`: a free name in that folder, used

@@ -3,6 +3,7 @@
 #include "app/keyboard_view.h"
 #include "platform/process.h"
 
+#include "support/stand_ins.h"
 #include "ui_support.h"
 
 #include <QDesktopServices>
@@ -30,7 +31,10 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     testing_support::StandInRegistry& menu = home.system.menu;
     menu.sources = {{"org.unknown.keylayout.Alpha", "Alpha", true}, {"org.unknown.keylayout.Gamma", "Gamma", false}};
     app::AppDelegate delegate;  // whose controller removes what the window asks to
-    delegate.setSystemTools(home.tools(true));
+    // First as on a system without defaults, where the login window's column stays hidden.
+    installer::SystemTools tools = home.tools(true);
+    tools.defaults = home.root / "no-defaults";
+    delegate.setSystemTools(tools);
     delegate.showInstalledLayouts();
     app::InstalledLayoutsWindow& window = *delegate.installedLayoutsWindow();
     auto* list = window.findChild<QTreeWidget*>();
@@ -156,4 +160,38 @@ TEST(InstalledLayoutsWindow, ListsBothFoldersAndRemovesOnlyWhatTheUserConfirms)
     if (privateTrash)
         menuCalls.push_back("disable org.unknown.keylayout.Alpha");
     EXPECT_EQ(menu.calls, menuCalls);
+
+    // Repair mends what makes the system ignore an item. Where the login window's preferences can be read,
+    // its column and buttons show, and change it through the administrator's prompt.
+    writeOsascript(home.root / "approving-osascript");
+    writeScript(home.root / "osascript",
+                "printf '%s' \"$2\" > \"$0.source\"; exec '" + (home.root / "approving-osascript").string()
+                    + "' \"$@\"");
+    fs::permissions(user / "Twice.keylayout", fs::perms(0600));
+    tools.defaults = home.tools().defaults;
+    delegate.setSystemTools(tools);
+    auto* repair = window.findChild<QPushButton*>(QStringLiteral("repairButton"));
+    auto* toLogin = window.findChild<QPushButton*>(QStringLiteral("addToLoginButton"));
+    auto* fromLogin = window.findChild<QPushButton*>(QStringLiteral("removeFromLoginButton"));
+    const auto row = [&](const QString& scope) {
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            if (list->topLevelItem(i)->text(1) == u"Twice.keylayout" && list->topLevelItem(i)->text(2) == scope)
+                list->setCurrentItem(list->topLevelItem(i));
+        const QTreeWidgetItem* current = list->currentItem();
+        return current->text(3) + u'|' + current->text(5) + u'|' + QString::number(repair->isEnabled())
+            + QString::number(toLogin->isEnabled()) + QString::number(fromLogin->isEnabled());
+    };
+    EXPECT_EQ(row("Current user"), "Installed in both places, Not readable by everyone||100");
+    QTest::mouseClick(repair, Qt::LeftButton);
+    EXPECT_EQ(row("Current user"), "Installed in both places||000");
+    EXPECT_EQ(row("All users"), "Installed in both places|No|010");
+    QTest::mouseClick(toLogin, Qt::LeftButton);
+    EXPECT_EQ(row("All users"), "Installed in both places|Yes|001");
+    EXPECT_NE(readFile(home.root / "osascript.source")
+                  .find("Keyboard Installer wants to add \\\"Twice.keylayout\\\" "
+                        "to the login window."),
+              std::string::npos);
+    QTest::mouseClick(fromLogin, Qt::LeftButton);
+    EXPECT_EQ(row("All users"), "Installed in both places|No|010");
+    EXPECT_EQ(alerts.alerts.size(), seen.size()) << "no failure told";
 }

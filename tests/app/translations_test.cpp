@@ -73,16 +73,22 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     ui_testing::TemporaryHome home;
     const fs::path user = home.layouts(), system = home.tools().systemLayouts,
                    bundle = user / "Greek.bundle/Contents/Resources";
-    for (const auto& [path, content] :
-         std::map<fs::path, std::string>{{user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
-                                         {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
-                                         {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-                                         {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-                                         {system / "Broken.keylayout", ""},
-                                         {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
-                                         {bundle / "B.keylayout", ""},
-                                         {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
-                                         {user / "Iconic.icns", "no icon"}})
+    for (const auto& [path, content] : std::map<fs::path, std::string>{
+             {user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
+             {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
+             {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
+             {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
+             {system / "Broken.keylayout", ""},
+             {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
+             {bundle / "B.keylayout", ""},
+             {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
+             {user / "Iconic.icns", "no icon"},
+             // At the login window: "Yes" is a word in every language, where "No" is Spanish too.
+             {home.root / "Preferences/com.apple.HIToolbox.plist",
+              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>"
+              "InputSourceKind</key><string>Keyboard Layout</string><key>KeyboardLayout "
+              "ID</key><integer>2</integer><key>KeyboardLayout Name</key><string>Twice</string>"
+              "</dict></array></dict></plist>"}})
         writeFile(path, content);
     const QStringList unchanged = {
         "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",

@@ -46,6 +46,12 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     const ScopedEnvironment home("HOME", (folder / "home").string()), data("XDG_DATA_HOME", (folder / "data").string()),
         tmp("TMPDIR", (folder / "tmp").string());
     fs::create_directories(folder / "tmp");
+    // The login window already lists a layout of the system's own.
+    const fs::path loginSources = root / "Preferences/com.apple.HIToolbox.plist";
+    writeFile(loginSources,
+              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key>"
+              "<string>Keyboard Layout</string><key>KeyboardLayout ID</key><integer>252</integer>"
+              "</dict></array></dict></plist>");
     for (const auto& [path, content] : std::map<std::string, std::string>{
              {"src/Good.keylayout", validLayout("Good", 1)},
              {"src/Other.keylayout", validLayout("Other", 2)},
@@ -244,44 +250,75 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Good.keylayout Other.keylayout",
          "Clash.keylayout",
          2},
-        {{"install", "--all-users", "src/B.bundle/", "src/アイコン.keylayout"},
+        {{"install", "--login-window", "src/Good.keylayout"},
+         2,
+         "keylayout: install --login-window needs --all-users: the login window uses only layouts installed for all "
+         "users."
+             + again,
+         "",
+         "Good.keylayout Other.keylayout",
+         "Clash.keylayout",
+         2},
+        {{"install", "--all-users", "--login-window", "src/B.bundle/", "src/アイコン.keylayout"},
          0,
-         "Installed \"B.bundle\" for all users.\nInstalled \"アイコン.keylayout\" "
-         "for all users.\n",
+         "Installed \"B.bundle\" for all users and the login window.\nInstalled \"アイコン.keylayout\" "
+         "for all users and the login window.\n",
          "",
          "Good.keylayout Other.keylayout",
          "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
          3},
+        {{"disable", "--login-window", "アイコン.keylayout", "Good.keylayout"},
+         1,
+         "Took \"アイコン.keylayout\" out of the login window.\nLogin window not changed: \"Good.keylayout\" is not "
+         "installed for all users.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         3},
+        {{"repair", "--all-users", "B.bundle", "Gone.bundle"},
+         1,
+         "Repaired \"B.bundle\" for all users.\nRepair failed: \"Gone.bundle\" is not installed for all users.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         4},
+        {{"repair", "Good.keylayout"},
+         0,
+         "Repaired \"Good.keylayout\" for the current user.\n",
+         "",
+         "Good.keylayout Other.keylayout",
+         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         5},
         {{"list", "--json"},
          0,
          "",
          "[{\"enabled\": null,\"item\": \"Good.keylayout\"," + json("Good.keylayout", "Good", 1)
-             + "\"problems\": [],\"scope\": \"currentUser\","
+             + "\"loginWindow\": null,\"problems\": [],\"scope\": \"currentUser\","
                "\"warnings\": []},{\"enabled\": null,\"item\": \"Other.keylayout\","
              + json("Other.keylayout", "Other", 2)
-             + "\"problems\": [],\"scope\": \"currentUser\","
+             + "\"loginWindow\": null,\"problems\": [],\"scope\": \"currentUser\","
                "\"warnings\": []},{\"enabled\": null,\"item\": \"B.bundle\","
              + json("B.keylayout", "Bee", 4)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+             + "\"loginWindow\": true,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"Clash.keylayout\","
              + json("Clash.keylayout", "Clash", 7)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
+             + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []},"
                "{\"enabled\": null,\"item\": \"アイコン.keylayout\","
              + json("アイコン.keylayout", "アイコン", 9)
-             + "\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
+             + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
          "Good.keylayout Other.keylayout",
          "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
-         3},
+         5},
         // The table is the output, for a pipe to grep.
         {{"list"},
          0,
          "",
          "Good.keylayout      Current user  GoodOther.keylayout     Current user  OtherB.bundle            All users  "
-         "   Bee"
+         "   Bee       At the login window"
          "Clash.keylayout     All users     Clashアイコン.keylayout  All users     アイコン",
          "Good.keylayout Other.keylayout",
          "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
-         3},
+         5},
         {{"remove", "--all-users", "B.bundle", "Clash.keylayout/", "アイコン.keylayout", "Gone.bundle"},
          1,
          "Removed \"B.bundle\" for all users.\nRemoved "
@@ -290,7 +327,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Good.keylayout Other.keylayout",
          "",
-         4},
+         6},
     // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
 #ifndef __APPLE__
         {{"remove", "Good.keylayout", "../Other.keylayout", "Missing.keylayout"},
@@ -302,7 +339,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Other.keylayout",
          "",
-         5},
+         7},
         // A new version says what it types differently; the one it replaced is in the Trash.
         {{"install", "new/Other.keylayout"},
          0,
@@ -311,7 +348,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Other.keylayout",
          "",
-         6},
+         8},
         {{"install", "--replace", "src/Clash.keylayout", "src/Renamed.keylayout"},
          0,
          "Installed \"Clash.keylayout\" for the current user.\nWarning: \"Clash\" in \"Renamed.keylayout\" has the "
@@ -322,7 +359,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Other.keylayout Renamed.keylayout",
          "",
-         7},
+         9},
         {{"install", "--replace", "src/Both.keylayout"},
          1,
          "Warning: \"Other\" in \"Both.keylayout\" has the same name as \"Other\" in \"Other.keylayout\" in ~/Library/"
@@ -334,7 +371,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "",
          "Other.keylayout Renamed.keylayout",
          "",
-         7},
+         9},
 #endif
     };
     for (const auto& row : rows) {
@@ -361,11 +398,12 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
     const std::map<std::string, std::string> takes = {
-        {"check", "json strict"}, {"install", "all-users strict no-enable replace"},
-        {"list", "json"},         {"remove", "all-users"},
-        {"enable", ""},           {"disable", ""}};
+        {"check", "json strict"},   {"install", "all-users strict no-enable replace login-window"},
+        {"list", "json"},           {"remove", "all-users"},
+        {"repair", "all-users"},    {"enable", "login-window"},
+        {"disable", "login-window"}};
     for (const auto& [command, options] : takes)
-        for (const std::string option : {"json", "strict", "all-users", "no-enable", "replace", ""}) {
+        for (const std::string option : {"json", "strict", "all-users", "no-enable", "replace", "login-window", ""}) {
             // With no option, only list is given what it does not take: an item.
             if (option.empty() ? command != "list" : options.find(option) != std::string::npos)
                 continue;
@@ -380,21 +418,25 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                 << command << " " << option;
         }
 
+    // The login window lost what was removed and kept the system's own.
+    EXPECT_EQ(std::regex_replace(readFile(loginSources), std::regex("[^]*?<integer>(-?[0-9]+)|[^]*$"), "$1 "),
+              "252   ");
     // Root runs the privileged command itself, with nobody to ask; anyone else asks through osascript.
-    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n\n");
+    EXPECT_EQ(readFile(root / "sh.ran"), "\n\n\n\n\n\n\n\n");
     EXPECT_EQ(fs::exists(root / "osascript.ran"), ::geteuid() != 0);
 #ifndef __APPLE__
     EXPECT_EQ(names(folder / "data/Trash/files"), "Clash.keylayout Good.keylayout Other.keylayout");
 #endif
     const platform::ProcessResult help = platform::runToEnd(KEYLAYOUT, {"--help"});
     for (const char* command :
-         {"check [--json] [--strict] ITEM...", "install [--all-users] [--strict] [--no-enable] [--replace] ITEM...",
-          "enable NAME...", "disable NAME...", "list [--json]", "remove [--all-users] NAME...",
-          "show [--json] [--svg FILE] [--iso] ITEM...", "bundle [options] --output NAME.bundle LAYOUT.keylayout...",
-          "keylayout bundle --", "keylayout check --", "keylayout install --", "keylayout list", "keylayout remove ",
-          "keylayout show --"})
+         {"check [--json] [--strict] ITEM...",
+          "install [--all-users [--login-window]] [--strict] [--no-enable] [--replace] ITEM...",
+          "enable [--login-window] NAME...", "disable [--login-window] NAME...", "repair [--all-users] NAME...",
+          "list [--json]", "remove [--all-users] NAME...", "show [--json] [--svg FILE] [--iso] ITEM...",
+          "bundle [options] --output NAME.bundle LAYOUT.keylayout...", "keylayout bundle --", "keylayout check --",
+          "keylayout install --", "keylayout list", "keylayout remove ", "keylayout show --"})
         EXPECT_NE(help.standardOutput.find(command), std::string::npos) << command;
-    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources"})
+    for (const char* hidden : {"osascript", "--shell", "killall", "system-layouts", "input-sources", "--defaults"})
         EXPECT_EQ(help.standardOutput.find(hidden), std::string::npos) << hidden;
 }
 

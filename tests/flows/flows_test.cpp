@@ -1,11 +1,16 @@
 #include "flows/flows.h"
 #include "installer/installed_layouts.h"
+#include "installer/item_health.h"
 
 #include "support/stand_ins.h"
 #include "support/temporary_folder.h"
 #include "support/trees.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 #include <set>
 
@@ -236,4 +241,89 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
     EXPECT_EQ(install(downloads / "B.bundle").report.warnings.size(), 0u);
     EXPECT_TRUE(removeItems({"B.bundle"}, InstallScope::currentUser, tools).front().removed);
     EXPECT_EQ(tree(user), (Entries{{"B.icns", "420 someone else's"}}));
+}
+
+// What makes the system ignore an installed item is noted, once a kind, naming the first thing found
+// so; repair makes the note go in either scope and keeps the item in the input menu. A repair that
+// fails leaves the item as it was.
+TEST_F(Flows, RepairMakesEachNoteOfAnInstalledItemGoInEitherScope)
+{
+    Conversation asRoot;
+    asRoot.elevation = Elevation::alreadyRoot;
+    const bool root = ::geteuid() == 0;
+#if defined(__APPLE__)
+    const std::string mark = "com.apple.quarantine";
+    const auto marked = [](const fs::path& p) { ::setxattr(p.c_str(), "com.apple.quarantine", "1", 1, 0, 0); };
+#else
+    const std::string mark = "user.com.apple.quarantine";
+    const auto marked = [](const fs::path& p) { ::lsetxattr(p.c_str(), "user.com.apple.quarantine", "1", 1, 0); };
+#endif
+    const std::string plistFile = "B.bundle/Contents/Info.plist", folderName = "B.bundle/Contents";
+    const struct {
+        InstallScope scope;
+        std::function<void(const fs::path& bundle)> craft;
+        std::string note;  // kind, reason, what, data
+        bool repaired = true;
+    } rows[] = {
+        {InstallScope::currentUser, [&](const fs::path& b) { marked(b / "Contents/Info.plist"); },
+         "extendedAttribute " + plistFile + " " + mark},
+        {InstallScope::allUsers, [&](const fs::path& b) { marked(b); }, "extendedAttribute B.bundle " + mark},
+        {InstallScope::currentUser,
+         [](const fs::path& b) { fs::permissions(b / "Contents/Info.plist", fs::perms(0600)); },
+         "fileMode " + plistFile + " 384"},
+        {InstallScope::allUsers, [](const fs::path& b) { fs::permissions(b / "Contents", fs::perms(0750)); },
+         "folderMode " + folderName + " 488"},
+        {InstallScope::currentUser, [](const fs::path& b) { EXPECT_EQ(::lchown(b.c_str(), 1, 1), 0); },
+         "notUser B.bundle 1:1"},
+        {InstallScope::allUsers,
+         [](const fs::path& b) { EXPECT_EQ(::lchown((b / "Contents/Info.plist").c_str(), 0, 1), 0); },
+         "notRootWheel " + plistFile + " 0:1"},
+        // Nothing the system loads can be a pipe; the repair's copy refuses it, and the item stays marked.
+        {InstallScope::currentUser,
+         [&](const fs::path& b) { marked(b), ::mkfifo((b / "Contents/pipe").c_str(), 0644); },
+         "extendedAttribute B.bundle " + mark, false},
+        {InstallScope::allUsers, [&](const fs::path& b) { marked(b), ::mkfifo((b / "Contents/pipe").c_str(), 0644); },
+         "extendedAttribute B.bundle " + mark, false},
+    };
+    for (const auto& row : rows) {
+        if (row.note.starts_with("not") && !root)
+            continue;  // only root can give an item away
+        const fs::path bundle = layoutsFolder(row.scope, tools) / "B.bundle";
+        SCOPED_TRACE(row.note);
+        fs::remove_all(bundle);
+        writeFile(bundle / "Contents/Resources/B.keylayout", validLayout("B", -3)),
+            writeFile(bundle / "Contents/Info.plist", plist(""));
+        system.sources = {{"org.x.keyboardlayout.b.keylayout.B", "B", true}};
+        row.craft(bundle);
+        const auto notes = [&] {
+            std::string found;
+            for (const InstalledItem& item : listInstalled(tools))
+                for (const Warning& w : item.report.warnings) {
+                    using K = Warning::Kind;
+                    if (w.kind == K::extendedAttribute)
+                        found += "extendedAttribute " + w.detail + " " + w.otherItem;
+                    if (w.kind == K::permissions)
+                        found += (w.reason == Warning::Reason::fileMode ? "fileMode " : "folderMode ") + w.detail + " "
+                            + std::to_string(w.number);
+                    if (w.kind == K::owner)
+                        found += (w.reason == Warning::Reason::notUser ? "notUser " : "notRootWheel ") + w.detail + " "
+                            + std::to_string(w.number) + ":" + std::to_string(w.group);
+                }
+            return found;
+        };
+        EXPECT_EQ(notes(), row.note);
+        const Entries before = tree(bundle.parent_path());
+        const ChangeOutcome repaired = repairItems({"B.bundle"}, row.scope, tools, asRoot).front();
+        EXPECT_EQ(repaired.done, row.repaired) << repaired.failure;
+        EXPECT_EQ(notes(), row.repaired ? "" : row.note);
+        if (!row.repaired) {
+            EXPECT_EQ(tree(bundle.parent_path()), before);
+        }
+        EXPECT_TRUE(system.sources[0].enabled);
+        fs::remove_all(bundle);
+    }
+    // The owner expected is the caller's to give, so a check can be made of anyone's item.
+    writeFile(user / "A.keylayout", validLayout("A", -4));
+    EXPECT_EQ(healthWarnings(user / "A.keylayout", {::getuid() + 1, std::nullopt}).size(), 1u);
+    EXPECT_TRUE(healthWarnings(user / "A.keylayout", expectedOwner(InstallScope::currentUser)).empty());
 }

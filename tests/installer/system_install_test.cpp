@@ -200,10 +200,12 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
         run({"remove", system.string(), "A.keylayout", "ID"}) + run({"remove", system.string(), "B.bundle", "ID"}), "");
     EXPECT_EQ(tree(system), Entries({{"B.icns", "384 not the bundle's"}}));
     const std::string usage =
-        "2 usage: keyboard-installer install FOLDER NAME STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] "
-        "| remove FOLDER NAME ID\n";
-    for (const std::string wrong : {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e",
-                                    "install a b c d e f", "replace a b c d b", "replace a b c d e/f"}) {
+        "2 usage: keyboard-installer [login-window DEFAULTS DOMAIN FILE MENU-DOMAIN MENU-FILE] install FOLDER NAME "
+        "STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID | repair FOLDER NAME "
+        "ID\n";
+    for (const std::string wrong :
+         {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e", "install a b c d e f",
+          "replace a b c d b", "replace a b c d e/f", "repair a b", "login-window a b c d"}) {
         std::vector<std::string> arguments;
         std::istringstream words(wrong);
         for (std::string word; words >> word;)
@@ -217,6 +219,63 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
                       ? "POSIX 2 \"Missing.keylayout\" is not installed for all users."
                       : "POSIX 22 \"" + name + "\" does not name a keyboard layout file or bundle.");
     EXPECT_FALSE(fs::exists(folder / "osascript.arguments"));
+}
+
+// The login window's input sources get each layout once, beside the entries they had, through a
+// stand-in defaults that keeps each domain in a file; a Mac without these preferences starts empty.
+TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
+{
+    const fs::path sources = folder / "Preferences/com.apple.HIToolbox.plist",
+                   menu = folder / "Preferences/com.apple.loginwindow.plist";
+    writeFile(downloads / "L.keylayout", validLayout("L", -7));
+    const std::vector<KeyboardLayout> l = {{.file = "L.keylayout", .name = "L", .id = -7}};
+    // What the preferences hold: how often each id is listed, whether the other key stayed, whether the menu shows.
+    const auto held = [&] {
+        const std::string text = readFile(sources);
+        const auto count = [&](const std::string& part) {
+            std::size_t n = 0;
+            for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+                ++n;
+            return std::to_string(n);
+        };
+        return "-7:" + count("<integer>-7</integer>") + " 252:" + count("<integer>252</integer>")
+            + (text.find("<key>Other</key>") != std::string::npos ? " kept" : "")
+            + (std::regex_search(readFile(menu), std::regex("showInputMenu</key>\\s*<true ?/>")) ? " shown" : "");
+    };
+    const auto asRootDoes = [&](const std::function<void()>& action) {
+        try {
+            action();
+            return held();
+        } catch (const platform::Error& error) {
+            return error.localizedDescription();
+        }
+    };
+    const auto install = [&] { installForAllUsers(downloads / "L.keylayout", tools, asRoot, "", "", l); };
+    const auto set = [&](bool present) { return [&, present] { setLoginWindowSources(l, present, tools, asRoot); }; };
+    const struct {
+        std::function<void()> action;
+        std::string held;
+    } rows[] = {
+        {install, "-7:1 252:0 shown"},
+        {[&] {
+             writeFile(sources,
+                       "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Other</key><string>x</string>"
+                       "<key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key><string>"
+                       "Keyboard Layout</string><key>KeyboardLayout ID</key><integer>252</integer><key>"
+                       "KeyboardLayout Name</key><string>ABC</string></dict></array></dict></plist>");
+             install();
+         },
+         "-7:1 252:1 kept shown"},
+        {install, "-7:1 252:1 kept shown"},
+        {set(false), "-7:0 252:1 kept shown"},
+        {set(true), "-7:1 252:1 kept shown"},
+        {[&] { removeForAllUsers("L.keylayout", tools, asRoot); }, "-7:0 252:1 kept shown"},
+        {[&] { writeFile(sources, "<html/>"), set(true)(); },
+         "Couldn't read the login window's preferences: they are no property list."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(asRootDoes(row.action), row.held);
+    EXPECT_FALSE(fs::exists(system / "L.keylayout"));
 }
 
 // Root runs the program itself; anyone else has osascript ask an administrator, and the program gets

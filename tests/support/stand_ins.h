@@ -84,21 +84,30 @@ struct StandInRegistry {
 // Every seam to the system for one test, each a stand-in in `folder`: osascript approves as an
 // administrator would; the shell runs the privileged program with the tools under folder/tools,
 // which note their calls in folder/log; killall notes each service it restarts in killall.calls;
-// the all-users folder is "System Layouts"; the input menu is `menu`, or none as on Linux. A test
-// gives a stand-in other behaviour by writing another script in its place.
+// the all-users folder is "System Layouts"; defaults keeps each preferences domain in a file, none
+// at first; the input menu is `menu`, or none as on Linux. A test gives a stand-in other behaviour
+// by writing another script in its place.
 struct StandInSystem {
     explicit StandInSystem(const std::filesystem::path& where)
         : folder(where)
     {
         writeShell(folder / "sh", folder / "tools"), writeOsascript(folder / "osascript");
         writeScript(folder / "killall", "echo \"$1\" >> \"$0.calls\"\n");
+        writeScript(folder / "defaults",
+                    "case $1 in export) [ -f \"$2.plist\" ] && exec cat \"$2.plist\"; "
+                    "echo \"Domain $2 does not exist\" >&2; exit 1;; "
+                    "import) mkdir -p \"${2%/*}\" && cp \"$3\" \"$2.plist\";; esac\n");
     }
     StandInSystem(const StandInSystem&) = delete;
 
     installer::SystemTools tools(bool withInputMenu = false)
     {
-        return {folder / "osascript", folder / "killall", folder / "sh", folder / "System Layouts",
-                withInputMenu ? menu.registry() : platform::InputSourceRegistry()};
+        return {folder / "osascript",
+                folder / "killall",
+                folder / "sh",
+                folder / "System Layouts",
+                withInputMenu ? menu.registry() : platform::InputSourceRegistry(),
+                folder / "defaults"};
     }
     // The same as keylayout's hidden options; its input menu is the file `inputSources`, or none.
     std::vector<std::string> keylayoutOptions(const std::filesystem::path& inputSources = {}) const
@@ -107,7 +116,8 @@ struct StandInSystem {
                 "--shell",          (folder / "sh").string(),
                 "--killall",        (folder / "killall").string(),
                 "--system-layouts", (folder / "System Layouts").string(),
-                "--input-sources",  inputSources.string()};
+                "--input-sources",  inputSources.string(),
+                "--defaults",       (folder / "defaults").string()};
     }
 
     std::filesystem::path folder;

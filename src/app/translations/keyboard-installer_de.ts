@@ -139,6 +139,26 @@
         <translation>Keyboard Installer möchte „%1“ für alle Benutzer entfernen.</translation>
     </message>
     <message>
+        <source>Keyboard Installer wants to repair &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer möchte „%1“ für alle Benutzer reparieren.</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Reparatur fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to add &quot;%1&quot; to the login window.</source>
+        <translation>Keyboard Installer möchte „%1“ zum Anmeldefenster hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; from the login window.</source>
+        <translation>Keyboard Installer möchte „%1“ aus dem Anmeldefenster entfernen.</translation>
+    </message>
+    <message>
+        <source>Login Window Not Changed</source>
+        <translation>Anmeldefenster nicht geändert</translation>
+    </message>
+    <message>
         <source>Added &quot;%1&quot;</source>
         <translation>„%1“ hinzugekommen</translation>
     </message>
@@ -236,6 +256,30 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Add to Login Window</source>
+        <translation>Zum Anmeldefenster hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Login Window</source>
+        <translation>Aus dem Anmeldefenster entfernen</translation>
+    </message>
+    <message>
+        <source>At Login Window</source>
+        <translation>Im Anmeldefenster</translation>
+    </message>
+    <message>
+        <source>Installs the layout again from itself, so that the system and apps no longer ignore it</source>
+        <translation>Installiert das Layout erneut aus sich selbst, damit System und Apps es nicht länger ignorieren</translation>
+    </message>
+    <message>
+        <source>Lets the login window and password dialogs type with this layout. Before FileVault unlocks the disk, the Mac types with its built-in layouts only.</source>
+        <translation>Lässt Anmeldefenster und Passwortdialoge mit diesem Layout tippen. Bevor FileVault das Volume entsperrt, tippt der Mac nur mit seinen eingebauten Layouts.</translation>
     </message>
 </context>
 <context>
@@ -419,10 +463,6 @@
         <translation>Eine Gruppe aus drei Personen</translation>
     </message>
     <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>Installiert hierher gezogene Layouts nur für dich</translation>
-    </message>
-    <message>
         <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
         <translation>Installiert hierher gezogene Layouts für alle Benutzer dieses Computers; ein Administrator muss zustimmen</translation>
     </message>
@@ -433,6 +473,10 @@
     <message>
         <source>Lists the installed keyboard layouts and removes one</source>
         <translation>Zeigt die installierten Tastaturlayouts und entfernt eines davon</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only. They do not reach the login window, password dialogs or some apps&apos; secure fields; for those, install for all users.</source>
+        <translation>Installiert abgelegte Layouts nur für Sie. Sie erreichen weder das Anmeldefenster noch Passwortdialoge oder die sicheren Eingabefelder mancher Apps; dafür installieren Sie für alle Benutzer.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +671,38 @@
     <message>
         <source>No keyboard layouts are installed, for you or for all users.</source>
         <translation>Es sind keine Tastaturlayouts installiert, weder für dich noch für alle Benutzer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; carries the extended attribute &quot;%2&quot;; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>„%1“ trägt das erweiterte Attribut „%2“; das System oder manche Apps ignorieren das Layout womöglich, bis es repariert ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (folders need 0755); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>„%1“ hat den Modus %2 und ist daher nicht für alle lesbar (Ordner brauchen 0755); das System oder manche Apps ignorieren das Layout womöglich, bis es repariert ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (files need 0644); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>„%1“ hat den Modus %2 und ist daher nicht für alle lesbar (Dateien brauchen 0644); das System oder manche Apps ignorieren das Layout womöglich, bis es repariert ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not root:wheel as layouts for all users do; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>„%1“ gehört Benutzer %2 und Gruppe %3, nicht root:wheel wie Layouts für alle Benutzer; das System oder manche Apps ignorieren das Layout womöglich, bis es repariert ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not to you; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>„%1“ gehört Benutzer %2 und Gruppe %3, nicht Ihnen; das System oder manche Apps ignorieren das Layout womöglich, bis es repariert ist.</translation>
+    </message>
+    <message>
+        <source>Extended attributes</source>
+        <translation>Erweiterte Attribute</translation>
+    </message>
+    <message>
+        <source>Not readable by everyone</source>
+        <translation>Nicht für alle lesbar</translation>
+    </message>
+    <message>
+        <source>Wrong owner</source>
+        <translation>Falscher Eigentümer</translation>
     </message>
 </context>
 <context>

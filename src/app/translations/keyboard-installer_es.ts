@@ -139,6 +139,26 @@
         <translation>Keyboard Installer quiere eliminar «%1» para todos los usuarios.</translation>
     </message>
     <message>
+        <source>Keyboard Installer wants to repair &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer quiere reparar «%1» para todos los usuarios.</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Error al reparar</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to add &quot;%1&quot; to the login window.</source>
+        <translation>Keyboard Installer quiere añadir «%1» a la ventana de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; from the login window.</source>
+        <translation>Keyboard Installer quiere quitar «%1» de la ventana de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>Login Window Not Changed</source>
+        <translation>No se ha cambiado la ventana de inicio de sesión</translation>
+    </message>
+    <message>
         <source>Added &quot;%1&quot;</source>
         <translation>Se añade “%1”</translation>
     </message>
@@ -236,6 +256,30 @@
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparar</translation>
+    </message>
+    <message>
+        <source>Add to Login Window</source>
+        <translation>Añadir a la ventana de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Remove from Login Window</source>
+        <translation>Quitar de la ventana de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>At Login Window</source>
+        <translation>En inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Installs the layout again from itself, so that the system and apps no longer ignore it</source>
+        <translation>Vuelve a instalar la distribución a partir de sí misma, para que el sistema y las apps dejen de ignorarla</translation>
+    </message>
+    <message>
+        <source>Lets the login window and password dialogs type with this layout. Before FileVault unlocks the disk, the Mac types with its built-in layouts only.</source>
+        <translation>Permite escribir con esta distribución en la ventana de inicio de sesión y en los diálogos de contraseña. Antes de que FileVault desbloquee el disco, el Mac solo escribe con sus distribuciones integradas.</translation>
     </message>
 </context>
 <context>
@@ -419,10 +463,6 @@
         <translation>Un grupo de tres personas</translation>
     </message>
     <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>Instala las distribuciones que sueltes aquí solo para ti</translation>
-    </message>
-    <message>
         <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
         <translation>Instala las distribuciones que sueltes aquí para todos los usuarios de este ordenador; pide la aprobación de un administrador</translation>
     </message>
@@ -433,6 +473,10 @@
     <message>
         <source>Lists the installed keyboard layouts and removes one</source>
         <translation>Muestra las distribuciones de teclado instaladas y elimina una</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only. They do not reach the login window, password dialogs or some apps&apos; secure fields; for those, install for all users.</source>
+        <translation>Instala las distribuciones soltadas solo para ti. No llegan a la ventana de inicio de sesión, a los diálogos de contraseña ni a los campos seguros de algunas apps; para ello, instala para todos los usuarios.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +671,38 @@
     <message>
         <source>No keyboard layouts are installed, for you or for all users.</source>
         <translation>No hay distribuciones de teclado instaladas, ni para ti ni para todos los usuarios.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; carries the extended attribute &quot;%2&quot;; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>«%1» tiene el atributo extendido «%2»; el sistema o algunas apps pueden ignorar la distribución hasta que se repare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (folders need 0755); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>«%1» tiene el modo %2, así que no todos pueden leerlo (las carpetas necesitan 0755); el sistema o algunas apps pueden ignorar la distribución hasta que se repare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (files need 0644); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>«%1» tiene el modo %2, así que no todos pueden leerlo (los archivos necesitan 0644); el sistema o algunas apps pueden ignorar la distribución hasta que se repare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not root:wheel as layouts for all users do; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>«%1» pertenece al usuario %2 y al grupo %3, no a root:wheel como las distribuciones para todos los usuarios; el sistema o algunas apps pueden ignorar la distribución hasta que se repare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not to you; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>«%1» pertenece al usuario %2 y al grupo %3, no a ti; el sistema o algunas apps pueden ignorar la distribución hasta que se repare.</translation>
+    </message>
+    <message>
+        <source>Extended attributes</source>
+        <translation>Atributos extendidos</translation>
+    </message>
+    <message>
+        <source>Not readable by everyone</source>
+        <translation>No legible por todos</translation>
+    </message>
+    <message>
+        <source>Wrong owner</source>
+        <translation>Propietario incorrecto</translation>
     </message>
 </context>
 <context>

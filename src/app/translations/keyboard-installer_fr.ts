@@ -139,6 +139,26 @@
         <translation>Keyboard Installer veut supprimer « %1 » pour tous les utilisateurs.</translation>
     </message>
     <message>
+        <source>Keyboard Installer wants to repair &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer veut réparer « %1 » pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Échec de la réparation</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to add &quot;%1&quot; to the login window.</source>
+        <translation>Keyboard Installer veut ajouter « %1 » à la fenêtre de connexion.</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; from the login window.</source>
+        <translation>Keyboard Installer veut retirer « %1 » de la fenêtre de connexion.</translation>
+    </message>
+    <message>
+        <source>Login Window Not Changed</source>
+        <translation>Fenêtre de connexion inchangée</translation>
+    </message>
+    <message>
         <source>Added &quot;%1&quot;</source>
         <translation>« %1 » ajoutée</translation>
     </message>
@@ -236,6 +256,30 @@
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Réparer</translation>
+    </message>
+    <message>
+        <source>Add to Login Window</source>
+        <translation>Ajouter à la fenêtre de connexion</translation>
+    </message>
+    <message>
+        <source>Remove from Login Window</source>
+        <translation>Retirer de la fenêtre de connexion</translation>
+    </message>
+    <message>
+        <source>At Login Window</source>
+        <translation>À la connexion</translation>
+    </message>
+    <message>
+        <source>Installs the layout again from itself, so that the system and apps no longer ignore it</source>
+        <translation>Réinstalle la disposition à partir d’elle-même, pour que le système et les apps ne l’ignorent plus</translation>
+    </message>
+    <message>
+        <source>Lets the login window and password dialogs type with this layout. Before FileVault unlocks the disk, the Mac types with its built-in layouts only.</source>
+        <translation>Permet de taper avec cette disposition dans la fenêtre de connexion et les dialogues de mot de passe. Avant que FileVault ne déverrouille le disque, le Mac ne tape qu’avec ses dispositions intégrées.</translation>
     </message>
 </context>
 <context>
@@ -419,10 +463,6 @@
         <translation>Un groupe de trois personnes</translation>
     </message>
     <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>Installe les dispositions déposées ici pour vous uniquement</translation>
-    </message>
-    <message>
         <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
         <translation>Installe les dispositions déposées ici pour tous les utilisateurs de cet ordinateur&#xa0;; demande l’accord d’un administrateur</translation>
     </message>
@@ -433,6 +473,10 @@
     <message>
         <source>Lists the installed keyboard layouts and removes one</source>
         <translation>Affiche les dispositions de clavier installées et en supprime une</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only. They do not reach the login window, password dialogs or some apps&apos; secure fields; for those, install for all users.</source>
+        <translation>Installe les dispositions déposées pour vous seul. Elles n’atteignent ni la fenêtre de connexion, ni les dialogues de mot de passe, ni les champs sécurisés de certaines apps ; pour cela, installez pour tous les utilisateurs.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +671,38 @@
     <message>
         <source>No keyboard layouts are installed, for you or for all users.</source>
         <translation>Aucune disposition de clavier n’est installée, ni pour vous ni pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; carries the extended attribute &quot;%2&quot;; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>« %1 » porte l’attribut étendu « %2 » ; le système ou certaines apps peuvent ignorer la disposition jusqu’à sa réparation.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (folders need 0755); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>« %1 » a le mode %2 et n’est donc pas lisible par tous (les dossiers demandent 0755) ; le système ou certaines apps peuvent ignorer la disposition jusqu’à sa réparation.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (files need 0644); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>« %1 » a le mode %2 et n’est donc pas lisible par tous (les fichiers demandent 0644) ; le système ou certaines apps peuvent ignorer la disposition jusqu’à sa réparation.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not root:wheel as layouts for all users do; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>« %1 » appartient à l’utilisateur %2 et au groupe %3, et non à root:wheel comme les dispositions pour tous les utilisateurs ; le système ou certaines apps peuvent ignorer la disposition jusqu’à sa réparation.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not to you; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>« %1 » appartient à l’utilisateur %2 et au groupe %3, et non à vous ; le système ou certaines apps peuvent ignorer la disposition jusqu’à sa réparation.</translation>
+    </message>
+    <message>
+        <source>Extended attributes</source>
+        <translation>Attributs étendus</translation>
+    </message>
+    <message>
+        <source>Not readable by everyone</source>
+        <translation>Illisible pour certains</translation>
+    </message>
+    <message>
+        <source>Wrong owner</source>
+        <translation>Mauvais propriétaire</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,26 @@
         <translation>Keyboard Installer が“%1”をすべてのユーザから削除しようとしています。</translation>
     </message>
     <message>
+        <source>Keyboard Installer wants to repair &quot;%1&quot; for all users.</source>
+        <translation>Keyboard Installer が「%1」をすべてのユーザ用に修復しようとしています。</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>修復できませんでした</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to add &quot;%1&quot; to the login window.</source>
+        <translation>Keyboard Installer が「%1」をログインウインドウに追加しようとしています。</translation>
+    </message>
+    <message>
+        <source>Keyboard Installer wants to remove &quot;%1&quot; from the login window.</source>
+        <translation>Keyboard Installer が「%1」をログインウインドウから削除しようとしています。</translation>
+    </message>
+    <message>
+        <source>Login Window Not Changed</source>
+        <translation>ログインウインドウは変更されませんでした</translation>
+    </message>
+    <message>
         <source>Added &quot;%1&quot;</source>
         <translation>“%1”が追加されました</translation>
     </message>
@@ -236,6 +256,30 @@
     <message>
         <source>No</source>
         <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>修復</translation>
+    </message>
+    <message>
+        <source>Add to Login Window</source>
+        <translation>ログインウインドウに追加</translation>
+    </message>
+    <message>
+        <source>Remove from Login Window</source>
+        <translation>ログインウインドウから削除</translation>
+    </message>
+    <message>
+        <source>At Login Window</source>
+        <translation>ログインウインドウ</translation>
+    </message>
+    <message>
+        <source>Installs the layout again from itself, so that the system and apps no longer ignore it</source>
+        <translation>レイアウトをそれ自身から再インストールし、システムやアプリに無視されないようにします</translation>
+    </message>
+    <message>
+        <source>Lets the login window and password dialogs type with this layout. Before FileVault unlocks the disk, the Mac types with its built-in layouts only.</source>
+        <translation>ログインウインドウとパスワードダイアログでこのレイアウトで入力できるようにします。FileVault がディスクをロック解除する前は、Mac は内蔵のレイアウトでのみ入力します。</translation>
     </message>
 </context>
 <context>
@@ -419,10 +463,6 @@
         <translation>3人のグループ</translation>
     </message>
     <message>
-        <source>Installs dropped layouts for you only</source>
-        <translation>ここにドロップしたレイアウトを自分専用にインストールします</translation>
-    </message>
-    <message>
         <source>Installs dropped layouts for every user of this computer; asks for an administrator</source>
         <translation>ここにドロップしたレイアウトをこのコンピュータのすべてのユーザ用にインストールします。管理者の承認が必要です</translation>
     </message>
@@ -433,6 +473,10 @@
     <message>
         <source>Lists the installed keyboard layouts and removes one</source>
         <translation>インストール済みのキーボードレイアウトを一覧表示し、削除します</translation>
+    </message>
+    <message>
+        <source>Installs dropped layouts for you only. They do not reach the login window, password dialogs or some apps&apos; secure fields; for those, install for all users.</source>
+        <translation>ドロップしたレイアウトをあなただけにインストールします。ログインウインドウ、パスワードダイアログ、一部のアプリの保護された入力欄では使えません。それらには、すべてのユーザ用にインストールしてください。</translation>
     </message>
 </context>
 <context>
@@ -627,6 +671,38 @@
     <message>
         <source>No keyboard layouts are installed, for you or for all users.</source>
         <translation>自分用にもすべてのユーザ用にも、キーボードレイアウトはインストールされていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; carries the extended attribute &quot;%2&quot;; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>「%1」には拡張属性「%2」があります。修復するまで、システムや一部のアプリがレイアウトを無視することがあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (folders need 0755); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>「%1」のモードは %2 で、誰もが読めるわけではありません（フォルダには 0755 が必要です）。修復するまで、システムや一部のアプリがレイアウトを無視することがあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the mode %2, so not everyone may read it (files need 0644); the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>「%1」のモードは %2 で、誰もが読めるわけではありません（ファイルには 0644 が必要です）。修復するまで、システムや一部のアプリがレイアウトを無視することがあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not root:wheel as layouts for all users do; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>「%1」の所有者はユーザ %2・グループ %3 で、すべてのユーザ用のレイアウトのような root:wheel ではありません。修復するまで、システムや一部のアプリがレイアウトを無視することがあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to user %2 and group %3, not to you; the system or some apps may ignore the layout until it is repaired.</source>
+        <translation>「%1」の所有者はユーザ %2・グループ %3 で、あなたではありません。修復するまで、システムや一部のアプリがレイアウトを無視することがあります。</translation>
+    </message>
+    <message>
+        <source>Extended attributes</source>
+        <translation>拡張属性</translation>
+    </message>
+    <message>
+        <source>Not readable by everyone</source>
+        <translation>誰もが読めるわけではない</translation>
+    </message>
+    <message>
+        <source>Wrong owner</source>
+        <translation>所有者が違う</translation>
     </message>
 </context>
 <context>
