@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
 
@@ -37,10 +36,7 @@ QStringList shownTexts()
             texts << action->text();
         for (const QWidget* widget : window->findChildren<QWidget*>()) {
             texts << widget->accessibleName() << widget->accessibleDescription();
-            if (const auto* label = qobject_cast<const QLabel*>(widget))
-                texts << label->text();
-            if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-                texts << button->text();
+            texts << widget->property("text").toString();  // a label's or a button's
             if (const auto* list = qobject_cast<const QTreeWidget*>(widget))
                 for (int row = -1; row < list->topLevelItemCount(); ++row) {
                     const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
@@ -71,19 +67,14 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     GTEST_SKIP() << "macOS takes the preferred languages from System Settings, which a test leaves alone";
 #endif
     ui_testing::TemporaryHome home;
-    const fs::path user = home.layouts(), system = home.tools().systemLayouts,
-                   bundle = user / "Greek.bundle/Contents/Resources";
-    for (const auto& [path, content] :
-         std::map<fs::path, std::string>{{user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
-                                         {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
-                                         {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-                                         {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-                                         {system / "Broken.keylayout", ""},
-                                         {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
-                                         {bundle / "B.keylayout", ""},
-                                         {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
-                                         {user / "Iconic.icns", "no icon"}})
-        writeFile(path, content);
+    const fs::path user = home.layouts(), system = home.tools().systemLayouts, bundle = user / "Greek.bundle/Contents";
+    for (const auto& [name, id] : std::map<std::string, int>{{"Colemak", 1}, {"Clash", 1}, {"Twice", 2}, {"Iconic", 4}})
+        writeFile(user / (name + ".keylayout"), ui_testing::validLayout(name, id));
+    writeFile(system / "Twice.keylayout", ui_testing::validLayout("Twice", 2));
+    writeFile(system / "Broken.keylayout", "");
+    writeFile(bundle / "Resources/A.keylayout", ui_testing::validLayout("Greek", 3));
+    writeFile(bundle / "Resources/B.keylayout", "");
+    writeFile(user / "Iconic.icns", "no icon");
     const QStringList unchanged = {
         "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",
         "Broken.keylayout",   "Greek",   "Greek.bundle",      "Iconic", "Iconic.keylayout"};
@@ -124,7 +115,6 @@ TEST(Translations, EachCatalogueTranslatesEveryTextOfTheWindowsAndNoOther)
 {
     TemporaryFolder folder;
     const QFileInfoList catalogues = QDir(QStringLiteral(TRANSLATIONS_FOLDER)).entryInfoList({QStringLiteral("*.ts")});
-    EXPECT_EQ(catalogues.size(), 4);
     const QRegularExpression message(
         QStringLiteral("<source>(.*?)</source>\\s*<translation( type=\"\\w+\")?>(.*?)</translation>"),
         QRegularExpression::DotMatchesEverythingOption);

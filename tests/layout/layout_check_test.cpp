@@ -8,9 +8,9 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -25,8 +25,8 @@ std::string layout(const std::string& attributes, const std::string& body = "<la
 
 std::string plist(const std::string& identifier)
 {
-    return "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleName</key><string>x</string>"
-           "<key>CFBundleIdentifier</key><string>"
+    return "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleName</key><string>x</string><key>"
+           "CFBundleIdentifier</key><string>"
         + identifier + "</string></dict></plist>";
 }
 
@@ -44,36 +44,33 @@ void make(const fs::path& path, const std::string& content)
         writeFile(path, content);
 }
 
-// Every finding is told once, as a sentence and as the list's word for its kind.
-void expectEachFindingOnce(const installer::LayoutReport& report)
+// Each finding on a line: "P", a problem's kind and its sentence, or a warning's kind and its sentence.
+// None is told twice, as a sentence or as the list's word for its kind.
+std::string told(const installer::LayoutReport& report)
 {
-    std::vector<std::string> sentences;
+    std::string lines;
+    std::set<std::string> sentences;
     for (const auto& problem : report.problems)
-        sentences.push_back(cli::sentence(problem));
+        lines += "P" + std::to_string(int(problem.kind)) + " " + *sentences.insert(cli::sentence(problem)).first + "\n";
     for (const auto& warning : report.warnings)
-        sentences.push_back(cli::sentence(warning));
-    for (auto told : {sentences, cli::notes(report)}) {
-        std::sort(told.begin(), told.end());
-        EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end())
-            << "told twice: " << testing::PrintToString(told);
-    }
+        lines += std::to_string(int(warning.kind)) + " " + *sentences.insert(cli::sentence(warning)).first + "\n";
+    const std::vector<std::string> notes = cli::notes(report);
+    EXPECT_EQ(sentences.size() + std::set(notes.begin(), notes.end()).size(),
+              report.problems.size() + report.warnings.size() + notes.size())
+        << "told twice:\n"
+        << lines << testing::PrintToString(notes);
+    return lines;
 }
 
-// As many findings as `expected` has parts ("|" between them), each part in one of them: a problem as
-// "P", its kind and its sentence, a warning as its kind and its sentence.
+// As many findings as `expected` has parts ("|" between them), each part in one of them.
 void expectFindings(const installer::LayoutReport& report, const std::string& expected)
 {
-    std::string told;
-    for (const auto& problem : report.problems)
-        told += "P" + std::to_string(int(problem.kind)) + " " + cli::sentence(problem) + "\n";
-    for (const auto& warning : report.warnings)
-        told += std::to_string(int(warning.kind)) + " " + cli::sentence(warning) + "\n";
+    const std::string lines = told(report);
     std::istringstream parts(expected);
     std::size_t count = 0;
     for (std::string part; std::getline(parts, part, '|'); ++count)
-        EXPECT_NE(told.find(part), std::string::npos) << part << " in\n" << told;
-    EXPECT_EQ(report.problems.size() + report.warnings.size(), count) << told;
-    expectEachFindingOnce(report);
+        EXPECT_NE(lines.find(part), std::string::npos) << part << " in\n" << lines;
+    EXPECT_EQ(report.problems.size() + report.warnings.size(), count) << lines;
 }
 
 }  // namespace
@@ -113,74 +110,66 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
     constexpr auto none = std::nullopt;
     using Inside = std::vector<std::string>;  // paths inside the item, each followed by its content
     const struct {
-        const char* item;
         std::optional<std::string> content;  // of the item itself, unless it is not made
         bool installable;
         std::string findings;  // as expectFindings takes them
         Inside inside = {};
+        const char* item = nullptr;  // else A.keylayout for a file, B.bundle for a folder
     } rows[] = {
-        {"A.keylayout", "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n" + good, true, ""},
-        {"A.keylayout",
-         layout("group=\"0\" id=\"7\" name=\"\"", noKeyMapSet + "<keyMapSet><key output=\"&#x0008;\"/></keyMapSet>"),
+        {"<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n" + good, true, ""},
+        {layout("group=\"0\" id=\"7\" name=\"\"", noKeyMapSet + "<keyMapSet><key output=\"&#x0008;\"/></keyMapSet>"),
          true, ""},
-        {"A.keylayout", "<!-- a -->\n\n<?xml version=\"1.1\"?>" + good, true, ""},
-        {"A.keylayout", "<?xml version=\"1.0\"?>\n<!DOCTYPE keyboard SYSTEM \"x/Layout.dtd\">\n" + good, true, ""},
-        {"A.KEYLAYOUT", std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2), true, ""},
-        {"L.keylayout", "->real.keylayout", true, "", Inside{"../real.keylayout", good}},
-        {"B.bundle", none, true, "",
-         Inside{info, plist("org.x.keyboardlayout.b"), res + "G.keylayout", good, res + "N.txt", ""}},
+        {"<!-- a -->\n\n<?xml version=\"1.1\"?>" + good, true, ""},
+        {"<?xml version=\"1.0\"?>\n<!DOCTYPE keyboard SYSTEM \"x/Layout.dtd\">\n" + good, true, ""},
+        {std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2), true, "", {}, "A.KEYLAYOUT"},
+        {"->real.keylayout", true, "", Inside{"../real.keylayout", good}},
+        {none, true, "", Inside{info, plist("org.x.keyboardlayout.b"), res + "G.keylayout", good, res + "N.txt", ""}},
 
-        {"A.keylayout", "<!DOCTYPE html>\n<html lang=\"en\"><head>", false,
+        {"<!DOCTYPE html>\n<html lang=\"en\"><head>", false,
          notLayout + "it is a web page. Download the raw file instead."},
-        {"A.keylayout", "", false, notLayout + "the file is empty."},
-        {"A.keylayout", "Colemak\n", false, notLayout + "it is not XML; a keyboard layout is an XML file.\n"},
-        {"A.keylayout", "<keyboard>\n\n<a b=1/></keyboard>", false, notLayout + "its text is damaged at line 3.\n"},
-        {"A.keylayout", "<keyboard>\n  <keyMap index=\"0\">\n    <key code=\"0\" out", false,
+        {"", false, notLayout + "the file is empty."},
+        {"Colemak\n", false, notLayout + "it is not XML; a keyboard layout is an XML file.\n"},
+        {"<keyboard>\n\n<a b=1/></keyboard>", false, notLayout + "its text is damaged at line 3.\n"},
+        {"<keyboard>\n  <keyMap index=\"0\">\n    <key code=\"0\" out", false,
          notLayout + "it ends before line 3 is complete; the download may have been cut short."},
-        {"A.keylayout", std::string("\177ELF\x02\x01\x01\0\0\0", 10), false,
-         notLayout + "it holds binary data, not text.\n"},
-        {"A.keylayout", std::string("PK\x03\x04\x14\0\0\0\x08\0<keyboard/>", 21), false,
-         notLayout + "it is a zip archive"},
-        {"A.keylayout", "<?xml version=\"1.0\"?>\n<plist><dict/></plist>", false,
-         notLayout + "its root element is <plist>"},
-        {"A.keylayout", "<fifo>", false, notLayout + "it is not a regular file."},
-        {"A.keylayout", "->/dev/zero", false, notLayout + "it is not a regular file."},
-        {"A.keylayout", "<big>", false, notLayout + "it is larger than 4 MB"},
-        {"A.keylayout", none, false, notLayout + "it is a folder", Inside{"x", good}},
-        {"A.keylayout", none, false, "P0 \"A.keylayout\" could not be found"},
-        {"A.keylayout", layout("group=\"x1\" name=\"N\"", noKeyMapSet), false,
+        {std::string("\177ELF\x02\x01\x01\0\0\0", 10), false, notLayout + "it holds binary data, not text.\n"},
+        {std::string("PK\x03\x04\x14\0\0\0\x08\0<keyboard/>", 21), false, notLayout + "it is a zip archive"},
+        {"<?xml version=\"1.0\"?>\n<plist><dict/></plist>", false, notLayout + "its root element is <plist>"},
+        {"<fifo>", false, notLayout + "it is not a regular file."},
+        {"->/dev/zero", false, notLayout + "it is not a regular file."},
+        {"<big>", false, notLayout + "it is larger than 4 MB"},
+        {none, false, "P2 \"D.keylayout\" is not a keyboard layout: it is a folder", Inside{"x", good}, "D.keylayout"},
+        {none, false, "P0 \"B.bundle\" could not be found"},
+        {layout("group=\"x1\" name=\"N\"", noKeyMapSet), false,
          cannotLoad + "its group, \"x1\", is not a whole number.|" + cannotLoad + "its <keyboard> has no id.|"
              + cannotLoad + "it has no <keyMapSet>."},
-        {"A.keylayout", layout("id=\"1\"", "<keyMapSet/>"), false,
+        {layout("id=\"1\"", "<keyMapSet/>"), false,
          cannotLoad + "its <keyboard> has no group.|has no name.|it has no <layouts>.|it has no <modifierMap>."},
-        {"Foo.bundle", none, false, "P5 \"Foo.bundle\" holds no keyboard layout in Contents/Resources.",
-         Inside{info, "<plist/>"}},
-        {"Foo.bundle", none, false,
-         "in Contents/Resources. \"Foo.keylayout\" is not a keyboard layout: the file is empty.",
+        {none, false, "P5 \"B.bundle\" holds no keyboard layout in Contents/Resources.", Inside{info, "<plist/>"}},
+        {none, false, "in Contents/Resources. \"Foo.keylayout\" is not a keyboard layout: the file is empty.",
          Inside{res + "Foo.keylayout", "", res + "Pipe.keylayout", "<fifo>"}},
-
-        {"B.bundle", none, true,
+        {none, true,
          "0 In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: it is not a regular file."
          "|1 \"B.bundle\" holds two layouts with the id -5, \"A.keylayout\" and \"B.keylayout\"; macOS renumbers"
          "|1 \"B.bundle\" holds two layouts named \"Good\", \"A.keylayout\" and \"B.keylayout\""
          "|3 \"B.bundle\" has the bundle identifier \"org.x.b\", without \".keyboardlayout.\"",
          Inside{a, good, res + "B.keylayout", layout("group=\"0\" id=\"-5\" name=\"Good\""), res + "C.keylayout",
                 "<fifo>", info, plist("org.x.b")}},
-        {"B.bundle", none, true, meta + "has no Contents/Info.plist", Inside{a, good}},
-        {"B.bundle", none, true, meta + "has a Contents/Info.plist that cannot be", Inside{a, good, info, "<fifo>"}},
-        {"B.bundle", none, true, meta + "has no CFBundleIdentifier", Inside{a, good, info, "<plist><dict/></plist>"}},
-        {"B.bundle", none, true, "", Inside{a, good, info, "bplist00\xd1\x01\x02_\x10\x16org.x.keyboardlayout.b"}},
-        {"B.bundle", none, true, meta + "has a bundle identifier without",
-         Inside{a, good, info, "bplist00\xd1\x01\x02_org.x.b"}},
+        {none, true, meta + "has no Contents/Info.plist", Inside{a, good}},
+        {none, true, meta + "has a Contents/Info.plist that cannot be", Inside{a, good, info, "<fifo>"}},
+        {none, true, meta + "has no CFBundleIdentifier", Inside{a, good, info, "<plist><dict/></plist>"}},
+        {none, true, "", Inside{a, good, info, "bplist00\xd1\x01\x02_\x10\x16org.x.keyboardlayout.b"}},
+        {none, true, meta + "has a bundle identifier without", Inside{a, good, info, "bplist00\xd1\x01\x02_org.x.b"}},
     };
     for (const auto& row : rows) {
         const TemporaryFolder folder;
+        const std::string item = row.item ? row.item : row.content ? "A.keylayout" : "B.bundle";
         if (row.content)
-            make(folder / row.item, *row.content);
+            make(folder / item, *row.content);
         for (std::size_t i = 0; i + 1 < row.inside.size(); i += 2)
-            make((folder / row.item / row.inside[i]).lexically_normal(), row.inside[i + 1]);
-        const installer::LayoutReport report = installer::inspectLayoutItem(folder / (std::string(row.item) + "/"));
-        SCOPED_TRACE(row.item);
+            make((folder / item / row.inside[i]).lexically_normal(), row.inside[i + 1]);
+        const installer::LayoutReport report = installer::inspectLayoutItem(folder / (item + "/"));
+        SCOPED_TRACE(item + " " + row.findings);
         EXPECT_EQ(std::pair(report.installable(), report.layouts.empty()),
                   std::pair(row.installable, !row.installable));
         expectFindings(report, row.findings);
@@ -231,7 +220,7 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
                        row.warnings);
     std::string listed;
     for (const auto& item : installer::listInstalled(tools))
-        expectEachFindingOnce(item.report),
+        told(item.report),
             listed += item.path.filename().string() + (item.scope == allUsers ? " all " : " user ")
             + std::to_string(item.report.layouts.size() * 100 + item.report.problems.size() * 10
                              + item.report.warnings.size())
