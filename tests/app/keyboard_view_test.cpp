@@ -95,7 +95,6 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
     view.show();
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&view);
     ASSERT_EQ(reader->childCount(), int(view.picture().keys.size()));
-    EXPECT_EQ(reader->text(QAccessible::Name), "Keyboard of K");
     QStringList names;
     for (const int code : {12, 4, 36, 49, 56}) {
         QAccessibleInterface* key = reader->child(int(index(code)));
@@ -103,10 +102,9 @@ TEST(KeyboardView, DrawsEachLayerAtItsCornerAndNamesEveryKeyByWhatItTypes)
         names << key->text(QAccessible::Name);
         EXPECT_EQ(std::pair(key->rect(), reader->childAt(rect.center().x(), rect.center().y())), std::pair(rect, key));
     }
-    EXPECT_EQ(names,
-              QStringList({"q. No modifier: q; Shift: Q; Option: œ; Shift-Option: dead key ▲; Caps Lock: Q",
-                           "Key 4. Option: dead key █", "Return. No modifier: a control character",
-                           "Space bar. No modifier: a space", "Shift"}));
+    EXPECT_EQ(names.join(u'|'),
+              "q. No modifier: q; Shift: Q; Option: œ; Shift-Option: dead key ▲; Caps Lock: Q|Key 4. "
+              "Option: dead key █|Return. No modifier: a control character|Space bar. No modifier: a space|Shift");
 }
 
 // A bundle's layouts one at a time, the chosen one kept when the item is read again; the shape and

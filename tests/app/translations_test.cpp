@@ -35,8 +35,8 @@ QStringList shownTexts()
         for (const QAction* action : window->actions())
             texts << action->text();
         for (const QWidget* widget : window->findChildren<QWidget*>()) {
-            texts << widget->accessibleName() << widget->accessibleDescription();
-            texts << widget->property("text").toString();  // a label's or a button's
+            // A label's or a button's text among them.
+            texts << widget->accessibleName() << widget->accessibleDescription() << widget->property("text").toString();
             if (const auto* list = qobject_cast<const QTreeWidget*>(widget))
                 for (int row = -1; row < list->topLevelItemCount(); ++row) {
                     const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
@@ -100,10 +100,10 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
         EXPECT_EQ(shown.first().toStdString(), row.shown);
         for (qsizetype i = 1; i < shown.size(); ++i) {
             const bool same = shown.first() == u"en" || unchanged.contains(english[i]);
-            EXPECT_EQ(shown[i] == english[i], same)
+            // Japanese in ASCII would be an English text marked translated.
+            EXPECT_TRUE((shown[i] == english[i]) == same
+                        && (same || shown.first() != u"ja" || shown[i].toUtf8().size() > shown[i].size()))
                 << english[i].toStdString() << " shown as " << shown[i].toStdString();
-            EXPECT_TRUE(same || shown.first() != u"ja" || shown[i].toUtf8().size() > shown[i].size())
-                << shown[i].toStdString() << " is ASCII";
         }
     }
 }

@@ -91,7 +91,7 @@ TEST_F(Installing, EitherScopeReplacesTheItemWholeAndTouchesNothingElse)
         {"a file over a file", {{"A.keylayout", "old"}}, {{"A.keylayout", std::string(300'000, 'k')}}},
         {"a file over a link", {{"A.keylayout", "->../../../Downloads"}}, {{"A.keylayout", "newer"}}},
         {"a file over a folder", {{"Foo.bundle/stale", "old"}}, {{"Foo.bundle", "now a file"}}},
-        {"a folder over a file", {{"Foo.bundle", "old"}}, {{"Foo.bundle/Contents/new", "now a folder"}}},
+        {"a folder over a file, beside B.icns", {{"B.bundle", "old"}}, {{"B.bundle/Contents/x", "now a folder"}}},
         {"a folder over a folder",
          {{"Foo.bundle/a", "first"}},
          {{"Foo.bundle/b", "second"},
@@ -104,7 +104,6 @@ TEST_F(Installing, EitherScopeReplacesTheItemWholeAndTouchesNothingElse)
          {{odd + "/Contents/Resources/A.keylayout", "new"}, {odd + "/Contents/link", "->Resources"}}},
         {"an icon, over a folder in its way", {{"A.icns/x", "old"}}, {{"A.KeyLayout", "layout"}, {"A.icns", "icon"}}},
         {"no icon, where an old one stood", {{"A.icns", "old icon"}}, {{"A.kEyLaYoUt", "layout"}}},
-        {"a bundle beside an icon of its name", {{"B.bundle/old", "old"}}, {{"B.bundle/Contents/x", "b"}}},
         {"a link out of the item", {{"Out.bundle", "old"}}, {{"Out.bundle/outside", "->" + outside.string()}}, true},
     };
     const std::regex owned(
@@ -211,8 +210,7 @@ TEST_F(Installing, AFailedPerUserCopyLeavesTheInstalledLayoutAndNothingElse)
     for (const auto& row : rows) {
         fs::remove_all(user), fs::remove_all(downloads);
         plant(user,
-              {{"Foo.bundle/Contents/Foo.keylayout", "installed"},
-               {"Foo.bundle/Contents/Foo.bundle/Contents/x", "nested"}});
+              {{"Foo.bundle/Contents/Foo.keylayout", "installed"}, {"Foo.bundle/Contents/Foo.bundle/x", "nested"}});
         plant(downloads, {{"Foo.bundle/Contents/Foo.keylayout", "newer"}, {"Other", "not a folder"}});
         writeFile(dropped / "Contents/Big.keylayout", std::string(100'000, 'x'));
         row.prepare();

@@ -86,12 +86,9 @@ TEST(InspectLayoutItem, TakesOnlyWholeNumbersForGroupAndId)
     for (const auto& [text, value] : rows) {
         make(folder / "A.keylayout", layout("group=\"" + text + "\" id=\"" + text + "\" name=\"A\""));
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
-        if (value)
-            EXPECT_EQ(report.layouts.at(0).id * 1000 + report.layouts[0].group, *value * 1001) << text;
-        else
-            expectFindings(report,
-                           "its group, \"" + text + "\", is not a whole number.|its id, \"" + text
-                               + "\", is not a whole number.");
+        expectFindings(report,
+                       value ? "" : "its group, \"" + text + "\", is not a whole number.|its id, \"" + text + "\"");
+        EXPECT_TRUE(!value || report.layouts.at(0).id * 1000 + report.layouts[0].group == *value * 1001) << text;
     }
 }
 
@@ -125,13 +122,11 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
         {"->real.keylayout", true, "", Inside{"../real.keylayout", good}},
         {none, true, "", Inside{info, plist("org.x.keyboardlayout.b"), res + "G.keylayout", good, res + "N.txt", ""}},
 
-        {"<!DOCTYPE html>\n<html lang=\"en\"><head>", false,
-         notLayout + "it is a web page. Download the raw file instead."},
+        {"<!DOCTYPE html>\n<html><head>", false, notLayout + "it is a web page. Download the raw file instead."},
         {"", false, notLayout + "the file is empty."},
         {"Colemak\n", false, notLayout + "it is not XML; a keyboard layout is an XML file.\n"},
         {"<keyboard>\n\n<a b=1/></keyboard>", false, notLayout + "its text is damaged at line 3.\n"},
-        {"<keyboard>\n  <keyMap index=\"0\">\n    <key code=\"0\" out", false,
-         notLayout + "it ends before line 3 is complete; the download may have been cut short."},
+        {"<keyboard>\n<keyMap>\n<key code=\"0\" out", false, notLayout + "it ends before line 3 is complete;"},
         {std::string("\177ELF\x02\x01\x01\0\0\0", 10), false, notLayout + "it holds binary data, not text.\n"},
         {std::string("PK\x03\x04\x14\0\0\0\x08\0<keyboard/>", 21), false, notLayout + "it is a zip archive"},
         {"<?xml version=\"1.0\"?>\n<plist><dict/></plist>", false, notLayout + "its root element is <plist>"},
@@ -141,8 +136,7 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
         {none, false, "P2 \"D.keylayout\" is not a keyboard layout: it is a folder", Inside{"x", good}, "D.keylayout"},
         {none, false, "P0 \"B.bundle\" could not be found"},
         {layout("group=\"x1\" name=\"N\"", noKeyMapSet), false,
-         cannotLoad + "its group, \"x1\", is not a whole number.|" + cannotLoad + "its <keyboard> has no id.|"
-             + cannotLoad + "it has no <keyMapSet>."},
+         cannotLoad + "its group, \"x1\", is not a whole number.|its <keyboard> has no id.|it has no <keyMapSet>."},
         {layout("id=\"1\"", "<keyMapSet/>"), false,
          cannotLoad + "its <keyboard> has no group.|has no name.|it has no <layouts>.|it has no <modifierMap>."},
         {none, false, "P5 \"B.bundle\" holds no keyboard layout in Contents/Resources.", Inside{info, "<plist/>"}},
@@ -170,8 +164,7 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
             make((folder / item / row.inside[i]).lexically_normal(), row.inside[i + 1]);
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / (item + "/"));
         SCOPED_TRACE(item + " " + row.findings);
-        EXPECT_EQ(std::pair(report.installable(), report.layouts.empty()),
-                  std::pair(row.installable, !row.installable));
+        EXPECT_TRUE(report.installable() == row.installable && report.layouts.empty() == !row.installable);
         expectFindings(report, row.findings);
     }
 }
@@ -194,6 +187,7 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
              {system / "Pipe.keylayout", "<fifo>"}})
         make(path, content);
     using enum installer::InstallScope;
+    const std::string same = "1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ";
     const struct {
         installer::InstallScope scope;
         const char* file;
@@ -203,15 +197,10 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
     } rows[] = {
         {currentUser, "Mine.keylayout", 1, "One", ""},
         {currentUser, "MINE.keylayout", 1, "One", ""},
-        {allUsers, "Mine.keylayout", 1, "One",
-         "2 \"Mine.keylayout\" is also installed in ~/Library/Keyboard Layouts; the input menu would list it twice."},
+        {allUsers, "Mine.keylayout", 1, "One", "2 \"Mine.keylayout\" is also installed in ~/Library/Keyboard Layouts;"},
         {currentUser, "New.keylayout", 3, "Fresh",
-         "1 \"Fresh\" in \"New.keylayout\" has the same id (3) as \"Three\" in \"Other.bundle\" in " + system.string()
-             + "; macOS renumbers or hides one of them."},
-        {allUsers, "N.keylayout", 9, "Two",
-         "1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ~/Library/Keyboard "
-         "Layouts; the input|1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in "
-             + system.string()},
+         "1 \"Fresh\" in \"New.keylayout\" has the same id (3) as \"Three\" in \"Other.bundle\" in " + system.string()},
+        {allUsers, "N.keylayout", 9, "Two", same + "~/Library/Keyboard Layouts;|" + same + system.string() + ";"},
     };
     const auto installed = installer::installedItems(tools);
     for (const auto& row : rows)
