@@ -71,9 +71,8 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     for (const auto& [name, id] : std::map<std::string, int>{{"Colemak", 1}, {"Clash", 1}, {"Twice", 2}, {"Iconic", 4}})
         writeFile(user / (name + ".keylayout"), ui_testing::validLayout(name, id));
     writeFile(system / "Twice.keylayout", ui_testing::validLayout("Twice", 2));
-    writeFile(system / "Broken.keylayout", "");
     writeFile(bundle / "Resources/A.keylayout", ui_testing::validLayout("Greek", 3));
-    writeFile(bundle / "Resources/B.keylayout", "");
+    writeFile(system / "Broken.keylayout", ""), writeFile(bundle / "Resources/B.keylayout", "");
     writeFile(user / "Iconic.icns", "no icon");
     const QStringList unchanged = {
         "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",

@@ -99,11 +99,10 @@ TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgn
     const std::u16string utf16 =
         u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<keyboard group=\"0\" id=\"1\" name=\"\u00DC\">"
         u"<layouts/><modifierMap/><keyMapSet/></keyboard>";
-    const std::string info = "Contents/Info.plist", res = "Contents/Resources/",
-                      noKeyMapSet = "<layouts/><modifierMap/>";
+    const std::string info = "Contents/Info.plist", res = "Contents/Resources/", a = res + "A.keylayout";
+    const std::string noKeyMapSet = "<layouts/><modifierMap/>", meta = "3 \"B.bundle\" ";
     const std::string notLayout = "P2 \"A.keylayout\" is not a keyboard layout: ",
                       cannotLoad = "P3 \"A.keylayout\" is not a keyboard layout macOS can load: ";
-    const std::string a = res + "A.keylayout", meta = "3 \"B.bundle\" ";
     constexpr auto none = std::nullopt;
     using Inside = std::vector<std::string>;  // paths inside the item, each followed by its content
     const struct {
@@ -176,16 +175,12 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
     testing_support::StandInSystem stands(folder.path());
     const installer::SystemTools tools = stands.tools();
     const fs::path user = installer::userLayoutsFolder(), system = tools.systemLayouts;
-    for (const auto& [path, content] : std::map<fs::path, std::string>{
-             {user / "Mine.keylayout", layout("group=\"0\" id=\"1\" name=\"One\"")},
-             {user / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\"")},
-             {system / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\"")},
-             {system / "Broken.keylayout", ""},
-             {system / "Other.bundle/Contents/Resources/X.keylayout", layout("group=\"0\" id=\"3\" name=\"Three\"")},
-             {system / ".keyboard-installer-1.tmp", layout("group=\"0\" id=\"1\" name=\"One\"")},
-             {system / "Notes.txt", "x"},
-             {system / "Pipe.keylayout", "<fifo>"}})
-        make(path, content);
+    make(user / "Mine.keylayout", layout("group=\"0\" id=\"1\" name=\"One\""));
+    make(user / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\""));
+    make(system / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\""));
+    make(system / "Other.bundle/Contents/Resources/X.keylayout", layout("group=\"0\" id=\"3\" name=\"Three\""));
+    make(system / ".keyboard-installer-1.tmp", layout("group=\"0\" id=\"1\" name=\"One\""));
+    make(system / "Broken.keylayout", ""), make(system / "Notes.txt", "x"), make(system / "Pipe.keylayout", "<fifo>");
     using enum installer::InstallScope;
     const std::string same = "1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ";
     const struct {
