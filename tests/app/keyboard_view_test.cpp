@@ -20,14 +20,13 @@ namespace {
 // Map 0 with no modifier, 1 with Shift, 2 with Option, 3 with both, 4 with Caps Lock.
 std::string layout(const std::string& name, const std::string& maps)
 {
-    std::string selects;
-    const char* alternatives[] = {"", "anyShift", "anyOption", "anyShift anyOption", "caps"};
-    for (int index = 0; index < 5; ++index)
-        selects += "<keyMapSelect mapIndex=\"" + std::to_string(index) + "\"><modifier keys=\"" + alternatives[index]
-            + "\"/></keyMapSelect>";
     return "<keyboard group=\"0\" id=\"" + std::to_string(name.size()) + "\" name=\"" + name
-        + "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\">" + selects
-        + "</modifierMap><keyMapSet id=\"s\">" + maps
+        + "\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts><modifierMap id=\"m\">"
+          "<keyMapSelect mapIndex=\"0\"><modifier keys=\"\"/></keyMapSelect><keyMapSelect mapIndex=\"1\">"
+          "<modifier keys=\"anyShift\"/></keyMapSelect><keyMapSelect mapIndex=\"2\"><modifier keys=\"anyOption\"/>"
+          "</keyMapSelect><keyMapSelect mapIndex=\"3\"><modifier keys=\"anyShift anyOption\"/></keyMapSelect>"
+          "<keyMapSelect mapIndex=\"4\"><modifier keys=\"caps\"/></keyMapSelect></modifierMap><keyMapSet id=\"s\">"
+        + maps
         + "</keyMapSet><actions><action id=\"d\"><when state=\"none\" next=\"1\"/></action><action id=\"e\">"
           "<when state=\"none\" next=\"2\"/></action></actions><terminators><when state=\"1\" output=\"█\"/>"
           "<when state=\"2\" output=\"▲\"/></terminators></keyboard>";
