@@ -181,7 +181,7 @@ TEST_F(Installing, AFailedPerUserCopyLeavesTheInstalledLayoutAndNothingElse)
     const fs::path dropped = downloads / "Foo.bundle";
     rlimit unlimited{};
     ::getrlimit(RLIMIT_FSIZE, &unlimited);
-    const rlimit limited{65536, unlimited.rlim_max};
+    const rlimit limited{1024, unlimited.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     const auto unchanged = [](int code) {
         return "POSIX " + std::to_string(code) + " Couldn't copy \"Foo.bundle\": "
@@ -209,7 +209,7 @@ TEST_F(Installing, AFailedPerUserCopyLeavesTheInstalledLayoutAndNothingElse)
         plant(user,
               {{"Foo.bundle/Contents/Foo.keylayout", "installed"}, {"Foo.bundle/Contents/Foo.bundle/x", "nested"}});
         plant(downloads, {{"Foo.bundle/Contents/Foo.keylayout", "newer"}, {"Other", "not a folder"}});
-        writeFile(dropped / "Contents/Big.keylayout", std::string(100'000, 'x'));
+        writeFile(dropped / "Contents/Big.keylayout", std::string(2000, 'x'));
         row.prepare();
         const Entries before = tree(folder.path());
         const std::string error = install(row.from, row.to.empty() ? user : row.to, platform::Cloning::never);
