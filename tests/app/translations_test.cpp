@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
 
@@ -36,11 +35,8 @@ QStringList shownTexts()
         for (const QAction* action : window->actions())
             texts << action->text();
         for (const QWidget* widget : window->findChildren<QWidget*>()) {
-            texts << widget->accessibleName() << widget->accessibleDescription();
-            if (const auto* label = qobject_cast<const QLabel*>(widget))
-                texts << label->text();
-            if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-                texts << button->text();
+            // A label's or a button's text among them.
+            texts << widget->accessibleName() << widget->accessibleDescription() << widget->property("text").toString();
             if (const auto* list = qobject_cast<const QTreeWidget*>(widget))
                 for (int row = -1; row < list->topLevelItemCount(); ++row) {
                     const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
@@ -71,25 +67,18 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     GTEST_SKIP() << "macOS takes the preferred languages from System Settings, which a test leaves alone";
 #endif
     ui_testing::TemporaryHome home;
-    const fs::path user = home.layouts(), system = home.tools().systemLayouts,
-                   bundle = user / "Greek.bundle/Contents/Resources";
-    for (const auto& [path, content] : std::map<fs::path, std::string>{
-             {user / "Colemak.keylayout", ui_testing::validLayout("Colemak", 1)},
-             {user / "Clash.keylayout", ui_testing::validLayout("Clash", 1)},
-             {user / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-             {system / "Twice.keylayout", ui_testing::validLayout("Twice", 2)},
-             {system / "Broken.keylayout", ""},
-             {bundle / "A.keylayout", ui_testing::validLayout("Greek", 3)},
-             {bundle / "B.keylayout", ""},
-             {user / "Iconic.keylayout", ui_testing::validLayout("Iconic", 4)},
-             {user / "Iconic.icns", "no icon"},
-             // At the login window: "Yes" is a word in every language, where "No" is Spanish too.
-             {home.root / "Preferences/com.apple.HIToolbox.plist",
-              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>"
-              "InputSourceKind</key><string>Keyboard Layout</string><key>KeyboardLayout "
-              "ID</key><integer>2</integer><key>KeyboardLayout Name</key><string>Twice</string>"
-              "</dict></array></dict></plist>"}})
-        writeFile(path, content);
+    const fs::path user = home.layouts(), system = home.tools().systemLayouts, bundle = user / "Greek.bundle/Contents";
+    for (const auto& [name, id] : std::map<std::string, int>{{"Colemak", 1}, {"Clash", 1}, {"Twice", 2}, {"Iconic", 4}})
+        writeFile(user / (name + ".keylayout"), ui_testing::validLayout(name, id));
+    writeFile(system / "Twice.keylayout", ui_testing::validLayout("Twice", 2));
+    writeFile(bundle / "Resources/A.keylayout", ui_testing::validLayout("Greek", 3));
+    writeFile(system / "Broken.keylayout", ""), writeFile(bundle / "Resources/B.keylayout", "");
+    writeFile(user / "Iconic.icns", "no icon");
+    // At the login window: "Yes" is a word in every language, where "No" is Spanish too.
+    writeFile(home.root / "Preferences/com.apple.HIToolbox.plist",
+              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key><string>Keyboard "
+              "Layout</string><key>KeyboardLayout ID</key><integer>2</integer><key>KeyboardLayout Name</key><string>"
+              "Twice</string></dict></array></dict></plist>");
     const QStringList unchanged = {
         "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",
         "Broken.keylayout",   "Greek",   "Greek.bundle",      "Iconic", "Iconic.keylayout"};
@@ -115,10 +104,10 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
         EXPECT_EQ(shown.first().toStdString(), row.shown);
         for (qsizetype i = 1; i < shown.size(); ++i) {
             const bool same = shown.first() == u"en" || unchanged.contains(english[i]);
-            EXPECT_EQ(shown[i] == english[i], same)
+            // Japanese in ASCII would be an English text marked translated.
+            EXPECT_TRUE((shown[i] == english[i]) == same
+                        && (same || shown.first() != u"ja" || shown[i].toUtf8().size() > shown[i].size()))
                 << english[i].toStdString() << " shown as " << shown[i].toStdString();
-            EXPECT_TRUE(same || shown.first() != u"ja" || shown[i].toUtf8().size() > shown[i].size())
-                << shown[i].toStdString() << " is ASCII";
         }
     }
 }
@@ -130,7 +119,6 @@ TEST(Translations, EachCatalogueTranslatesEveryTextOfTheWindowsAndNoOther)
 {
     TemporaryFolder folder;
     const QFileInfoList catalogues = QDir(QStringLiteral(TRANSLATIONS_FOLDER)).entryInfoList({QStringLiteral("*.ts")});
-    EXPECT_EQ(catalogues.size(), 4);
     const QRegularExpression message(
         QStringLiteral("<source>(.*?)</source>\\s*<translation( type=\"\\w+\")?>(.*?)</translation>"),
         QRegularExpression::DotMatchesEverythingOption);

@@ -8,10 +8,10 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <map>
 #include <optional>
-#include <regex>
+#include <set>
+#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace testing_support;
@@ -25,8 +25,8 @@ std::string layout(const std::string& attributes, const std::string& body = "<la
 
 std::string plist(const std::string& identifier)
 {
-    return "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleName</key><string>x</string>"
-           "<key>CFBundleIdentifier</key><string>"
+    return "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleName</key><string>x</string><key>"
+           "CFBundleIdentifier</key><string>"
         + identifier + "</string></dict></plist>";
 }
 
@@ -44,19 +44,33 @@ void make(const fs::path& path, const std::string& content)
         writeFile(path, content);
 }
 
-// Every finding is told once, as a sentence and as the list's word for its kind.
-void expectEachFindingOnce(const installer::LayoutReport& report)
+// Each finding on a line: "P", a problem's kind and its sentence, or a warning's kind and its sentence.
+// None is told twice, as a sentence or as the list's word for its kind.
+std::string told(const installer::LayoutReport& report)
 {
-    std::vector<std::string> sentences;
+    std::string lines;
+    std::set<std::string> sentences;
     for (const auto& problem : report.problems)
-        sentences.push_back(cli::sentence(problem));
+        lines += "P" + std::to_string(int(problem.kind)) + " " + *sentences.insert(cli::sentence(problem)).first + "\n";
     for (const auto& warning : report.warnings)
-        sentences.push_back(cli::sentence(warning));
-    for (auto told : {sentences, cli::notes(report)}) {
-        std::sort(told.begin(), told.end());
-        EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end())
-            << "told twice: " << testing::PrintToString(told);
-    }
+        lines += std::to_string(int(warning.kind)) + " " + *sentences.insert(cli::sentence(warning)).first + "\n";
+    const std::vector<std::string> notes = cli::notes(report);
+    EXPECT_EQ(sentences.size() + std::set(notes.begin(), notes.end()).size(),
+              report.problems.size() + report.warnings.size() + notes.size())
+        << "told twice:\n"
+        << lines << testing::PrintToString(notes);
+    return lines;
+}
+
+// As many findings as `expected` has parts ("|" between them), each part in one of them.
+void expectFindings(const installer::LayoutReport& report, const std::string& expected)
+{
+    const std::string lines = told(report);
+    std::istringstream parts(expected);
+    std::size_t count = 0;
+    for (std::string part; std::getline(parts, part, '|'); ++count)
+        EXPECT_NE(lines.find(part), std::string::npos) << part << " in\n" << lines;
+    EXPECT_EQ(report.problems.size() + report.warnings.size(), count) << lines;
 }
 
 }  // namespace
@@ -65,169 +79,92 @@ void expectEachFindingOnce(const installer::LayoutReport& report)
 TEST(InspectLayoutItem, TakesOnlyWholeNumbersForGroupAndId)
 {
     const TemporaryFolder folder;
-    for (const auto& [text, value] : std::map<std::string, std::optional<long>>{{"12abc", {}},
-                                                                                {"1.5", {}},
-                                                                                {"0x1F", {}},
-                                                                                {"1 2", {}},
-                                                                                {"+-3", {}},
-                                                                                {"--3", {}},
-                                                                                {"+", {}},
-                                                                                {"", {}},
-                                                                                {" ", {}},
-                                                                                {"99999999999999999999999", {}},
-                                                                                {"\xD9\xA3", {}},
-                                                                                {"0", 0},
-                                                                                {" +7 ", 7},
-                                                                                {"-5", -5},
-                                                                                {"\t12\n", 12}}) {
+    const std::pair<std::string, std::optional<long>> rows[] = {
+        {"12abc", {}},    {"1.5", {}}, {"0x1F", {}}, {"1 2", {}}, {"+-3", {}},
+        {"--3", {}},      {"+", {}},   {"", {}},     {" ", {}},   {"99999999999999999999999", {}},
+        {"\xD9\xA3", {}}, {"0", 0},    {" +7 ", 7},  {"-5", -5},  {"\t12\n", 12}};
+    for (const auto& [text, value] : rows) {
         make(folder / "A.keylayout", layout("group=\"" + text + "\" id=\"" + text + "\" name=\"A\""));
         const installer::LayoutReport report = installer::inspectLayoutItem(folder / "A.keylayout");
-        const std::string refusals =
-            report.problems.size() == 2 ? cli::sentence(report.problems[0]) + cli::sentence(report.problems[1]) : "";
-        EXPECT_EQ(report.layouts.empty() ? std::nullopt
-                                         : std::optional(std::pair(report.layouts[0].id, report.layouts[0].group)),
-                  value ? std::optional(std::pair(*value, *value)) : std::nullopt)
-            << text;
-        EXPECT_TRUE(
-            value
-            || std::regex_search(refusals, std::regex("group, .* is not a whole number.*id, .* is not a whole number")))
-            << text;
+        expectFindings(report,
+                       value ? "" : "its group, \"" + text + "\", is not a whole number.|its id, \"" + text + "\"");
+        EXPECT_TRUE(!value || report.layouts.at(0).id * 1000 + report.layouts[0].group == *value * 1001) << text;
     }
 }
 
 TEST(InspectLayoutItem, RefusesOnlyWhatCannotLoadAndWarnsOfWhatTheSystemWouldIgnore)
 {
     const std::string good = layout("group=\"126\" id=\"-5\" name=\"Good\"");
-    const std::string webPage = "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"></head><body>";
     // The byte-order mark comes out in the machine's own order, as the text does.
     const std::u16string utf16 =
         u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<keyboard group=\"0\" id=\"1\" name=\"\u00DC\">"
         u"<layouts/><modifierMap/><keyMapSet/></keyboard>";
-    const std::string info = "Contents/Info.plist", resources = "Contents/Resources/";
+    const std::string info = "Contents/Info.plist", res = "Contents/Resources/", a = res + "A.keylayout";
+    const std::string noKeyMapSet = "<layouts/><modifierMap/>", meta = "3 \"B.bundle\" ";
+    const std::string notLayout = "P2 \"A.keylayout\" is not a keyboard layout: ",
+                      cannotLoad = "P3 \"A.keylayout\" is not a keyboard layout macOS can load: ";
+    constexpr auto none = std::nullopt;
+    using Inside = std::vector<std::string>;  // paths inside the item, each followed by its content
     const struct {
-        const char* item;
-        std::map<std::string, std::string> files;  // path inside the item ("" for itself), content
+        std::optional<std::string> content;  // of the item itself, unless it is not made
         bool installable;
-        std::vector<std::string> findings;  // each a part of one problem, or a warning's kind and message
+        std::string findings;  // as expectFindings takes them
+        Inside inside = {};
+        const char* item = nullptr;  // else A.keylayout for a file, B.bundle for a folder
     } rows[] = {
-        {"A.keylayout", {{"", "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n" + good}}, true, {}},
-        {"A.keylayout",
-         {{"",
-           layout("group=\"0\" id=\" +7 \" name=\"\"",
-                  "<layouts/><modifierMap/><keyMapSet><key output=\"&#x0008;\"/></keyMapSet>")}},
-         true,
-         {}},
-        {"A.keylayout", {{"", "<!-- a -->\n\n<?xml version=\"1.1\"?>" + good}}, true, {}},
-        {"A.keylayout",
-         {{"", "<?xml version=\"1.0\"?>\n<!DOCTYPE keyboard SYSTEM \"no/such/Layout.dtd\">\n" + good}},
-         true,
-         {}},
-        {"A.KEYLAYOUT", {{"", std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2)}}, true, {}},
-        {"L.keylayout", {{"", "->real.keylayout"}, {"../real.keylayout", good}}, true, {}},
-        {"B.bundle",
-         {{info, plist("org.x.keyboardlayout.b")},
-          {resources + "Good.keylayout", good},
-          {resources + "Notes.txt", "x"}},
-         true,
-         {}},
+        {"<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n" + good, true, ""},
+        {layout("group=\"0\" id=\"7\" name=\"\"", noKeyMapSet + "<keyMapSet><key output=\"&#x0008;\"/></keyMapSet>"),
+         true, ""},
+        {"<!-- a -->\n\n<?xml version=\"1.1\"?>" + good, true, ""},
+        {"<?xml version=\"1.0\"?>\n<!DOCTYPE keyboard SYSTEM \"x/Layout.dtd\">\n" + good, true, ""},
+        {std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2), true, "", {}, "A.KEYLAYOUT"},
+        {"->real.keylayout", true, "", Inside{"../real.keylayout", good}},
+        {none, true, "", Inside{info, plist("org.x.keyboardlayout.b"), res + "G.keylayout", good, res + "N.txt", ""}},
 
-        {"Colemak.keylayout",
-         {{"", webPage}},
-         false,
-         {"P2 \"Colemak.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead."}},
-        {"My.keylayout", {{"", ""}}, false, {"P2 \"My.keylayout\" is not a keyboard layout: the file is empty."}},
-        {"Plain.keylayout", {{"", "Colemak\n"}}, false, {"layout: it is not XML; a keyboard layout is an XML file.\n"}},
-        {"A.keylayout", {{"", "<keyboard>\n<layouts/>\n<a b=1/>\n</keyboard>"}}, false, {"damaged at line 3.\n"}},
-        {"A.keylayout",
-         {{"", "<keyboard>\n  <keyMap index=\"0\">\n    <key code=\"0\" out"}},
-         false,
-         {"it ends before line 3 is complete; the download may have been cut short."}},
-        {"A.keylayout",
-         {{"",
-           std::string("\x7f"
-                       "ELF\x02\x01\x01\0\0\0",
-                       10)}},
-         false,
-         {"binary data"}},
-        {"A.keylayout", {{"", std::string("PK\x03\x04\x14\0\0\0\x08\0<keyboard/>", 21)}}, false, {"a zip archive"}},
-        {"A.keylayout", {{"", "<?xml version=\"1.0\"?>\n<plist><dict/></plist>"}}, false, {"root element is <plist>"}},
-        {"Foo.keylayout",
-         {{"", layout("group=\"x1\" name=\"N\"", "<layouts/><modifierMap/>")}},
-         false,
-         {"P3 \"Foo.keylayout\" is not a keyboard layout macOS can load: its group, \"x1\", is not a whole number.",
-          "its <keyboard> has no id.",
-          "\"Foo.keylayout\" is not a keyboard layout macOS can load: it has no <keyMapSet>."}},
-        {"A.keylayout",
-         {{"", layout("id=\"1\"", "<keyMapSet/>")}},
-         false,
-         {"has no group.", "has no name.", "it has no <layouts>.", "it has no <modifierMap>."}},
-        {"Pipe.keylayout",
-         {{"", "<fifo>"}},
-         false,
-         {"P2 \"Pipe.keylayout\" is not a keyboard layout: it is not a regular file."}},
-        {"Zero.keylayout",
-         {{"", "->/dev/zero"}},
-         false,
-         {"\"Zero.keylayout\" is not a keyboard layout: it is not a regular file."}},
-        {"Big.keylayout",
-         {{"", "<big>"}},
-         false,
-         {"\"Big.keylayout\" is not a keyboard layout: it is larger than 4 MB"}},
-        {"Foo.bundle",
-         {{info, "<plist/>"}},
-         false,
-         {"P5 \"Foo.bundle\" holds no keyboard layout in Contents/Resources."}},
-        {"Foo.bundle",
-         {{resources + "Foo.keylayout", ""}, {resources + "Pipe.keylayout", "<fifo>"}},
-         false,
-         {"in Contents/Resources. \"Foo.keylayout\" is not a keyboard layout: the file is empty."}},
-        {"Gone.keylayout", {}, false, {"P0 \"Gone.keylayout\" could not be found"}},
-        {"D.keylayout", {{"x", good}}, false, {"\"D.keylayout\" is not a keyboard layout: it is a folder"}},
-
-        {"B.bundle",
-         {{resources + "A.keylayout", good},
-          {resources + "B.keylayout", layout("group=\"0\" id=\"-5\" name=\"Good\"")},
-          {resources + "C.keylayout", "<fifo>"},
-          {info, plist("org.x.b")}},
-         true,
-         {"0 In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: it is not a regular file.",
-          "1 \"B.bundle\" holds two layouts with the id -5, \"A.keylayout\" and \"B.keylayout\"; macOS renumbers",
-          "1 \"B.bundle\" holds two layouts named \"Good\", \"A.keylayout\" and \"B.keylayout\"",
-          "3 \"B.bundle\" has the bundle identifier \"org.x.b\", without \".keyboardlayout.\""}},
-        {"B.bundle", {{resources + "A.keylayout", good}}, true, {"3 \"B.bundle\" has no Contents/Info.plist"}},
-        {"B.bundle",
-         {{resources + "A.keylayout", good}, {info, "<fifo>"}},
-         true,
-         {"3 \"B.bundle\" has a Contents/Info.plist that cannot be read"}},
-        {"B.bundle",
-         {{resources + "A.keylayout", good}, {info, "<plist><dict/></plist>"}},
-         true,
-         {"3 \"B.bundle\" has no CFBundleIdentifier"}},
-        {"B.bundle",
-         {{resources + "A.keylayout", good}, {info, "bplist00\xd1\x01\x02_\x10\x16org.x.keyboardlayout.b"}},
-         true,
-         {}},
-        {"B.bundle",
-         {{resources + "A.keylayout", good}, {info, "bplist00\xd1\x01\x02_org.x.b"}},
-         true,
-         {"3 \"B.bundle\" has a bundle identifier without"}},
+        {"<!DOCTYPE html>\n<html><head>", false, notLayout + "it is a web page. Download the raw file instead."},
+        {"", false, notLayout + "the file is empty."},
+        {"Colemak\n", false, notLayout + "it is not XML; a keyboard layout is an XML file.\n"},
+        {"<keyboard>\n\n<a b=1/></keyboard>", false, notLayout + "its text is damaged at line 3.\n"},
+        {"<keyboard>\n<keyMap>\n<key code=\"0\" out", false, notLayout + "it ends before line 3 is complete;"},
+        {std::string("\177ELF\x02\x01\x01\0\0\0", 10), false, notLayout + "it holds binary data, not text.\n"},
+        {std::string("PK\x03\x04\x14\0\0\0\x08\0<keyboard/>", 21), false, notLayout + "it is a zip archive"},
+        {"<?xml version=\"1.0\"?>\n<plist><dict/></plist>", false, notLayout + "its root element is <plist>"},
+        {"<fifo>", false, notLayout + "it is not a regular file."},
+        {"->/dev/zero", false, notLayout + "it is not a regular file."},
+        {"<big>", false, notLayout + "it is larger than 4 MB"},
+        {none, false, "P2 \"D.keylayout\" is not a keyboard layout: it is a folder", Inside{"x", good}, "D.keylayout"},
+        {none, false, "P0 \"B.bundle\" could not be found"},
+        {layout("group=\"x1\" name=\"N\"", noKeyMapSet), false,
+         cannotLoad + "its group, \"x1\", is not a whole number.|its <keyboard> has no id.|it has no <keyMapSet>."},
+        {layout("id=\"1\"", "<keyMapSet/>"), false,
+         cannotLoad + "its <keyboard> has no group.|has no name.|it has no <layouts>.|it has no <modifierMap>."},
+        {none, false, "P5 \"B.bundle\" holds no keyboard layout in Contents/Resources.", Inside{info, "<plist/>"}},
+        {none, false, "in Contents/Resources. \"Foo.keylayout\" is not a keyboard layout: the file is empty.",
+         Inside{res + "Foo.keylayout", "", res + "Pipe.keylayout", "<fifo>"}},
+        {none, true,
+         "0 In \"B.bundle\", \"C.keylayout\" is not a keyboard layout: it is not a regular file."
+         "|1 \"B.bundle\" holds two layouts with the id -5, \"A.keylayout\" and \"B.keylayout\"; macOS renumbers"
+         "|1 \"B.bundle\" holds two layouts named \"Good\", \"A.keylayout\" and \"B.keylayout\""
+         "|3 \"B.bundle\" has the bundle identifier \"org.x.b\", without \".keyboardlayout.\"",
+         Inside{a, good, res + "B.keylayout", layout("group=\"0\" id=\"-5\" name=\"Good\""), res + "C.keylayout",
+                "<fifo>", info, plist("org.x.b")}},
+        {none, true, meta + "has no Contents/Info.plist", Inside{a, good}},
+        {none, true, meta + "has a Contents/Info.plist that cannot be", Inside{a, good, info, "<fifo>"}},
+        {none, true, meta + "has no CFBundleIdentifier", Inside{a, good, info, "<plist><dict/></plist>"}},
+        {none, true, "", Inside{a, good, info, "bplist00\xd1\x01\x02_\x10\x16org.x.keyboardlayout.b"}},
+        {none, true, meta + "has a bundle identifier without", Inside{a, good, info, "bplist00\xd1\x01\x02_org.x.b"}},
     };
     for (const auto& row : rows) {
         const TemporaryFolder folder;
-        for (const auto& [inside, content] : row.files)
-            make((inside.empty() ? folder / row.item : folder / row.item / inside).lexically_normal(), content);
-        const installer::LayoutReport report = installer::inspectLayoutItem(folder / (std::string(row.item) + "/"));
-        std::string findings;
-        for (const auto& problem : report.problems)
-            findings += "P" + std::to_string(int(problem.kind)) + " " + cli::sentence(problem) + "\n";
-        for (const auto& warning : report.warnings)
-            findings += std::to_string(int(warning.kind)) + " " + cli::sentence(warning) + "\n";
-        EXPECT_EQ(report.installable(), row.installable) << findings;
-        EXPECT_EQ(report.problems.size() + report.warnings.size(), row.findings.size()) << findings;
-        for (const std::string& finding : row.findings)
-            EXPECT_NE(findings.find(finding), std::string::npos) << finding << " in\n" << findings;
-        EXPECT_EQ(report.layouts.empty(), !row.installable);
-        expectEachFindingOnce(report);
+        const std::string item = row.item ? row.item : row.content ? "A.keylayout" : "B.bundle";
+        if (row.content)
+            make(folder / item, *row.content);
+        for (std::size_t i = 0; i + 1 < row.inside.size(); i += 2)
+            make((folder / item / row.inside[i]).lexically_normal(), row.inside[i + 1]);
+        const installer::LayoutReport report = installer::inspectLayoutItem(folder / (item + "/"));
+        SCOPED_TRACE(item + " " + row.findings);
+        EXPECT_TRUE(report.installable() == row.installable && report.layouts.empty() == !row.installable);
+        expectFindings(report, row.findings);
     }
 }
 
@@ -238,66 +175,41 @@ TEST(ClashWarnings, NameTheInstalledItemThatALayoutWouldClashWithButNotTheOneItR
     testing_support::StandInSystem stands(folder.path());
     const installer::SystemTools tools = stands.tools();
     const fs::path user = installer::userLayoutsFolder(), system = tools.systemLayouts;
-    ASSERT_EQ(user, folder / "home/Library/Keyboard Layouts");
-    for (const auto& [path, content] : std::map<fs::path, std::string>{
-             {user / "Mine.keylayout", layout("group=\"0\" id=\"1\" name=\"One\"")},
-             {user / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\"")},
-             {system / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\"")},
-             {system / "Broken.keylayout", ""},
-             {system / "Other.bundle/Contents/Resources/X.keylayout", layout("group=\"0\" id=\"3\" name=\"Three\"")},
-             {system / ".keyboard-installer-1.tmp", layout("group=\"0\" id=\"1\" name=\"One\"")},
-             {system / "Notes.txt", "x"},
-             {system / "Pipe.keylayout", "<fifo>"}})
-        make(path, content);
-    using installer::InstallScope;
+    make(user / "Mine.keylayout", layout("group=\"0\" id=\"1\" name=\"One\""));
+    make(user / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\""));
+    make(system / "Same.keylayout", layout("group=\"0\" id=\"2\" name=\"Two\""));
+    make(system / "Other.bundle/Contents/Resources/X.keylayout", layout("group=\"0\" id=\"3\" name=\"Three\""));
+    make(system / ".keyboard-installer-1.tmp", layout("group=\"0\" id=\"1\" name=\"One\""));
+    make(system / "Broken.keylayout", ""), make(system / "Notes.txt", "x"), make(system / "Pipe.keylayout", "<fifo>");
+    using enum installer::InstallScope;
+    const std::string same = "1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ";
     const struct {
-        InstallScope scope;
+        installer::InstallScope scope;
         const char* file;
         long id;
         const char* name;
-        std::vector<std::string> warnings;
+        std::string warnings;  // as expectFindings takes them
     } rows[] = {
-        {InstallScope::currentUser, "Mine.keylayout", 1, "One", {}},
-        {InstallScope::currentUser, "MINE.keylayout", 1, "One", {}},
-        {InstallScope::allUsers,
-         "Mine.keylayout",
-         1,
-         "One",
-         {"2 \"Mine.keylayout\" is also installed in ~/Library/Keyboard Layouts; the input menu would list it twice."}},
-        {InstallScope::currentUser,
-         "New.keylayout",
-         3,
-         "Fresh",
-         {"1 \"Fresh\" in \"New.keylayout\" has the same id (3) as \"Three\" in \"Other.bundle\" in " + system.string()
-          + "; macOS renumbers or hides one of them."}},
-        {InstallScope::allUsers,
-         "N.keylayout",
-         9,
-         "Two",
-         {"1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in ~/Library/Keyboard "
-          "Layouts; the input",
-          "1 \"Two\" in \"N.keylayout\" has the same name as \"Two\" in \"Same.keylayout\" in " + system.string()}},
+        {currentUser, "Mine.keylayout", 1, "One", ""},
+        {currentUser, "MINE.keylayout", 1, "One", ""},
+        {allUsers, "Mine.keylayout", 1, "One", "2 \"Mine.keylayout\" is also installed in ~/Library/Keyboard Layouts;"},
+        {currentUser, "New.keylayout", 3, "Fresh",
+         "1 \"Fresh\" in \"New.keylayout\" has the same id (3) as \"Three\" in \"Other.bundle\" in " + system.string()},
+        {allUsers, "N.keylayout", 9, "Two", same + "~/Library/Keyboard Layouts;|" + same + system.string() + ";"},
     };
     const auto installed = installer::installedItems(tools);
-    for (const auto& row : rows) {
-        const auto warnings = installer::clashWarnings(installer::layoutsFolder(row.scope, tools) / row.file,
-                                                       {{row.file, row.name, row.id, 0}}, installed);
-        ASSERT_EQ(warnings.size(), row.warnings.size()) << row.file;
-        for (std::size_t i = 0; i < warnings.size(); ++i)
-            EXPECT_TRUE(
-                (std::to_string(int(warnings[i].kind)) + " " + cli::sentence(warnings[i])).starts_with(row.warnings[i]))
-                << cli::sentence(warnings[i]);
-    }
-
-    std::vector<std::string> listed;
+    for (const auto& row : rows)
+        expectFindings({.warnings = installer::clashWarnings(installer::layoutsFolder(row.scope, tools) / row.file,
+                                                             {{row.file, row.name, row.id, 0}}, installed)},
+                       row.warnings);
+    std::string listed;
     for (const auto& item : installer::listInstalled(tools))
-        expectEachFindingOnce(item.report),
-            listed.push_back(item.path.filename().string() + (item.scope == InstallScope::allUsers ? " all" : " user")
-                             + " " + std::to_string(item.report.layouts.size())
-                             + std::to_string(item.report.problems.size())
-                             + std::to_string(item.report.warnings.size()));
-    EXPECT_EQ(
-        listed,
-        (std::vector<std::string>{"Mine.keylayout user 100", "Same.keylayout user 101", "Broken.keylayout all 010",
-                                  "Other.bundle all 101", "Pipe.keylayout all 010", "Same.keylayout all 101"}));
+        told(item.report),
+            listed += item.path.filename().string() + (item.scope == allUsers ? " all " : " user ")
+            + std::to_string(item.report.layouts.size() * 100 + item.report.problems.size() * 10
+                             + item.report.warnings.size())
+            + ", ";
+    EXPECT_EQ(listed,
+              "Mine.keylayout user 100, Same.keylayout user 101, Broken.keylayout all 10, Other.bundle all 101, "
+              "Pipe.keylayout all 10, Same.keylayout all 101, ");
 }
