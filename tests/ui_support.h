@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +86,14 @@ inline QImage render(QWidget& widget)
     image.fill(Qt::white);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
+}
+
+// What a drag of `urls` carries, as Finder's does.
+inline std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls(urls);
+    return data;
 }
 
 // A private HOME and TMPDIR for one test, with the stand-ins for the system beside them, so
