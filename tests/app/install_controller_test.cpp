@@ -18,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 // Qt's platform accessibility is a private class; Linux's Qt ships its headers.
@@ -34,16 +33,6 @@ using namespace testing_support;
 using ui_testing::validLayout;
 
 namespace {
-
-// Switches assistive technology on or off as a screen reader would, which offscreen Qt never does
-// itself. Whether it could.
-bool setAssistiveTechnology(bool active)
-{
-#if defined(HAVE_QT_GUI_PRIVATE) && defined(__linux__)
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
-#endif
-    return QAccessible::isActive() == active;
-}
 
 // The application's own window and controller, over stand-in system programs and input menu.
 class InstallControllerTest : public ::testing::Test {
@@ -73,14 +62,11 @@ protected:
         return drop.isAccepted();
     }
 
-    // A name ending in "/" is a bundle folder, dropped with the slash its URL has; content "<fifo>"
-    // makes a FIFO.
+    // A name ending in "/" is a bundle folder, dropped with the slash its URL has.
     QUrl makeItem(const std::string& name, const std::string& content)
     {
         const fs::path path = home.root / "source" / name;
-        if (content == "<fifo>")
-            EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0);
-        else if (!name.ends_with('/'))
+        if (!name.ends_with('/'))
             writeFile(path, content, 0600);
         else {
             writeFile(path / "Contents/Resources/A.keylayout", content, 0600),
@@ -108,71 +94,60 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
     const auto current = InstallScope::currentUser, all = InstallScope::allUsers;
     const std::string taken = validLayout("Taken", 77);
     writeFile(home.tools().systemLayouts / "Installed.keylayout", taken);
-    const QString addIt =
-                      "information Keyboard Installed [OK,Open Keyboard Settings] Open Keyboard Settings and add the "
-                      "new input source. If it does not appear immediately, sign out and sign back in.",
-                  listed = "information Keyboard Installed [OK,Use Now] ",
-                  inMenu = "\"Listed.keylayout\" is in the input menu now.", useNow = "Use Now",
+    // Each alert as "[what a keyboard user would miss]icon title [buttons] message", to where a row's ends.
+    const QString installed = "information Keyboard Installed [OK", failed = "critical Install Failed [OK] ",
+                  offersSettings = installed + ",Open Keyboard Settings] ",
+                  addIt = offersSettings + "Open Keyboard Settings and add the new input source.",
+                  listed = installed + ",Use Now] ", inMenu = "\"Listed.keylayout\" is in the input menu now.",
                   unchanged = "What it types is unchanged.\nThe version it replaced is in the Trash.\n\n";
-    const auto clash = [](const std::string& name, const std::string& replace) {
+    const auto clash = [](const std::string& name, const std::string& replaceable) {
         return QString::fromStdString("warning \"" + name + "\" May Not Work as Expected [Cancel,Install Anyway"
-                                      + replace + "] \"Taken\" in \"" + name + "\" has the same id (77) and name as");
+                                      + (replaceable.empty() ? "" : ",Replace \"" + replaceable + "\"")
+                                      + "] \"Taken\" in \"" + name + "\" has the same id (77) and name as");
     };
-    // items: dropped, or chosen; content: "" for a valid layout of its own; osascript: the stand-in's
-    // answer; answers: to the alerts that offer a choice; alerts: how each alert starts, as
-    // "[what a keyboard user would miss]icon title [buttons] message".
+    // items: dropped; content: "" for a valid layout of its own; cancel: the administrator cancels;
+    // answers: to the alerts that offer a choice.
     const struct Row {
         std::vector<std::string> items;
-        bool chosen = false;
         InstallScope scope = current;
-        std::string content, osascript = "exit 0";
+        std::string content;
+        bool cancel = false;
         QStringList answers, alerts;
     } table[] = {
-        {.items = {"Layout.keylayout.zip", "Good.keylayout"},
-         .alerts = {"warning Unsupported File [OK] Please drag a .keylayout file or keyboard .bundle."}},
+        {.items = {"Layout.keylayout.zip", "Good.keylayout"}, .alerts = {"warning Unsupported File [OK] Please drag"}},
         {.items = {"My Layout.keylayout"}, .answers = {"Open Keyboard Settings"}, .alerts = {addIt}},
-        {.items = {"Ünïcode Layouts.Bundle/"}, .alerts = {addIt}},
-        {.items = {"Everyone.keylayout"}, .scope = all, .alerts = {addIt}},
-        {.items = {"Cancelled.keylayout"},
-         .scope = all,
-         .osascript = "echo '0:123: execution error: User canceled. (-128)' >&2; exit 1",
-         .alerts = {"critical Install Failed [OK] Nothing was installed: the approval was cancelled."}},
+        {.items = {"Ünïcode Layouts.Bundle/"}, .scope = all, .alerts = {addIt}},
+        {.items = {"Cancelled.keylayout"}, .scope = all, .cancel = true, .alerts = {failed + "Nothing was installed"}},
         {.items = {"Colemak.keylayout"},
-         .chosen = true,
          .scope = all,
-         .content = "<!DOCTYPE html>\n<html><body>Colemak",
-         .alerts = {"critical Install Failed [OK] \"Colemak.keylayout\" is not a keyboard layout: it is a web page."}},
-        {.items = {"Pipe.keylayout"},
-         .content = "<fifo>",
-         .alerts = {"critical Install Failed [OK] \"Pipe.keylayout\" is not a keyboard layout: it is not a regular"}},
+         .content = "<html>Colemak",
+         .alerts = {failed + "\"Colemak.keylayout\" is not a keyboard layout: it is a web page."}},
         {.items = {"Clash.keylayout"},
          .scope = all,
          .content = taken,
          .answers = {"Escape"},
-         .alerts = {clash("Clash.keylayout", ",Replace \"Installed.keylayout\"")}},
+         .alerts = {clash("Clash.keylayout", "Installed.keylayout")}},
         {.items = {"Anyway.keylayout"},
          .content = taken,
          .answers = {"Install Anyway"},
          .alerts = {clash("Anyway.keylayout", ""), addIt}},
-        {.items = {"Listed.keylayout"}, .answers = {useNow}, .alerts = {listed + inMenu}},
+        {.items = {"Listed.keylayout"}, .answers = {"Use Now"}, .alerts = {listed + inMenu}},
         // Over an earlier version: what changed first, and the sign-in a Mac may need before it types so.
-        {.items = {"Listed.keylayout"}, .answers = {"OK"}, .alerts = {listed + unchanged + inMenu}},
+        {.items = {"Listed.keylayout"}, .alerts = {listed + unchanged + inMenu}},
         {.items = {"Listed.keylayout"},
          .content = validLayout("Listed", 99, "q"),
-         .alerts = {"information Keyboard Installed [OK] Keystrokes that now type something else: 1\n• q: nothing → "
-                    "q\nThe version it replaced is in the Trash.\n\nmacOS may keep typing with the old version until "
-                    "you sign out and sign back in."}},
+         .alerts = {installed
+                    + "] Keystrokes that now type something else: 1\n• q: nothing → q\nThe version it "
+                      "replaced is in the Trash.\n\nmacOS may keep typing with the old version"}},
 #ifndef __APPLE__
         {.items = {"Taken 2.keylayout"},
          .content = taken,
          .answers = {"Replace \"Anyway.keylayout\""},
-         .alerts = {clash("Taken 2.keylayout", ",Replace \"Anyway.keylayout\""),
-                    "information Keyboard Installed [OK,Open Keyboard Settings] " + unchanged + "Open Keyboard"}},
+         .alerts = {clash("Taken 2.keylayout", "Anyway.keylayout"), offersSettings + unchanged + "Open Keyboard"}},
 #endif
     };
     ui_testing::UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(view);
     std::string lastInstalled, expectedRefreshes;  // service and drop
     for (const Row& row : table) {
         const std::string name = row.items.front().substr(0, row.items.front().find_last_not_of('/') + 1);
@@ -180,15 +155,12 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
         QList<QUrl> urls;
         for (const std::string& item : row.items)
             urls << makeItem(item, row.content.empty() ? validLayout(item, int(&row - table)) : row.content);
-        writeScript(home.root / "osascript", "echo \"$ROW\" >> \"$0.calls\"\n" + row.osascript);
+        const std::string cancel = "echo '0:1: execution error: User canceled. (-128)' >&2; exit 1";
+        writeScript(home.root / "osascript", "echo \"$ROW\" >> \"$0.calls\"\n" + (row.cancel ? cancel : ""));
         const ScopedEnvironment tag("ROW", name);
         row.scope == all ? delegate.selectAll() : delegate.selectCurrent();
         alerts.answers = row.answers;
-        delegate.controller()->setFileChooser([&](QWidget*) { return std::optional(urls.front()); });
-        if (row.chosen)
-            QTest::keyClick(view, Qt::Key_Return);
-        else
-            EXPECT_TRUE(drop(urls)) << "taken, whatever comes of it";
+        EXPECT_TRUE(drop(urls)) << "taken, whatever comes of it";
         EXPECT_TRUE(fs::exists(fs::symlink_status(home.root / "source" / name))) << "copied, never moved";
         QStringList seen;
         for (auto alert : std::exchange(alerts.alerts, {})) {
@@ -204,28 +176,23 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
             EXPECT_EQ(fs::exists(home.layouts() / item), succeeded && row.scope == current) << item;
         // An administrator is asked for what passed the checks and was not declined.
         EXPECT_EQ(readFile(home.root / "osascript.calls").find(name) != std::string::npos,
-                  row.scope == all && (succeeded || row.osascript != "exit 0"));
+                  row.scope == all && (succeeded || row.cancel));
         for (const char* service : {"TextInputMenuAgent", "SystemUIServer", "cfprefsd"})
             expectedRefreshes += succeeded ? service + (" " + name) + "\n" : "";
 
-        lastInstalled = succeeded ? name : lastInstalled;
-        const bool rest = lastInstalled.empty();
+        const bool rest = (lastInstalled = succeeded ? name : lastInstalled).empty();
         const QString hint =
             QString::fromStdString(rest ? "Drag keyboard layout here to install" : "Installed " + lastInstalled);
-        const QColor colour =
-            rest ? intake::secondaryLabelColor(view->palette()) : intake::systemBlueColor(view->palette());
         QLabel *titleLabel = label("titleLabel"), *hintLabel = label("hintLabel");
-        EXPECT_EQ(std::tuple(titleLabel->text(), hintLabel->text(), accessible->text(QAccessible::Value),
-                             hintLabel->palette().color(QPalette::WindowText).name(QColor::HexArgb),
-                             hintLabel->font().bold()),
+        EXPECT_EQ(std::tuple(titleLabel->text(), hintLabel->text(),
+                             QAccessible::queryAccessibleInterface(view)->text(QAccessible::Value),
+                             hintLabel->palette().color(QPalette::WindowText), hintLabel->font().bold()),
                   std::tuple(QString(rest ? "Keyboard layout to install:" : "Installed:"), hint, hint,
-                             colour.name(QColor::HexArgb), !rest));
+                             (rest ? intake::secondaryLabelColor : intake::systemBlueColor)(view->palette()), !rest));
         EXPECT_NEAR(hintLabel->geometry().center().x(), 260, 1) << "centred in its natural size";
     }
     // Use Now chose the listed layout once; Keyboard Settings opened where the menu could not list one.
-    EXPECT_EQ(std::count(home.system.menu.calls.begin(), home.system.menu.calls.end(),
-                         "select org.unknown.keylayout.Listed.keylayout"),
-              1);
+    EXPECT_EQ(std::ranges::count(home.system.menu.calls, "select org.unknown.keylayout.Listed.keylayout"), 1);
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl("x-apple.systempreferences:com.apple.Keyboard-Settings.extension")}));
     QDesktopServices::unsetUrlHandler(QStringLiteral("x-apple.systempreferences"));
     // The refresh runs on its own after each install, and only then: no drop waited for it. Its three
@@ -251,7 +218,11 @@ TEST_F(InstallControllerTest, WaitsForTheAdministratorWithItsEventLoopRunningAnd
     int chooserCalls = 0;
     delegate.controller()->setFileChooser([&](QWidget*) { return ++chooserCalls, std::optional<QUrl>(); });
     delegate.selectAll();
-    const bool listening = setAssistiveTechnology(true);
+    // Assistive technology switched on as a screen reader would, which offscreen Qt never does itself.
+#if defined(HAVE_QT_GUI_PRIVATE) && defined(__linux__)
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+#endif
+    const bool listening = QAccessible::isActive();
     // What assistive technology is told of the drop area's value, in order.
     static QStringList told;
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
@@ -297,7 +268,9 @@ TEST_F(InstallControllerTest, WaitsForTheAdministratorWithItsEventLoopRunningAnd
         EXPECT_EQ(listening ? std::exchange(told, {}) : expected, expected);
     }
     QAccessible::installUpdateHandler(nullptr);
-    setAssistiveTechnology(false);
+#if defined(HAVE_QT_GUI_PRIVATE) && defined(__linux__)
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+#endif
 #ifdef __linux__
     EXPECT_TRUE(listening) << "announcements are checked where the platform's accessibility can be switched on";
 #endif
