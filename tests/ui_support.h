@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -48,27 +49,26 @@ struct AlertCatcher {
                 return;  // a second at most for the alert to take focus
             waited_ = 0;
             const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+            const QString answer = box->buttons().size() > 1 && !answers.isEmpty() ? answers.takeFirst() : QString();
             QStringList buttons;
-            for (const QAbstractButton* button : box->buttons())
-                buttons << button->text();
-            alerts.append({box->text(), box->informativeText(), box->icon(), buttons, {}});
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text(), chosen = button->text() == answer ? button : chosen;
+            QString& missed =
+                alerts.emplaceBack(AlertRecord{box->text(), box->informativeText(), box->icon(), buttons, {}}).missed;
             // The safe choice has focus and answers Return: Cancel where the alert asks, else OK.
             const QString safe = QString::fromLatin1(buttons.contains(QStringLiteral("Cancel")) ? "Cancel" : "OK");
             if (!focus || focus != box->defaultButton() || static_cast<QAbstractButton*>(focus)->text() != safe)
-                alerts.back().missed += QStringLiteral("a focused default %1; ").arg(safe);
+                missed += QStringLiteral("a focused default %1; ").arg(safe);
             if (reader->text(QAccessible::Name) != box->text()
                 || reader->text(QAccessible::Description) != box->informativeText())
-                alerts.back().missed += QStringLiteral("title and message read out; ");
-            const QString answer = buttons.size() > 1 && !answers.isEmpty() ? answers.takeFirst() : QString();
-            QAbstractButton* chosen = nullptr;
-            for (QAbstractButton* button : box->buttons())
-                chosen = button->text() == answer ? button : chosen;
+                missed += QStringLiteral("title and message read out; ");
             if (chosen)
                 chosen->setFocus(), QTest::keyClick(chosen, Qt::Key_Space);
             else
                 QTest::keyClick(box, answer == u"Escape" ? Qt::Key_Escape : Qt::Key_Return);
             if (box->isVisible())
-                box->reject(), alerts.back().missed += QStringLiteral("closed by the keyboard");
+                box->reject(), missed += QStringLiteral("closed by the keyboard");
         });
         timer_.start(10);
     }
@@ -85,6 +85,14 @@ inline QImage render(QWidget& widget)
     image.fill(Qt::white);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
+}
+
+// What a drag of `urls` carries, as Finder's does.
+inline std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls(urls);
+    return data;
 }
 
 // A private HOME and TMPDIR for one test, with the stand-ins for the system beside them, so

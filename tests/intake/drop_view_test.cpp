@@ -4,22 +4,9 @@
 #include "ui_support.h"
 
 #include <QDragEnterEvent>
-#include <QLabel>
-#include <QMimeData>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-std::unique_ptr<QMimeData> dragOf(const QList<QUrl>& urls)
-{
-    auto data = std::make_unique<QMimeData>();
-    data->setUrls(urls);
-    return data;
-}
-
-}  // namespace
 
 // The drop area shows and reports: a drag of a local file lights it and, once the drop event has
 // returned, is reported as dropped; anything else, or anything while busy, is refused. Its keys, a
@@ -41,11 +28,11 @@ TEST(DropView, ReportsADropOnlyAfterTheDropEventHasReturnedAndAsksForTheChooser)
         std::unique_ptr<QMimeData> data;
         bool busy = false, taken = true;
     } table[] = {
-        {.name = "a local file", .data = dragOf({file, QUrl::fromLocalFile("/nowhere/B.keylayout")})},
-        {.name = "a web address", .data = dragOf({QUrl("https://example.com/Layout.keylayout")}), .taken = false},
-        {.name = "no address", .data = dragOf({}), .taken = false},
+        {.name = "a local file", .data = ui_testing::dragOf({file, QUrl::fromLocalFile("/nowhere/B.keylayout")})},
+        {.name = "a web address", .data = ui_testing::dragOf({QUrl("https://example.com/A")}), .taken = false},
+        {.name = "no address", .data = ui_testing::dragOf({}), .taken = false},
         {.name = "text", .data = std::make_unique<QMimeData>(), .taken = false},
-        {.name = "while busy", .data = dragOf({file}), .busy = true, .taken = false},
+        {.name = "while busy", .data = ui_testing::dragOf({file}), .busy = true, .taken = false},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
@@ -54,15 +41,14 @@ TEST(DropView, ReportsADropOnlyAfterTheDropEventHasReturnedAndAsksForTheChooser)
         QApplication::sendEvent(&view, &enter);
         EXPECT_EQ(std::pair(enter.isAccepted(), lit()), std::pair(row.taken, row.taken));
         QDropEvent drop(QPointF(10, 10), Qt::MoveAction | Qt::CopyAction, row.data.get(), Qt::LeftButton, {});
+        drop.setDropAction(Qt::MoveAction);  // a move would let the source delete the original
         QApplication::sendEvent(&view, &drop);
         EXPECT_EQ(std::tuple(drop.isAccepted(), drop.dropAction(), lit()),
-                  std::tuple(row.taken, Qt::CopyAction, false));
+                  std::tuple(row.taken, row.taken ? Qt::CopyAction : Qt::MoveAction, false));
         EXPECT_EQ(dropped.count(), 0) << "Finder is let go first";
         QApplication::processEvents();
-        EXPECT_EQ(dropped.count(), int(row.taken));
-        if (row.taken) {
-            EXPECT_EQ(dropped.takeFirst().at(0).toUrl(), file) << "the first URL alone";
-        }
+        EXPECT_EQ(dropped.count() ? dropped.takeFirst().at(0).toUrl() : QUrl(), row.taken ? file : QUrl())
+            << "the first URL alone";
     }
     view.setBusy(false);
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, table[0].data.get(), Qt::LeftButton, {});
@@ -72,17 +58,13 @@ TEST(DropView, ReportsADropOnlyAfterTheDropEventHasReturnedAndAsksForTheChooser)
     EXPECT_FALSE(lit()) << "a drag that left";
     EXPECT_FALSE(view.performDragOperation(nullptr));
 
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
-    EXPECT_EQ(accessible->role(), QAccessible::Button);
-    EXPECT_TRUE(accessible->text(QAccessible::Description).contains(QStringLiteral("drag")));
-    EXPECT_EQ(view.cursor().shape(), Qt::PointingHandCursor);
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_Enter, Qt::Key_Return, Qt::Key_Space})
         QTest::keyClick(&view, key);
     QTest::mouseClick(&view, Qt::LeftButton);
-    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QAccessible::queryAccessibleInterface(&view)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
     EXPECT_EQ(chooser.count(), 5) << "each key but a letter, a click and a screen reader's press";
     view.setBusy(true);
     QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(chooser.count(), 5) << "none while busy";
-    EXPECT_EQ(dropped.count(), 0);
 }
