@@ -93,9 +93,10 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         "and the system may take a positive one for a script's.\nAdvice: In \"B.bundle\", \"Bee\" is in the file "
         "\"B.keylayout\"; the system expects the file to be named after the layout, \"Bee.keylayout\".\n";
     const std::string mixedAdvice =
-        "Advice: In \"Mixed.bundle\", \"Mixed\" has the id 5; Apple's note on keyboard layouts asks a Unicode layout "
-        "for a negative id, and the system may take a positive one for a script's.\nAdvice: In \"Mixed.bundle\", "
-        "\"Mixed\" is in the file \"A.keylayout\"; the system expects the file to be named after the layout, "
+        "Advice: In \"Mixed.bundle\","
+        " \"Mixed\" has the id 5; Apple's note on keyboard layouts asks a Unicode layout for a negative id,"
+        " and the system may take a positive one for a script's.\nAdvice: In \"Mixed.bundle\","
+        " \"Mixed\" is in the file \"A.keylayout\"; the system expects the file to be named after the layout, "
         "\"Mixed.keylayout\".\n";
     const std::string web =
         "\"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.";
@@ -437,22 +438,17 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
 {
     TemporaryFolder folder;
     const std::string small =
-        "<keyboard group=\"0\" id=\"1\" name=\"Small\"><layouts><layout modifiers=\"m\" "
-        "mapSet=\"s\"/></layouts><modifierMap id=\"m\">"
-        "<keyMapSelect mapIndex=\"1\"><modifier keys=\"anyShift\"/></keyMapSelect><keyMapSelect "
-        "mapIndex=\"2\"><modifier keys=\"anyOption\"/>"
-        "</keyMapSelect><keyMapSelect mapIndex=\"3\"><modifier keys=\"anyShift "
-        "anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"1\">"
-        "<modifier keys=\"caps\"/></keyMapSelect></modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\"><key code=\"0\" "
-        "output=\"a\"/>"
-        "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/><key code=\"12\" "
-        "output=\"qu\"/></keyMap><keyMap index=\"1\">"
-        "<key code=\"0\" output=\"A\"/><key code=\"12\" output=\"QUE\"/></keyMap><keyMap index=\"2\"><key code=\"0\" "
-        "output=\"å\"/>"
-        "<key code=\"12\" output=\"漢\"/></keyMap><keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap>"
-        "</keyMapSet><actions><action id=\"d\"><when state=\"none\" next=\"1\"/></action></actions><terminators><when "
-        "state=\"1\" "
-        "output=\"´\"/></terminators></keyboard>";
+        "<keyboard group=\"0\" id=\"1\" name=\"Small\"><layouts><layout modifiers=\"m\" mapSet=\"s\"/></layouts>"
+        "<modifierMap id=\"m\"><keyMapSelect mapIndex=\"1\"><modifier keys=\"anyShift\"/></keyMapSelect>"
+        "<keyMapSelect mapIndex=\"2\"><modifier keys=\"anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"3\">"
+        "<modifier keys=\"anyShift anyOption\"/></keyMapSelect><keyMapSelect mapIndex=\"1\"><modifier keys=\"caps\"/>"
+        "</keyMapSelect></modifierMap><keyMapSet id=\"s\"><keyMap index=\"0\"><key code=\"0\" output=\"a\"/>"
+        "<key code=\"36\" output=\"&#13;\"/><key code=\"10\" output=\"§\"/><key code=\"12\" output=\"qu\"/></keyMap>"
+        "<keyMap index=\"1\"><key code=\"0\" output=\"A\"/><key code=\"12\" output=\"QUE\"/></keyMap>"
+        "<keyMap index=\"2\"><key code=\"0\" output=\"å\"/><key code=\"12\" output=\"漢\"/></keyMap>"
+        "<keyMap index=\"3\"><key code=\"0\" action=\"d\"/></keyMap></keyMapSet><actions><action id=\"d\">"
+        "<when state=\"none\" next=\"1\"/></action></actions><terminators><when state=\"1\" output=\"´\"/>"
+        "</terminators></keyboard>";
     const auto named = [&](const std::string& name, const std::string& id) {
         return std::regex_replace(std::regex_replace(small, std::regex("Small"), name), std::regex("id=\"1\""),
                                   "id=\"" + id + "\"");
@@ -469,12 +465,10 @@ TEST(Keylayout, ShowDrawsWhatEachKeyTypesAsTextJsonAndSvg)
     const std::string T = folder.path().string() + "/", again = " Run \"keylayout --help\" for the commands.\n";
     const std::string smallJson = "{\"file\": \"Small.keylayout\",\"item\": \"" + T
         + "Small.keylayout\",\"keys\": [{\"caps\": \"A\",\"code\": 0,"
-          "\"dead\": [\"shift+option\"],\"none\": \"a\",\"option\": \"å\",\"shift\": \"A\",\"shift+option\": "
-          "\"´\"},{\"caps\": \"\",\"code\": 10,"
-          "\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"},{\"caps\": "
-          "\"QUE\",\"code\": 12,\"dead\": [],"
-          "\"none\": \"qu\",\"option\": \"漢\",\"shift\": \"QUE\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": "
-          "36,\"dead\": [],"
+          "\"dead\": [\"shift+option\"],\"none\": \"a\",\"option\": \"å\",\"shift\": \"A\",\"shift+option\": \"´\"},"
+          "{\"caps\": \"\",\"code\": 10,\"dead\": [],\"none\": \"§\",\"option\": \"\",\"shift\": \"\","
+          "\"shift+option\": \"\"},{\"caps\": \"QUE\",\"code\": 12,\"dead\": [],\"none\": \"qu\",\"option\": \"漢\","
+          "\"shift\": \"QUE\",\"shift+option\": \"\"},{\"caps\": \"\",\"code\": 36,\"dead\": [],"
           "\"none\": \"\\r\",\"option\": \"\",\"shift\": \"\",\"shift+option\": \"\"}],\"name\": \"Small\"}";
     const std::string web =
         "Refused: \"Web.keylayout\" is not a keyboard layout: it is a web page. Download the raw file instead.\n"
