@@ -12,6 +12,8 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <map>
+#include <regex>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -54,115 +56,87 @@ protected:
 // those not enabled yet and reads the state back.
 TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
 {
-    const platform::InputSource other{"org.x.other", "Other", true};
-    const std::string bundle = "B.bundle/Contents/",
+    const std::string bundle = "B.bundle/Contents/", u = "org.unknown.keylayout.",
+                      b = "org.x.keyboardlayout.b.keylayout.",
                       declaresBee = plist(
                           "<key>KLInfo_Bee</key><dict><key>TISInputSourceID</key><string>org.x.bee</string></dict>");
+    const auto loose = [](const std::string& name, int id, const std::string& typing = "") {
+        return Entries{{name + ".keylayout", validLayout(name, id, typing)}};
+    };
+    // A bundle of Bee, and of `other` where given, with this Info.plist.
+    const auto bee = [&](const std::string& info, const std::string& other = "") {
+        Entries files = {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", info}};
+        if (!other.empty())
+            files[bundle + "Resources/" + other + ".keylayout"] = validLayout(other, 3);
+        return files;
+    };
     const struct {
         const char* what;
         Entries files;
-        std::vector<platform::InputSource> sources;
+        std::string sources;  // "ID NAME" each, apart by "|", an enabled one marked "*"
         State state;
-        std::vector<std::string> calls;
+        std::string calls;
         bool addToInputMenu = true;
-        std::set<std::string> refused = {};
-        std::string replaced = {};  // an earlier version of the same layout, installed under this name
+        std::string refused = "";
+        std::string replaced = "";  // an earlier version of the same layout, installed under this name
     } rows[] = {
-        {"a loose layout, id without spaces",
-         {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
-         {other, {"org.unknown.keylayout.ColemakDH", "Colemak DH (local)", false}},
-         State::added,
-         {"register Colemak DH.keylayout", "enable org.unknown.keylayout.ColemakDH"}},
-        {"already in the menu: not enabled twice",
-         {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
-         {{"org.unknown.keylayout.ColemakDH", "Colemak DH", true}},
-         State::added,
-         {"register Colemak DH.keylayout"}},
+        {"a loose layout, id without spaces", loose("Colemak DH", 1),
+         "*org.x.other Other|" + u + "ColemakDH Colemak DH (local)", State::added,
+         "register Colemak DH.keylayout, enable " + u + "ColemakDH"},
+        {"already in the menu: not enabled twice", loose("Colemak DH", 1), "*" + u + "ColemakDH Colemak DH",
+         State::added, "register Colemak DH.keylayout"},
         {"a bundle: the id it declares for one layout, the derived one, without spaces, for the other",
-         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)},
-          {bundle + "Resources/Cee Dee.keylayout", validLayout("Cee Dee", 3)},
-          {bundle + "Info.plist", declaresBee}},
-         {{"org.x.bee", "B", false}, {"org.x.keyboardlayout.b.keylayout.CeeDee", "C", false}, other},
-         State::added,
-         {"register B.bundle", "enable org.x.bee", "enable org.x.keyboardlayout.b.keylayout.CeeDee"}},
-        {"the declared id not registered: the derived one",
-         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", declaresBee}},
-         {{"org.x.keyboardlayout.b.keylayout.Bee", "B", false}},
-         State::added,
-         {"register B.bundle", "enable org.x.keyboardlayout.b.keylayout.Bee"}},
-        {"found by name, the id its own",
-         {{"Colemak DH.keylayout", validLayout("Colemak DH", 1)}},
-         {{"org.unknown.keylayout.Colemak-DH", "Colemak DH", false}},
-         State::added,
-         {"register Colemak DH.keylayout", "enable org.unknown.keylayout.Colemak-DH"}},
-        {"the system's own of the same name is not taken",
-         {{"Colemak.keylayout", validLayout("Colemak", 5)}},
-         {{"com.apple.keylayout.Colemak", "Colemak", true}},
-         State::notFound,
-         {"register Colemak.keylayout"}},
-        {"a binary property list: nothing known to be its own",
-         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)}, {bundle + "Info.plist", "bplist00"}},
-         {{"com.vendor.bee", "Bee", false}},
-         State::notFound,
-         {"register B.bundle"}},
-        {"not listed by the system",
-         {{"Lost.keylayout", validLayout("Lost", 4)}},
-         {other},
-         State::notFound,
-         {"register Lost.keylayout"}},
-        {"one of two not listed",
-         {{bundle + "Resources/Bee.keylayout", validLayout("Bee", 2)},
-          {bundle + "Resources/Cee.keylayout", validLayout("Cee", 3)},
-          {bundle + "Info.plist", plist("")}},
-         {{"org.x.keyboardlayout.b.keylayout.Bee", "Bee", false}},
-         State::notFound,
-         {"register B.bundle", "enable org.x.keyboardlayout.b.keylayout.Bee"}},
-        {"enabling refused",
-         {{"Colemak.keylayout", validLayout("Colemak", 5)}},
-         {{"org.unknown.keylayout.Colemak", "Colemak", false}},
-         State::failed,
-         {"register Colemak.keylayout", "enable org.unknown.keylayout.Colemak"},
-         true,
-         {"org.unknown.keylayout.Colemak"}},
-        {"not for the menu (root, --no-enable): registered only",
-         {{"Colemak.keylayout", validLayout("Colemak", 5)}},
-         {{"org.unknown.keylayout.Colemak", "Colemak", false}},
-         State::unavailable,
-         {"register Colemak.keylayout"},
-         false},
+         bee(declaresBee, "Cee Dee"), "org.x.bee B|" + b + "CeeDee C|*org.x.other Other", State::added,
+         "register B.bundle, enable org.x.bee, enable " + b + "CeeDee"},
+        {"the declared id not registered: the derived one", bee(declaresBee), b + "Bee B", State::added,
+         "register B.bundle, enable " + b + "Bee"},
+        {"found by name, the id its own", loose("Colemak DH", 1), u + "Colemak-DH Colemak DH", State::added,
+         "register Colemak DH.keylayout, enable " + u + "Colemak-DH"},
+        {"the system's own of the same name is not taken", loose("Colemak", 5), "*com.apple.keylayout.Colemak Colemak",
+         State::notFound, "register Colemak.keylayout"},
+        {"a binary property list: nothing known to be its own", bee("bplist00"), "com.vendor.bee Bee", State::notFound,
+         "register B.bundle"},
+        {"not listed by the system", loose("Lost", 4), "*org.x.other Other", State::notFound,
+         "register Lost.keylayout"},
+        {"one of two not listed", bee(plist(""), "Cee"), b + "Bee Bee", State::notFound,
+         "register B.bundle, enable " + b + "Bee"},
+        {"enabling refused", loose("Colemak", 5), u + "Colemak Colemak", State::failed,
+         "register Colemak.keylayout, enable " + u + "Colemak", true, u + "Colemak"},
+        {"not for the menu (root, --no-enable): registered only", loose("Colemak", 5), u + "Colemak Colemak",
+         State::unavailable, "register Colemak.keylayout", false},
         {"in place of an earlier version: that one out of the menu first, then into the Trash",
-         {{"Colemak.keylayout", validLayout("Colemak", 5, "q")}},
-         {{"org.unknown.keylayout.Colemak", "Colemak", true}},
-         State::added,
-         {"disable org.unknown.keylayout.Colemak", "register Colemak.keylayout",
-          "enable org.unknown.keylayout.Colemak"},
-         true,
-         {},
+         loose("Colemak", 5, "q"), "*" + u + "Colemak Colemak", State::added,
+         "disable " + u + "Colemak, register Colemak.keylayout, enable " + u + "Colemak", true, "",
          "Colemak 1.0.keylayout"},
     };
+    Conversation conversation;
+    conversation.proceedDespite = [](const auto&, const auto&, const auto&) { return Conversation::Answer::replace; };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         fs::remove_all(downloads), plant(downloads, row.files);
-        system.sources = row.sources, system.refused = row.refused, system.calls.clear();
+        system.sources.clear(), system.refused = {row.refused}, system.calls.clear();
+        const std::regex source("(\\*?)([^|*\\s]+) ([^|]+)");
+        for (std::sregex_iterator at(row.sources.begin(), row.sources.end(), source), end; at != end; ++at)
+            system.sources.push_back({(*at)[2], (*at)[3], (*at)[1].length() > 0});
         const fs::path item = downloads / fs::path(row.files.begin()->first).begin()->string();
         if (!row.replaced.empty())
             writeFile(user / row.replaced, validLayout("Colemak", 5));
-        Conversation conversation;
         conversation.addToInputMenu = row.addToInputMenu;
-        conversation.proceedDespite = [](const auto&, const auto&, const auto&) {
-            return Conversation::Answer::replace;
-        };
         const InstallOutcome outcome = install(item, conversation);
         // Replaced, it types something else now, which macOS may not take up before the next sign-in.
         EXPECT_EQ(std::tuple(outcome.replaced, outcome.changesAfterSignIn,
                              !row.replaced.empty() && fs::exists(folder / "data/Trash/files" / row.replaced)),
                   std::tuple(row.replaced, !row.replaced.empty(), !row.replaced.empty()));
         EXPECT_EQ(outcome.result, InstallOutcome::Result::installed) << outcome.failure;
-        EXPECT_EQ(outcome.inputMenu.state, row.state);
-        EXPECT_EQ(system.calls, row.calls);
-        // What the window and keylayout list show afterwards, of the one item installed.
-        EXPECT_EQ(listInstalled(tools).at(0).inInputMenu,
-                  row.state == State::added || (row.state == State::notFound && row.calls.size() > 1));
+        std::string calls;
+        for (const std::string& call : system.calls)
+            calls += (calls.empty() ? "" : ", ") + call;
+        // With what the window and keylayout list show afterwards, of the one item installed.
+        EXPECT_EQ(std::tuple(outcome.inputMenu.state, calls, listInstalled(tools).at(0).inInputMenu),
+                  std::tuple(row.state, row.calls,
+                             std::optional(
+                                 row.state == State::added
+                                 || (row.state == State::notFound && row.calls.find("enable") != std::string::npos))));
         fs::remove_all(user);
     }
     // Where the system has no input menu, nothing is asked of one and nothing is known of it.
@@ -235,10 +209,8 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
     EXPECT_TRUE(fs::is_empty(user));
     EXPECT_EQ(readFile(folder / "data/Trash/files/Colemak.icns"), icon);
 
-    writeFile(downloads / "B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", -2)),
-        writeFile(downloads / "B.bundle/Contents/Info.plist", plist("")), writeFile(downloads / "B.icns", icon);
-    writeFile(user / "B.icns", "someone else's");
-    EXPECT_EQ(install(downloads / "B.bundle").report.warnings.size(), 0u);
+    writeFile(user / "B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", -2)),
+        writeFile(user / "B.icns", "someone else's");
     EXPECT_TRUE(removeItems({"B.bundle"}, InstallScope::currentUser, tools).front().removed);
     EXPECT_EQ(tree(user), (Entries{{"B.icns", "420 someone else's"}}));
 }
@@ -258,32 +230,42 @@ TEST_F(Flows, RepairMakesEachNoteOfAnInstalledItemGoInEitherScope)
     const std::string mark = "user.com.apple.quarantine";
     const auto marked = [](const fs::path& p) { ::lsetxattr(p.c_str(), "user.com.apple.quarantine", "1", 1, 0); };
 #endif
-    const std::string plistFile = "B.bundle/Contents/Info.plist", folderName = "B.bundle/Contents";
+    const std::string plistFile = "B.bundle/Contents/Info.plist";
+    constexpr InstallScope mine = InstallScope::currentUser, all = InstallScope::allUsers;
+    using Path = const fs::path&;
+    const auto piped = [&](Path b) { marked(b), ::mkfifo((b / "Contents/pipe").c_str(), 0644); };
     const struct {
         InstallScope scope;
-        std::function<void(const fs::path& bundle)> craft;
-        std::string note;  // kind, reason, what, data
+        std::function<void(Path bundle)> craft;
+        std::string note;  // reason, or the kind where it has none, what, data
         bool repaired = true;
     } rows[] = {
-        {InstallScope::currentUser, [&](const fs::path& b) { marked(b / "Contents/Info.plist"); },
-         "extendedAttribute " + plistFile + " " + mark},
-        {InstallScope::allUsers, [&](const fs::path& b) { marked(b); }, "extendedAttribute B.bundle " + mark},
-        {InstallScope::currentUser,
-         [](const fs::path& b) { fs::permissions(b / "Contents/Info.plist", fs::perms(0600)); },
+        {mine, [&](Path b) { marked(b / "Contents/Info.plist"); }, "extendedAttribute " + plistFile + " " + mark},
+        {all, [&](Path b) { marked(b); }, "extendedAttribute B.bundle " + mark},
+        {mine, [](Path b) { fs::permissions(b / "Contents/Info.plist", fs::perms(0600)); },
          "fileMode " + plistFile + " 384"},
-        {InstallScope::allUsers, [](const fs::path& b) { fs::permissions(b / "Contents", fs::perms(0750)); },
-         "folderMode " + folderName + " 488"},
-        {InstallScope::currentUser, [](const fs::path& b) { EXPECT_EQ(::lchown(b.c_str(), 1, 1), 0); },
-         "notUser B.bundle 1:1"},
-        {InstallScope::allUsers,
-         [](const fs::path& b) { EXPECT_EQ(::lchown((b / "Contents/Info.plist").c_str(), 0, 1), 0); },
+        {all, [](Path b) { fs::permissions(b / "Contents", fs::perms(0750)); }, "folderMode B.bundle/Contents 488"},
+        {mine, [](Path b) { EXPECT_EQ(::lchown(b.c_str(), 1, 1), 0); }, "notUser B.bundle 1:1"},
+        {all, [](Path b) { EXPECT_EQ(::lchown((b / "Contents/Info.plist").c_str(), 0, 1), 0); },
          "notRootWheel " + plistFile + " 0:1"},
         // Nothing the system loads can be a pipe; the repair's copy refuses it, and the item stays marked.
-        {InstallScope::currentUser,
-         [&](const fs::path& b) { marked(b), ::mkfifo((b / "Contents/pipe").c_str(), 0644); },
-         "extendedAttribute B.bundle " + mark, false},
-        {InstallScope::allUsers, [&](const fs::path& b) { marked(b), ::mkfifo((b / "Contents/pipe").c_str(), 0644); },
-         "extendedAttribute B.bundle " + mark, false},
+        {mine, piped, "extendedAttribute B.bundle " + mark, false},
+        {all, piped, "extendedAttribute B.bundle " + mark, false},
+    };
+    using R = Warning::Reason;
+    const std::map<R, std::string> reasons = {{R::fileMode, "fileMode"},
+                                              {R::folderMode, "folderMode"},
+                                              {R::notUser, "notUser"},
+                                              {R::notRootWheel, "notRootWheel"}};
+    const auto notes = [&] {
+        std::string found;
+        for (const InstalledItem& item : listInstalled(tools))
+            for (const Warning& w : item.report.warnings)
+                found += w.kind == Warning::Kind::extendedAttribute
+                    ? "extendedAttribute " + w.detail + " " + w.otherItem
+                    : reasons.at(w.reason) + " " + w.detail + " " + std::to_string(w.number)
+                        + (w.kind == Warning::Kind::owner ? ":" + std::to_string(w.group) : "");
+        return found;
     };
     for (const auto& row : rows) {
         if (row.note.starts_with("not") && !root)
@@ -295,30 +277,12 @@ TEST_F(Flows, RepairMakesEachNoteOfAnInstalledItemGoInEitherScope)
             writeFile(bundle / "Contents/Info.plist", plist(""));
         system.sources = {{"org.x.keyboardlayout.b.keylayout.B", "B", true}};
         row.craft(bundle);
-        const auto notes = [&] {
-            std::string found;
-            for (const InstalledItem& item : listInstalled(tools))
-                for (const Warning& w : item.report.warnings) {
-                    using K = Warning::Kind;
-                    if (w.kind == K::extendedAttribute)
-                        found += "extendedAttribute " + w.detail + " " + w.otherItem;
-                    if (w.kind == K::permissions)
-                        found += (w.reason == Warning::Reason::fileMode ? "fileMode " : "folderMode ") + w.detail + " "
-                            + std::to_string(w.number);
-                    if (w.kind == K::owner)
-                        found += (w.reason == Warning::Reason::notUser ? "notUser " : "notRootWheel ") + w.detail + " "
-                            + std::to_string(w.number) + ":" + std::to_string(w.group);
-                }
-            return found;
-        };
         EXPECT_EQ(notes(), row.note);
         const Entries before = tree(bundle.parent_path());
         const ChangeOutcome repaired = repairItems({"B.bundle"}, row.scope, tools, asRoot).front();
         EXPECT_EQ(repaired.done, row.repaired) << repaired.failure;
         EXPECT_EQ(notes(), row.repaired ? "" : row.note);
-        if (!row.repaired) {
-            EXPECT_EQ(tree(bundle.parent_path()), before);
-        }
+        EXPECT_TRUE(row.repaired || tree(bundle.parent_path()) == before);
         EXPECT_TRUE(system.sources[0].enabled);
         fs::remove_all(bundle);
     }

@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -76,14 +77,6 @@ protected:
             ? ""
             : std::to_string(result.terminationStatus) + " " + result.standardError;
     }
-    std::string installStaged(const fs::path& staged, const std::string& icon = "")
-    {
-        std::vector<std::string> arguments = {"install", system.string(), platform::lastPathComponent(staged),
-                                              staged.string(), "1F2E3D4C-0000-4000-8000-000000000001"};
-        if (!icon.empty())
-            arguments.push_back((staged.parent_path() / icon).string());
-        return run(arguments);
-    }
     void TearDown() override { EXPECT_TRUE(!fs::exists(stagingRoot) || fs::is_empty(stagingRoot)); }
 };
 
@@ -95,26 +88,30 @@ TEST_F(ForAllUsers, LeavesTheInstalledItemAsItWasWhateverStepFails)
     const Entries left = {{".keyboard-installer-1F2E.tmp/half", "half"}, {".keyboard-installer-1F2E-old.tmp", "old"}};
     // A lock naming a run that has ended; "lock OWNER..." makes one, "old" ages it minutes.
     const std::string ended = platform::runToEnd("/bin/sh", {"-c", "printf $$"}).standardOutput;
+    // The tool says `words` and fails where its second argument matches `pattern`, else works as `tool`.
+    const auto fails = [](const std::string& pattern, const std::string& words, const std::string& tool = "") {
+        return "case $2 in " + pattern + ") echo 'x: " + words + "' >&2; exit 1; esac; " + tool;
+    };
     // The failed step's words ("" for none) with the item as %n and the folder as %d; what is done first
     // in Downloads, with the folders at $S and $E (expected) and the lock at $L; the tool that fails, how.
     const struct {
         std::string step, setup = ":", tool = "bin/mkdir", work = "mkdir";
         bool loose = false;
     } rows[] = {
-        {"create %d for %n: Permission denied", ":", "bin/mkdir", "echo 'mkdir: x: Permission denied' >&2; false"},
+        {"create %d for %n: Permission denied", ":", "bin/mkdir", fails("*", "Permission denied")},
         {"copy %n into %d: File too large", ":", "usr/bin/ditto", "trap '' XFSZ; ulimit -f 16; cp -R"},
         {"copy %n into %d: No such file or directory", ":", "usr/bin/ditto", "rm -rf \"$1\"; cp -R"},
         {"copy %n into %d: interrupted", ":", "usr/bin/ditto",
          "read -r run < \"${2%/*}/.keyboard-installer.lock/owner\"; kill -TERM $run; cp -R"},
         {"set the owner of %n in %d: Operation not permitted", ":", "usr/sbin/chown",
-         "echo 'chown: x: Operation not permitted' >&2; false"},
+         fails("*", "Operation not permitted")},
         {"set the permissions of %n in %d", ":", "bin/chmod", "[ $1 != 755 ] && chmod"},
         {"set the permissions of %n in %d: Read-only file system", ":", "bin/chmod",
          "echo 'x: Read-only file system.' >&2; [ $1 != 644 ] && chmod"},
         {"put %n in place in %d: Input/output error", ":", "bin/mv",
-         "case $2 in *[0-9A-F].tmp) echo 'x: Input/output error' >&2; exit 1; esac; mv"},
+         fails("*[0-9A-F].tmp", "Input/output error", "mv")},
         {"put the icon of %n in place in %d: Input/output error", ":", "bin/mv",
-         "case $2 in *-icon.tmp) echo 'x: Input/output error' >&2; exit 1; esac; mv", true},
+         fails("*-icon.tmp", "Input/output error", "mv"), true},
         // Clearing a mark is worth trying, and no reason to fail.
         {"", ":", "usr/bin/xattr", "false"},
         // Refused before anything is touched, naming what in the staged item it refuses.
@@ -135,16 +132,16 @@ TEST_F(ForAllUsers, LeavesTheInstalledItemAsItWasWhateverStepFails)
         {"", "mkdir \"$S/$L\" && old"},
         {"take over the lock of an earlier run in %d: Permission denied",
          "lock " + ended + " && mkdir \"$E/$L\" && cp \"$S/$L/owner\" \"$E/$L\"", "bin/rm",
-         "case $2 in *.lock) echo 'rm: x: Permission denied' >&2; exit 1; esac; rm"},
+         fails("*.lock", "Permission denied", "rm")},
         {"prepare %d for %n: File exists", "touch \"$S/$L\" \"$E/$L\""},
     };
     for (const auto& row : rows) {
         const std::string name = row.loose ? "A.keylayout" : "Foo.bundle";
-        const Entries installed = row.loose ? Entries{{name, "old"}, {"A.icns", "old icon"}}
-                                            : Entries{{"Foo.bundle/x", "installed"}},
-                      dropped = row.loose
+        const Entries installed =
+            row.loose ? Entries{{name, "old"}, {"A.icns", "old icon"}} : Entries{{name + "/x", "installed"}};
+        const Entries dropped = row.loose
             ? Entries{{name, "new"}, {"A.icns", "new icon"}}
-            : Entries{{"Foo.bundle/Contents/new", "newer"}, {"Foo.bundle/Contents/Big", std::string(1 << 16, 'x')}};
+            : Entries{{name + "/Contents/new", "newer"}, {name + "/Contents/Big", std::string(1 << 16, 'x')}};
         const std::string error = std::regex_replace(std::regex_replace(row.step, std::regex("%n"), "\"" + name + "\""),
                                                      std::regex("%d"), system.string());
         // Copying, setting modes and putting in place come once the folder is taken and swept.
@@ -153,19 +150,18 @@ TEST_F(ForAllUsers, LeavesTheInstalledItemAsItWasWhateverStepFails)
         fs::remove_all(downloads), fs::remove_all(system), fs::remove_all(expected), fs::create_directories(expected);
         plant(system, kept), plant(system, left), plant(system, installed), plant(downloads, dropped),
             writeTool(root, row.tool, row.work);
-        ASSERT_EQ(std::system(("S=" + shellQuote(system.string()) + " E=" + shellQuote(expected.string())
-                               + " L=.keyboard-installer.lock; lock() { mkdir \"$S/$L\" && printf '%s\\n' \"$@\" > "
-                                 "\"$S/$L/owner\"; }; "
-                               + "old() { touch -t 202001010000 \"$S/$L\"; }; cd " + shellQuote(downloads.string())
-                               + " && " + row.setup)
-                                  .c_str()),
-                  0);
         plant(expected, kept), plant(expected, error.empty() ? dropped : installed),
             plant(expected, swept ? Entries() : left);
-        const std::string modes = "chmod -R a=rX,u+w " + shellQuote((expected / name).string());
-        ASSERT_EQ(std::system((error.empty() ? modes : "").c_str()), 0);
-        EXPECT_EQ(installStaged(downloads / name, row.loose ? "A.icns" : ""),
-                  error.empty() ? "" : "1 Couldn't " + error + ".\n");
+        const std::string setup = "S=" + shellQuote(system.string()) + " E=" + shellQuote(expected.string())
+            + " L=.keyboard-installer.lock; lock() { mkdir \"$S/$L\" && printf '%s\\n' \"$@\" > \"$S/$L/owner\"; }; "
+            + "old() { touch -t 202001010000 \"$S/$L\"; }; cd " + shellQuote(downloads.string()) + " && " + row.setup
+            + (error.empty() ? " && chmod -R a=rX,u+w \"$E/" + name + "\"" : "");
+        ASSERT_EQ(std::system(setup.c_str()), 0);
+        std::vector<std::string> arguments = {"install", system.string(), name, (downloads / name).string(),
+                                              "1F2E3D4C-0000-4000-8000-000000000001"};
+        if (row.loose)
+            arguments.push_back((downloads / "A.icns").string());
+        EXPECT_EQ(run(arguments), error.empty() ? "" : "1 Couldn't " + error + ".\n");
         EXPECT_EQ(tree(system), tree(expected));
         writeTool(root, row.tool, workingTools.at(row.tool));
     }
@@ -199,18 +195,11 @@ TEST_F(ForAllUsers, RemovesTheNamedItemAndRefusesWhatItIsNotMadeFor)
     EXPECT_EQ(
         run({"remove", system.string(), "A.keylayout", "ID"}) + run({"remove", system.string(), "B.bundle", "ID"}), "");
     EXPECT_EQ(tree(system), Entries({{"B.icns", "384 not the bundle's"}}));
-    const std::string usage =
-        "2 usage: keyboard-installer [login-window DEFAULTS DOMAIN FILE MENU-DOMAIN MENU-FILE] install FOLDER NAME "
-        "STAGED ID [ICON] | replace FOLDER NAME STAGED ID OTHER [ICON] | remove FOLDER NAME ID | repair FOLDER NAME "
-        "ID\n";
     for (const std::string wrong :
          {"", "frob a b c", "remove a b", "remove a .. c", "install a b/c d e", "install a b c d e f",
           "replace a b c d b", "replace a b c d e/f", "repair a b", "login-window a b c d"}) {
-        std::vector<std::string> arguments;
         std::istringstream words(wrong);
-        for (std::string word; words >> word;)
-            arguments.push_back(word);
-        EXPECT_EQ(run(arguments), usage) << wrong;
+        EXPECT_EQ(run({std::istream_iterator<std::string>(words), {}}).substr(0, 28), "2 usage: keyboard-installer ");
     }
     // The C++ side refuses a name that is no one installed item before anyone is asked.
     for (const std::string name : {"", ".", "..", "Foo.bundle/Contents", "Missing.keylayout"})
@@ -229,26 +218,13 @@ TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
                    menu = folder / "Preferences/com.apple.loginwindow.plist";
     writeFile(downloads / "L.keylayout", validLayout("L", -7));
     const std::vector<KeyboardLayout> l = {{.file = "L.keylayout", .name = "L", .id = -7}};
-    // What the preferences hold: how often each id is listed, whether the other key stayed, whether the menu shows.
+    // What the preferences hold: the ids listed in order, whether the other key stayed, whether the menu shows.
     const auto held = [&] {
         const std::string text = readFile(sources);
-        const auto count = [&](const std::string& part) {
-            std::size_t n = 0;
-            for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-                ++n;
-            return std::to_string(n);
-        };
-        return "-7:" + count("<integer>-7</integer>") + " 252:" + count("<integer>252</integer>")
-            + (text.find("<key>Other</key>") != std::string::npos ? " kept" : "")
-            + (std::regex_search(readFile(menu), std::regex("showInputMenu</key>\\s*<true ?/>")) ? " shown" : "");
-    };
-    const auto asRootDoes = [&](const std::function<void()>& action) {
-        try {
-            action();
-            return held();
-        } catch (const platform::Error& error) {
-            return error.localizedDescription();
-        }
+        return std::regex_replace(text, std::regex("<integer>(-?[0-9]+)</integer>"), "$1 ",
+                                  std::regex_constants::format_no_copy)
+            + (text.find("<key>Other</key>") != std::string::npos ? "kept " : "")
+            + (std::regex_search(readFile(menu), std::regex("showInputMenu</key>\\s*<true ?/>")) ? "shown" : "");
     };
     const auto install = [&] { installForAllUsers(downloads / "L.keylayout", tools, asRoot, "", "", l); };
     const auto set = [&](bool present) { return [&, present] { setLoginWindowSources(l, present, tools, asRoot); }; };
@@ -256,7 +232,7 @@ TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
         std::function<void()> action;
         std::string held;
     } rows[] = {
-        {install, "-7:1 252:0 shown"},
+        {install, "-7 shown"},
         {[&] {
              writeFile(sources,
                        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Other</key><string>x</string>"
@@ -265,16 +241,21 @@ TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
                        "KeyboardLayout Name</key><string>ABC</string></dict></array></dict></plist>");
              install();
          },
-         "-7:1 252:1 kept shown"},
-        {install, "-7:1 252:1 kept shown"},
-        {set(false), "-7:0 252:1 kept shown"},
-        {set(true), "-7:1 252:1 kept shown"},
-        {[&] { removeForAllUsers("L.keylayout", tools, asRoot); }, "-7:0 252:1 kept shown"},
+         "252 -7 kept shown"},
+        {install, "252 -7 kept shown"},
+        {set(false), "252 kept shown"},
+        {set(true), "252 -7 kept shown"},
+        {[&] { removeForAllUsers("L.keylayout", tools, asRoot); }, "252 kept shown"},
         {[&] { writeFile(sources, "<html/>"), set(true)(); },
          "Couldn't read the login window's preferences: they are no property list."},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(asRootDoes(row.action), row.held);
+        try {
+            row.action();
+            EXPECT_EQ(held(), row.held);
+        } catch (const platform::Error& error) {
+            EXPECT_EQ(error.localizedDescription(), row.held);
+        }
     EXPECT_FALSE(fs::exists(system / "L.keylayout"));
 }
 
@@ -308,48 +289,48 @@ TEST_F(ForAllUsers, AFailedRunOrARefusalThrowsItsStatusAndMessage)
 {
     const std::string silent = "Administrator installation failed.",
                       use = "POSIX 1 Couldn't use the folder \"" + stagingRoot.string();
-    const auto then = [&](const std::string& script) { return [&, script] { standIn(script); }; };
     const auto open = [&](unsigned mode) {
         return [&, mode] { fs::create_directory(stagingRoot), fs::permissions(stagingRoot, fs::perms(mode)); };
     };
+    const auto launch = [](const fs::path& tool, const std::string& why) {
+        return "Couldn't launch \"" + tool.string() + "\": " + why + ".";
+    };
+    const std::string k = "KeyboardInstaller ";
+    // What the osascript or shell stand-in does, and what is done before the install.
     const struct {
-        std::function<void()> prepare;
-        std::string error;
+        std::string script, error;
+        std::function<void()> prepare = [] {};
         Elevation how = prompt;
         std::string item = "A.keylayout";
     } rows[] = {
-        {then("printf '\\n  0:108: execution error: User canceled. (-128)\\n\\n' >&2; exit 1"),
-         "KeyboardInstaller -128 Nothing was installed: the approval was cancelled."},
+        {"printf '\\n  0:108: execution error: User canceled. (-128)\\n\\n' >&2; exit 1",
+         k + "-128 Nothing was installed: the approval was cancelled."},
         // The program's own line, without what osascript puts around it.
-        {then("printf '0:1021: execution error: Couldn'\\''t copy: No space left on device. (1)\\n' >&2; exit 1"),
-         "KeyboardInstaller 1 Couldn't copy: No space left on device."},
-        {then("printf ' \\t\\r\\n ' >&2; echo not looked at; exit 5"), "KeyboardInstaller 5 " + silent},
-        {then("printf '\\302\\240\\343\\200\\200first\\nsecond\\342\\200\\250' >&2; exit 5"),
-         "KeyboardInstaller 5 first\nsecond"},
-        {then("printf '\\377\\376' >&2; printf '  from output\\n'; exit 5"), "KeyboardInstaller 5 from output"},
+        {"printf '0:1021: execution error: Couldn'\\''t copy: No space left on device. (1)\\n' >&2; exit 1",
+         k + "1 Couldn't copy: No space left on device."},
+        {"printf ' \\t\\r\\n ' >&2; echo not looked at; exit 5", k + "5 " + silent},
+        {"printf '\\302\\240\\343\\200\\200first\\nsecond\\342\\200\\250' >&2; exit 5", k + "5 first\nsecond"},
+        {"printf '\\377\\376' >&2; printf '  from output\\n'; exit 5", k + "5 from output"},
         // Overlong encodings of "/" and "A": well-formed in shape only.
-        {then("printf '\\300\\257' >&2; printf 'from output'; exit 5"), "KeyboardInstaller 5 from output"},
-        {then("printf '\\377' >&2; printf '\\360\\200\\201\\201'; exit 5"), "KeyboardInstaller 5 " + silent},
-        {then("kill -KILL $$"), "KeyboardInstaller 9 " + silent},
+        {"printf '\\300\\257' >&2; printf 'from output'; exit 5", k + "5 from output"},
+        {"printf '\\377' >&2; printf '\\360\\200\\201\\201'; exit 5", k + "5 " + silent},
+        {"kill -KILL $$", k + "9 " + silent},
         // Both pipes far beyond their buffers: reading one to its end first would stall.
-        {then("head -c 3000000 /dev/zero | tr '\\0' o; head -c 3000000 /dev/zero | tr '\\0' e >&2; exit 2"),
-         "KeyboardInstaller 2 " + std::string(3'000'000, 'e')},
-        {[] {}, "POSIX 22 \"" + (downloads / "..").string() + "\" does not name a keyboard layout file or bundle.",
+        {"head -c 3000000 /dev/zero | tr '\\0' o; head -c 3000000 /dev/zero | tr '\\0' e >&2; exit 2",
+         k + "2 " + std::string(3'000'000, 'e')},
+        {"", "POSIX 22 \"" + (downloads / "..").string() + "\" does not name a keyboard layout file or bundle.", [] {},
          prompt, ".."},
-        {[&] { fs::create_directory_symlink(downloads, stagingRoot); }, use + "\": it is a symbolic link."},
-        {open(0720), use + "\": other users may write to it."},
-        {open(0702), use + "\": other users may write to it."},
-        {[&] { fs::remove(tools.osascript); },
-         "POSIX 2 Couldn't launch \"" + tools.osascript.string() + "\": No such file or directory."},
-        {[&] { fs::permissions(tools.osascript, fs::perms(0400)); },
-         "POSIX 13 Couldn't launch \"" + tools.osascript.string() + "\": Permission denied."},
-        {[&] { fs::remove(tools.shell); },
-         "POSIX 2 Couldn't launch \"" + tools.shell.string() + "\": No such file or directory.", asRoot},
+        {"", use + "\": it is a symbolic link.", [&] { fs::create_directory_symlink(downloads, stagingRoot); }},
+        {"", use + "\": other users may write to it.", open(0720)},
+        {"", use + "\": other users may write to it.", open(0702)},
+        {"", "POSIX 2 " + launch(tools.osascript, "No such file or directory"), [&] { fs::remove(tools.osascript); }},
+        {"", "POSIX 13 " + launch(tools.osascript, "Permission denied"),
+         [&] { fs::permissions(tools.osascript, fs::perms(0400)); }},
+        {"", "POSIX 2 " + launch(tools.shell, "No such file or directory"), [&] { fs::remove(tools.shell); }, asRoot},
     };
     for (const auto& row : rows) {
         fs::remove_all(stagingRoot), fs::remove(folder / "osascript.arguments"), fs::remove(folder / "sh.arguments"),
-            standIn("");
-        row.prepare();
+            standIn(row.script), row.prepare();
         EXPECT_EQ(install(downloads / row.item, row.how), row.error);
         EXPECT_EQ(fs::exists(folder / "osascript.arguments") || fs::exists(folder / "sh.arguments"),
                   !row.error.starts_with("POSIX"))
