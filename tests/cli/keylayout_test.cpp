@@ -145,25 +145,23 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                "a generic icon.",
         twice = "\"Taken.keylayout\" is also installed in " + T
         + "/root/System Layouts; the input menu would list it twice.";
-    // out: standard output without line breaks and indents; user, system: the folders' names afterwards;
+    const std::string untouched = " | Taken.keylayout",
+                      bothFull =
+                          "Good.keylayout Other.keylayout | B.bundle Clash.keylayout アイコン.icns アイコン.keylayout";
+    // out: standard output without line breaks and indents; folders: the names in the user's and the system's
+    // folder afterwards;
     // refreshes: how many runs so far have refreshed the input menu.
     const struct {
         std::vector<std::string> arguments;
         int status;
-        std::string error, out, user, system;
+        std::string error, out, folders;
         int refreshes;
     } rows[] = {
-        {{}, 2, "keylayout: No command given." + again, "", "", "Taken.keylayout", 0},
-        {{"frob"}, 2, "keylayout: Unknown command \"frob\"." + again, "", "", "Taken.keylayout", 0},
-        {{"check"}, 2, "keylayout: check needs at least one item." + again, "", "", "Taken.keylayout", 0},
-        {{"check", "--bogus", "src/Good.keylayout"},
-         2,
-         "keylayout: Unknown option 'bogus'." + again,
-         "",
-         "",
-         "Taken.keylayout",
-         0},
-        {{"--version"}, 0, "", "keylayout " PROJECT_VERSION, "", "Taken.keylayout", 0},
+        {{}, 2, "keylayout: No command given." + again, "", untouched, 0},
+        {{"frob"}, 2, "keylayout: Unknown command \"frob\"." + again, "", untouched, 0},
+        {{"check"}, 2, "keylayout: check needs at least one item." + again, "", untouched, 0},
+        {{"check", "--bogus", "src/Good.keylayout"}, 2, "keylayout: Unknown option 'bogus'." + again, "", untouched, 0},
+        {{"--version"}, 0, "", "keylayout " PROJECT_VERSION, untouched, 0},
         // Each kind of finding, said to people and in JSON.
         {{"check", "--json", "src/Good.keylayout", "src/Missing.keylayout", "src/B.bundle/", "src/Notes.txt",
           "src/Short.keylayout", "src/Dangling.keylayout", "src/Hollow.bundle", "src/Mixed.bundle",
@@ -191,8 +189,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              + "," + checked("Ugly.keylayout", true, json("Ugly.keylayout", "Ugly", 6), "", found("icon", ugly)) + ","
              + checked("Taken.keylayout", true, json("Taken.keylayout", "Taken", 7), "", found("installedTwice", twice))
              + "]",
-         "",
-         "Taken.keylayout",
+         untouched,
          0},
         {{"check", "--json", T + "/src/Web.keylayout", "src/Clash.keylayout"},
          1,
@@ -203,23 +200,20 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "[" + checked("Web.keylayout", false, "", found("notLayout", web), "") + ","
              + checked("Clash.keylayout", true, json("Clash.keylayout", "Clash", 7), "", found("duplicate", clash))
              + "]",
-         "",
-         "Taken.keylayout",
+         untouched,
          0},
         {{"check", "--json", "--strict", "src/Clash.keylayout"},
          1,
          "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
          "[" + checked("Clash.keylayout", false, json("Clash.keylayout", "Clash", 7), "", found("duplicate", clash))
              + "]",
-         "",
-         "Taken.keylayout",
+         untouched,
          0},
         {{"check", "--strict", "src/Clash.keylayout"},
          1,
          "Warning: " + clash + "\n\"Clash.keylayout\" is refused: --strict refuses warnings.\n",
          "",
-         "",
-         "Taken.keylayout",
+         untouched,
          0},
         // Refused items among good ones: the good ones are installed all the same, then the menu refreshed once.
         {{"install", "--strict", "src/Good.keylayout", "src/Web.keylayout", "src/Clash.keylayout",
@@ -230,8 +224,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              + "\nNot installed \"Clash.keylayout\": --strict refuses warnings.\nInstalled \"Other.keylayout\" for the "
                "current user.\n",
          "",
-         "Good.keylayout Other.keylayout",
-         "Taken.keylayout",
+         "Good.keylayout Other.keylayout | Taken.keylayout",
          1},
         // An update under another file name, in the same privileged run.
         {{"install", "--all-users", "--replace", "src/Clash.keylayout"},
@@ -240,8 +233,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
              + "\nInstalled \"Clash.keylayout\" for all users in place of \"Taken.keylayout\".\nWhat it types is "
                "unchanged.\n",
          "",
-         "Good.keylayout Other.keylayout",
-         "Clash.keylayout",
+         "Good.keylayout Other.keylayout | Clash.keylayout",
          2},
         {{"install", "--login-window", "src/Good.keylayout"},
          2,
@@ -249,39 +241,29 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "users."
              + again,
          "",
-         "Good.keylayout Other.keylayout",
-         "Clash.keylayout",
+         "Good.keylayout Other.keylayout | Clash.keylayout",
          2},
         {{"install", "--all-users", "--login-window", "src/B.bundle/", "src/アイコン.keylayout"},
          0,
          "Installed \"B.bundle\" for all users and the login window.\nInstalled \"アイコン.keylayout\" "
          "for all users and the login window.\n",
          "",
-         "Good.keylayout Other.keylayout",
-         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         bothFull,
          3},
         {{"disable", "--login-window", "アイコン.keylayout", "Good.keylayout"},
          1,
          "Took \"アイコン.keylayout\" out of the login window.\nLogin window not changed: \"Good.keylayout\" is not "
          "installed for all users.\n",
          "",
-         "Good.keylayout Other.keylayout",
-         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         bothFull,
          3},
         {{"repair", "--all-users", "B.bundle", "Gone.bundle"},
          1,
          "Repaired \"B.bundle\" for all users.\nRepair failed: \"Gone.bundle\" is not installed for all users.\n",
          "",
-         "Good.keylayout Other.keylayout",
-         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         bothFull,
          4},
-        {{"repair", "Good.keylayout"},
-         0,
-         "Repaired \"Good.keylayout\" for the current user.\n",
-         "",
-         "Good.keylayout Other.keylayout",
-         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
-         5},
+        {{"repair", "Good.keylayout"}, 0, "Repaired \"Good.keylayout\" for the current user.\n", "", bothFull, 5},
         {{"list", "--json"},
          0,
          "",
@@ -299,8 +281,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
                "{\"enabled\": null,\"item\": \"アイコン.keylayout\","
              + json("アイコン.keylayout", "アイコン", 9)
              + "\"loginWindow\": false,\"problems\": [],\"scope\": \"allUsers\",\"warnings\": []}]",
-         "Good.keylayout Other.keylayout",
-         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         bothFull,
          5},
         // The table is the output, for a pipe to grep.
         {{"list"},
@@ -309,8 +290,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Good.keylayout      Current user  GoodOther.keylayout     Current user  OtherB.bundle            All users  "
          "   Bee       At the login window"
          "Clash.keylayout     All users     Clashアイコン.keylayout  All users     アイコン",
-         "Good.keylayout Other.keylayout",
-         "B.bundle Clash.keylayout アイコン.icns アイコン.keylayout",
+         bothFull,
          5},
         {{"remove", "--all-users", "B.bundle", "Clash.keylayout/", "アイコン.keylayout", "Gone.bundle"},
          1,
@@ -318,8 +298,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "\"Clash.keylayout\" for all users.\nRemoved \"アイコン.keylayout\" for all users.\nRemove failed: "
          "\"Gone.bundle\" is not installed for all users.\n",
          "",
-         "Good.keylayout Other.keylayout",
-         "",
+         "Good.keylayout Other.keylayout | ",
          6},
     // The Trash of a test's own is Qt's on Linux; on macOS there is only the user's real one.
 #ifndef __APPLE__
@@ -330,8 +309,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "is not installed for "
          "the current user.\n",
          "",
-         "Other.keylayout",
-         "",
+         "Other.keylayout | ",
          7},
         // A new version says what it types differently; the one it replaced is in the Trash.
         {{"install", "new/Other.keylayout"},
@@ -339,8 +317,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "Installed \"Other.keylayout\" for the current user.\n2 keystrokes now type something else:\n  a: nothing → "
          "a\n  b: nothing → b\nThe version it replaced is in the Trash.\n",
          "",
-         "Other.keylayout",
-         "",
+         "Other.keylayout | ",
          8},
         {{"install", "--replace", "src/Clash.keylayout", "src/Renamed.keylayout"},
          0,
@@ -350,8 +327,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "entries you cannot tell apart.\nInstalled \"Renamed.keylayout\" for the current user in place of "
          "\"Clash.keylayout\".\nWhat it types is unchanged.\nThe version it replaced is in the Trash.\n",
          "",
-         "Other.keylayout Renamed.keylayout",
-         "",
+         "Other.keylayout Renamed.keylayout | ",
          9},
         {{"install", "--replace", "src/Both.keylayout"},
          1,
@@ -362,8 +338,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
          "one of them.\nNot installed \"Both.keylayout\": --replace would replace more than one installed item, "
          "\"Other.keylayout\", \"Renamed.keylayout\".\n",
          "",
-         "Other.keylayout Renamed.keylayout",
-         "",
+         "Other.keylayout Renamed.keylayout | ",
          9},
 #endif
     };
@@ -381,8 +356,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         }
         EXPECT_EQ(result.standardError, row.error);
         EXPECT_EQ(std::regex_replace(result.standardOutput, std::regex("\n *"), ""), row.out);
-        EXPECT_EQ(names(user), row.user);
-        EXPECT_EQ(names(system), row.system);
+        EXPECT_EQ(names(user) + " | " + names(system), row.folders);
         const auto calls = [&] {
             const std::string text = readFile(root / "killall.calls");
             return std::count(text.begin(), text.end(), '\n');
