@@ -75,10 +75,7 @@ TEST(Translations, StartUpShowsBothWindowsInThePreferredLanguageTheAppSpeaksElse
     writeFile(system / "Broken.keylayout", ""), writeFile(bundle / "Resources/B.keylayout", "");
     writeFile(user / "Iconic.icns", "no icon");
     // At the login window: "Yes" is a word in every language, where "No" is Spanish too.
-    writeFile(home.root / "Preferences/com.apple.HIToolbox.plist",
-              "<plist><dict><key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key><string>Keyboard "
-              "Layout</string><key>KeyboardLayout ID</key><integer>2</integer><key>KeyboardLayout Name</key><string>"
-              "Twice</string></dict></array></dict></plist>");
+    home.system.listAtLoginWindow("2 Twice");
     const QStringList unchanged = {
         "Keyboard Installer", "Colemak", "Colemak.keylayout", "Clash",  "Clash.keylayout", "Twice", "Twice.keylayout",
         "Broken.keylayout",   "Greek",   "Greek.bundle",      "Iconic", "Iconic.keylayout"};

@@ -330,19 +330,16 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         const auto before = parts(row.folders.substr(0, arrow)),
                    after = parts(arrow == std::string::npos ? row.folders : row.folders.substr(arrow + 3));
         fs::remove_all(folder / "home"), fs::remove_all(system), fs::remove(root / "killall.calls");
-        std::string listed;
         for (const auto& [items, into] : {std::pair(before[0], user), std::pair(before[1], system)}) {
             std::istringstream in(items);
             for (std::string name; in >> name;)
                 fs::create_directories(into), fs::copy(folder / "src" / name, into / name, fs::copy_options::recursive);
         }
+        std::string listed;
         std::istringstream given(before[2]);
         for (std::string id; given >> id;)
-            listed += "<dict><key>InputSourceKind</key><string>Keyboard Layout</string><key>KeyboardLayout ID</key>"
-                      "<integer>"
-                + id + "</integer><key>KeyboardLayout Name</key><string>" + layoutNames.at(id) + "</string></dict>";
-        writeFile(loginSources,
-                  "<plist><dict><key>AppleEnabledInputSources</key><array>" + listed + "</array></dict></plist>");
+            listed += id + " " + layoutNames.at(id) + "|";
+        stands.listAtLoginWindow(listed);
         std::vector<std::string> arguments = stands.keylayoutOptions();
         arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
         for (std::string& argument : arguments)
@@ -532,45 +529,60 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
     writeFile(folder / "src/Good.keylayout", validLayout("Good", 1)),
         writeFile(folder / "src/Other.keylayout", validLayout("Other", 2));
     StandInSystem stands(folder / "system");
-    const fs::path registry = folder / "sources", calls = folder / "sources.calls";
-    writeFile(registry, "org.unknown.keylayout.Good\tGood\t0\norg.unknown.keylayout.Other\tOther\t0\n");
+    const fs::path registry = folder / "sources", calls = folder / "sources.calls",
+                   user = folder / "home/Library/Keyboard Layouts";
     const bool root = ::geteuid() == 0;
     const std::string asRoot =
         "Run as root, keylayout adds nothing to an input menu: root has none. Each user can add it in System Settings "
         "> Keyboard > Input Sources.\n";
+    // installed: the items in the user's folder before the run; enabled: Good's and Other's sources in the
+    // menu, "1" for enabled, before it; listed: what list --json says of each installed item after it.
     const struct {
         std::vector<std::string> arguments;
+        std::string installed, enabled;
         int status;
-        std::string error, calls, enabled;
+        std::string error, calls, listed;
     } rows[] = {
         {{"install", "src/Good.keylayout"},
+         "",
+         "00",
          0,
          (root ? asRoot : "") + "Installed \"Good.keylayout\" for the current user.\n"
              + (root ? "" : "Added \"Good.keylayout\" to the input menu.\n"),
          "register Good.keylayout\n" + std::string(root ? "" : "enable org.unknown.keylayout.Good\n"),
          root ? "false" : "true"},
         {{"install", "--no-enable", "src/Other.keylayout"},
+         "Good.keylayout",
+         "10",
          0,
          "Installed \"Other.keylayout\" for the current user.\n",
          "register Other.keylayout\n",
-         root ? "false,false" : "true,false"},
+         "true false"},
         {{"enable", "Other.keylayout", "Missing.keylayout"},
+         "Other.keylayout",
+         "00",
          1,
-         "Added \"Other.keylayout\" to the input menu.\n\"Missing.keylayout\" is not installed, "
-         "for you or for all users.\n",
+         "Added \"Other.keylayout\" to the input menu.\n\"Missing.keylayout\" is not installed, for you or for all "
+         "users.\n",
          "register Other.keylayout\nenable org.unknown.keylayout.Other\n",
-         root ? "false,true" : "true,true"},
+         "true"},
         {{"disable", "Good.keylayout", "Other.keylayout"},
+         "Good.keylayout Other.keylayout",
+         "01",
          0,
-         "Took \"Good.keylayout\" out of the input menu.\nTook \"Other.keylayout\" out of the "
-         "input menu.\n",
-         root ? "disable org.unknown.keylayout.Other\n"
-              : "disable org.unknown.keylayout.Good\ndisable org.unknown.keylayout.Other\n",
-         "false,false"},
+         "Took \"Good.keylayout\" out of the input menu.\nTook \"Other.keylayout\" out of the input menu.\n",
+         "disable org.unknown.keylayout.Other\n",
+         "false false"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.front());
-        fs::remove(calls);
+        fs::remove_all(folder / "home"), fs::remove(calls), fs::create_directories(user);
+        std::istringstream installed(row.installed);
+        for (std::string name; installed >> name;)
+            fs::copy_file(folder / "src" / name, user / name);
+        writeFile(registry,
+                  "org.unknown.keylayout.Good\tGood\t" + row.enabled.substr(0, 1)
+                      + "\norg.unknown.keylayout.Other\tOther\t" + row.enabled.substr(1) + "\n");
         std::vector<std::string> arguments = stands.keylayoutOptions(registry);
         for (const std::string& argument : row.arguments)
             arguments.push_back(argument.starts_with("src/") ? (folder / argument).string() : argument);
@@ -579,12 +591,9 @@ TEST(Keylayout, PutsWhatItInstallsIntoTheRunningUsersInputMenu)
         EXPECT_EQ(readFile(calls), row.calls);
         std::vector<std::string> list = stands.keylayoutOptions(registry);
         list.insert(list.end(), {"list", "--json"});
-        const std::string listed = platform::runToEnd(KEYLAYOUT, list).standardOutput;
-        const std::regex state("\"enabled\": (true|false|null)");
-        std::string enabled;
-        for (auto match = std::sregex_iterator(listed.begin(), listed.end(), state); match != std::sregex_iterator();
-             ++match)
-            enabled += (enabled.empty() ? "" : ",") + (*match)[1].str();
-        EXPECT_EQ(enabled, row.enabled);
+        EXPECT_EQ(std::regex_replace(platform::runToEnd(KEYLAYOUT, list).standardOutput,
+                                     std::regex("\"enabled\": (true|false|null)"), "$1 ",
+                                     std::regex_constants::format_no_copy),
+                  row.listed + " ");
     }
 }

@@ -228,35 +228,39 @@ TEST_F(ForAllUsers, TheLoginWindowListsEachLayoutOnceBesideTheEntriesItHad)
     };
     const auto install = [&] { installForAllUsers(downloads / "L.keylayout", tools, asRoot, "", "", l); };
     const auto set = [&](bool present) { return [&, present] { setLoginWindowSources(l, present, tools, asRoot); }; };
+    // before: what the login window lists first, beside a key of another kind; none: no preferences at all.
     const struct {
+        std::string before;
         std::function<void()> action;
         std::string held;
     } rows[] = {
-        {install, "-7 shown"},
-        {[&] {
-             writeFile(sources,
-                       "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Other</key><string>x</string>"
-                       "<key>AppleEnabledInputSources</key><array><dict><key>InputSourceKind</key><string>"
-                       "Keyboard Layout</string><key>KeyboardLayout ID</key><integer>252</integer><key>"
-                       "KeyboardLayout Name</key><string>ABC</string></dict></array></dict></plist>");
-             install();
+        {"none", install, "-7 shown"},
+        {"252 ABC", install, "252 -7 kept shown"},
+        {"252 ABC|-7 L", install, "252 -7 kept shown"},
+        {"252 ABC|-7 L", set(false), "252 kept "},
+        {"252 ABC", set(true), "252 -7 kept shown"},
+        {"-7 L|252 ABC|-7 L",
+         [&] {
+             removeForAllUsers("L.keylayout", tools, asRoot);
+             EXPECT_FALSE(fs::exists(system / "L.keylayout"));
          },
-         "252 -7 kept shown"},
-        {install, "252 -7 kept shown"},
-        {set(false), "252 kept shown"},
-        {set(true), "252 -7 kept shown"},
-        {[&] { removeForAllUsers("L.keylayout", tools, asRoot); }, "252 kept shown"},
-        {[&] { writeFile(sources, "<html/>"), set(true)(); },
+         "252 kept "},
+        {"none", [&] { writeFile(sources, "<html/>"), set(true)(); },
          "Couldn't read the login window's preferences: they are no property list."},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.before);
+        fs::remove_all(folder / "Preferences"), fs::remove_all(system),
+            writeFile(system / "L.keylayout", validLayout("L", -7));
+        if (row.before != "none")
+            stands.listAtLoginWindow(row.before);
         try {
             row.action();
             EXPECT_EQ(held(), row.held);
         } catch (const platform::Error& error) {
             EXPECT_EQ(error.localizedDescription(), row.held);
         }
-    EXPECT_FALSE(fs::exists(system / "L.keylayout"));
+    }
 }
 
 // Root runs the program itself; anyone else has osascript ask an administrator, and the program gets

@@ -100,6 +100,9 @@ struct StandInSystem {
     }
     StandInSystem(const StandInSystem&) = delete;
 
+    // Has the login window list these layouts, "ID NAME" each, apart by "|", beside a key of another kind.
+    void listAtLoginWindow(const std::string& layouts) const;
+
     installer::SystemTools tools(bool withInputMenu = false)
     {
         return {folder / "osascript",
