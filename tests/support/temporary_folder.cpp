@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <stdexcept>
@@ -30,9 +31,13 @@ TemporaryFolder::~TemporaryFolder()
 std::string failureAsOrdinaryUser(const fs::path& ownedFolder, const std::function<void()>& action)
 {
     // Only the effective ids change, so root can be taken back afterwards.
+    // Another process acting the same way may be adding and removing items in the folder meanwhile,
+    // so chown's complaints about those are no failure; the folder itself must be nobody's.
     const bool root = ::geteuid() == 0;
+    struct stat status { };
     if (root
-        && (std::system(("chown -hR 65534:65534 '" + ownedFolder.string() + "'").c_str()) != 0 || ::setegid(65534) != 0
+        && (std::system(("chown -hR 65534:65534 '" + ownedFolder.string() + "' 2>/dev/null").c_str()) < 0
+            || ::lstat(ownedFolder.c_str(), &status) != 0 || status.st_uid != 65534 || ::setegid(65534) != 0
             || ::seteuid(65534) != 0))
         throw std::runtime_error("cannot act as nobody");
     std::string failure;
