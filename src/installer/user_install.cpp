@@ -23,11 +23,6 @@ namespace fs = std::filesystem;
 namespace installer {
 namespace {
 
-fs::path temporarySibling(const fs::path& folder, std::string_view tag)
-{
-    return folder / temporaryName(runId(::getpid(), platform::newUuidString()), tag);
-}
-
 // Another install into the folder may be working on its temporary items right now.
 bool madeByALivingRun(const std::string& fileName)
 {
@@ -116,10 +111,10 @@ LayoutIcon::State replaceWithCopy(const fs::path& from, const fs::path& to, cons
     removeLeftovers(to);
     // The copy is made beside the installed item and only then swapped in, so a failure part-way
     // never costs the user the layout they had. A loose layout's icon travels with it.
-    const fs::path copy = temporarySibling(to, "");
-    const fs::path aside = temporarySibling(to, "-old");
+    const std::string run = runId(::getpid(), platform::newUuidString());
+    const fs::path copy = to / temporaryName(run, ""), aside = to / temporaryName(run, "-old");
+    const fs::path iconCopy = to / temporaryName(run, "-icon"), iconAside = to / temporaryName(run, "-icon-old");
     LayoutIcon::State icon = LayoutIcon::State::none;
-    const fs::path iconCopy = temporarySibling(to, "-icon"), iconAside = temporarySibling(to, "-icon-old");
     const fs::path installedIcon = to / iconName(name);
     bool settingAside = false, setAsideDone = false;
     try {
