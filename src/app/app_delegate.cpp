@@ -77,7 +77,14 @@ void AppDelegate::applicationDidFinishLaunching()
             &intake::DropView::showWaitingForAdministrator);
     connect(&controller_, &InstallController::installed, dropView, &intake::DropView::showInstalled);
 
-    buildMenuBar();
+    // The Command-L shortcut works at once; the menu bar, which loads the style's icons and image
+    // plugins, is made once the window is on screen.
+    installedLayoutsAction_ = new QAction(tr("Installed Layouts…"), window_.get());
+    installedLayoutsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Command-L on macOS
+    installedLayoutsAction_->setShortcutContext(Qt::ApplicationShortcut);
+    connect(installedLayoutsAction_, &QAction::triggered, this, &AppDelegate::showInstalledLayouts);
+    window_->addAction(installedLayoutsAction_);
+    connect(window_.get(), &MainWindow::firstPainted, this, &AppDelegate::buildMenuBar);
     centre(window_.get());
     bringToFront(window_.get());
     if (!pendingOpens_.isEmpty())
@@ -101,10 +108,7 @@ void AppDelegate::buildMenuBar()
                        onFrontWindow([](QWidget* w) { w->isMaximized() ? w->showNormal() : w->showMaximized(); }));
     windows->addSeparator();
     windows->addAction(QStringLiteral("Keyboard Installer"), this, [this] { bringToFront(window_.get()); });
-    auto* showInstalled = windows->addAction(tr("Installed Layouts…"), this, &AppDelegate::showInstalledLayouts);
-    showInstalled->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Command-L on macOS
-    showInstalled->setShortcutContext(Qt::ApplicationShortcut);
-    window_->addAction(showInstalled);
+    windows->addAction(installedLayoutsAction_);
     windows->addSeparator();
     windows->addAction(tr("Bring All to Front"), this, [] {
         for (QWidget* window : QApplication::topLevelWidgets())

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QMenuBar;
 class QWidget;
 
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<InstalledLayoutsWindow> installedWindow_;
     std::unique_ptr<QMenuBar> menuBar_;
+    QAction* installedLayoutsAction_ = nullptr;  // the window's
     // Files opened before the window exists, installed once it is up.
     QList<QUrl> pendingOpens_;
 };

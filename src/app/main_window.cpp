@@ -8,6 +8,9 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QSpacerItem>
+#include <QTimer>
+
+#include <utility>
 
 namespace app {
 
@@ -140,6 +143,14 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange)
         groupView_->setColor(intake::labelColor(palette()));
     QWidget::changeEvent(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Queued, so the first frame is on screen before anything else is made.
+    if (!std::exchange(painted_, true))
+        QTimer::singleShot(0, this, &MainWindow::firstPainted);
 }
 
 }  // namespace app

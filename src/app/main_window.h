@@ -28,11 +28,15 @@ public:
 signals:
     void scopeChosen(installer::InstallScope scope);
     void installedLayoutsRequested();
+    // Once the window has been drawn for the first time, what it does not show can be made.
+    void firstPainted();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool painted_ = false;
     PersonView* groupView_;
     ScopeButton* currentButton_;
     ScopeButton* allButton_;
