@@ -303,21 +303,9 @@ std::vector<RemoveOutcome> removeItems(const std::vector<std::string>& names, In
                                        const SystemTools& tools, const Conversation& conversation)
 {
     std::vector<RemoveOutcome> outcomes;
-    bool anyRemoved = false;
-    for (const std::string& given : names) {
-        RemoveOutcome outcome;
-        outcome.name = platform::withoutTrailingSlashes(given).string();
-        outcome.failure = failureOf([&] { removeItem(outcome.name, scope, tools, conversation); });
-        outcome.removed = outcome.failure.empty();
-        anyRemoved = anyRemoved || outcome.removed;
-        outcomes.push_back(outcome);
-    }
-    if (anyRemoved) {
-        const std::string failure = failureOf([&] { refreshInputSources(tools.killall); });
-        for (RemoveOutcome& outcome : outcomes)
-            if (outcome.removed)
-                outcome.refreshFailure = failure;
-    }
+    for (const ChangeOutcome& change :
+         eachChanged(names, tools, [&](const std::string& name) { removeItem(name, scope, tools, conversation); }))
+        outcomes.push_back({change.name, change.done, change.failure, change.refreshFailure});
     return outcomes;
 }
 
