@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -22,11 +23,10 @@ namespace {
 // The names in the folder, in order, hidden ones included.
 std::string names(const fs::path& folder)
 {
-    std::vector<std::string> found;
+    std::set<std::string> found;
     std::error_code error;
     for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator(); it.increment(error))
-        found.push_back(it->path().filename().string());
-    std::sort(found.begin(), found.end());
+        found.insert(it->path().filename().string());
     std::string joined;
     for (const std::string& name : found)
         joined += (joined.empty() ? "" : " ") + name;
@@ -349,10 +349,7 @@ TEST(Keylayout, EachRunEndsInItsExitStatusOutputAndFolders)
         const std::string ids = std::regex_replace(readFile(loginSources), std::regex("<integer>(-?[0-9]+)<"), " $1",
                                                    std::regex_constants::format_no_copy);
         EXPECT_EQ(names(user) + " | " + names(system) + " |" + ids, after[0] + " | " + after[1] + " | " + after[2]);
-        const auto calls = [&] {
-            const std::string text = readFile(root / "killall.calls");
-            return std::count(text.begin(), text.end(), '\n');
-        };
+        const auto calls = [&] { return std::ranges::count(readFile(root / "killall.calls"), '\n'); };
         EXPECT_TRUE(eventually([&] { return calls() == 3 * row.refreshes; })) << calls();
     }
     // A command given an option or items it does not take is a usage error, and nothing is done.
