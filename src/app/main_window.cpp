@@ -43,6 +43,7 @@ ScopeButton* scopeButton(const QString& text, const QString& description)
     button->setFont(font);
     button->setAccessibleName(button->text().replace(u'\n', u' '));
     button->setAccessibleDescription(description);
+    button->setToolTip(description);
     return button;
 }
 

@@ -58,6 +58,7 @@ TEST(AppDelegate, InstallsOpenedFilesBuildsItsWindowAndInstallsWithTheKeyboardAl
         EXPECT_TRUE(view(name)->parentWidget() == window && !view(name)->accessibleDescription().isEmpty()) << name;
     }
     QWidget *current = view("currentButton"), *all = view("allButton"), *dropView = view("dropView");
+    EXPECT_TRUE(current->toolTip().contains(u"login window")) << "says what the per-user install does not reach";
     auto* person = static_cast<app::PersonView*>(view("personView"));
     auto* group = static_cast<app::PersonView*>(view("groupView"));
     QPalette dark = window->palette();
