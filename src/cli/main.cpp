@@ -135,7 +135,7 @@ int main(int argc, char* argv[])
                        {"template-icons", "The icons are black shapes the menu bar tints (bundle)."},
                        {"localized-name", "A layout's name in a language (bundle).", "LANG:NAME=TEXT"},
                        {"force", "Replace an existing bundle (bundle)."}});
-    // Seams for tests: the system programs, the all-users folder and the input menu.
+    // Seams for tests: the system programs, the all-users folder, the Trash and the input menu.
     std::map<QString, std::filesystem::path*> toolOptions;
     cli::Options options;
     QCommandLineOption inputSources(QStringLiteral("input-sources"), QString(), QStringLiteral("path"));
@@ -145,7 +145,8 @@ int main(int argc, char* argv[])
                                      {"killall", &options.tools.killall},
                                      {"shell", &options.tools.shell},
                                      {"system-layouts", &options.tools.systemLayouts},
-                                     {"defaults", &options.tools.defaults}}) {
+                                     {"defaults", &options.tools.defaults},
+                                     {"trash", &options.tools.trash}}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("path"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);

@@ -85,12 +85,12 @@ void addClashWarnings(LayoutReport& report, const fs::path& item, InstallScope s
 }
 
 // A loose layout's icon goes with it, and can come back with it from the Trash.
-void moveToTrashWithIcon(const fs::path& item)
+void moveToTrashWithIcon(const fs::path& item, const fs::path& trash)
 {
-    installer::moveToTrash(item);
+    installer::moveToTrash(item, trash);
     const fs::path icon = item.parent_path() / iconName(item.filename().string());
     if (hasExtension(item, ".keylayout") && platform::itemOrLinkExists(icon))
-        installer::moveToTrash(icon);
+        installer::moveToTrash(icon, trash);
 }
 
 // The other installed items in the folder that the warnings name for a layout's id or name.
@@ -161,9 +161,10 @@ InstallOutcome installItem(const fs::path& item, const std::function<InstallScop
                         replacing, conversation.atLoginWindow ? outcome.report.layouts : std::vector<KeyboardLayout>());
                 });
             else {
-                outcome.icon = copyLayout(item, folder, platform::Cloning::whereSupported, moveToTrashWithIcon);
+                outcome.icon = copyLayout(item, folder, platform::Cloning::whereSupported,
+                                          [&](const fs::path& old) { moveToTrashWithIcon(old, tools.trash); });
                 if (other)
-                    moveToTrashWithIcon(*other);
+                    moveToTrashWithIcon(*other, tools.trash);
             }
         } catch (...) {
             if (other && platform::itemOrLinkExists(*other))
@@ -205,7 +206,7 @@ void removeItem(const std::string& name, InstallScope scope, const SystemTools& 
                                   prompt(conversation.removePrompt, name, "remove"));
             });
         else
-            moveToTrashWithIcon(item);
+            moveToTrashWithIcon(item, tools.trash);
     } catch (...) {
         for (const std::string& id : disabled)
             tools.inputSources.enable(id);

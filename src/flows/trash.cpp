@@ -15,11 +15,23 @@ namespace installer {
 using platform::Error;
 using platform::posixDomain;
 
-void moveToTrash(const std::filesystem::path& item)
+void moveToTrash(const std::filesystem::path& item, const std::filesystem::path& trash)
 {
     const std::string name = platform::inQuotes(platform::lastPathComponent(item));
     if (!platform::itemOrLinkExists(item))
         throw Error(posixDomain, ENOENT, name + " could not be found; it may have been moved or deleted.");
+    if (!trash.empty()) {
+        std::filesystem::path into = trash / platform::lastPathComponent(item);
+        for (int copy = 2; platform::itemOrLinkExists(into); ++copy)
+            into = trash / (platform::lastPathComponent(item) + " " + std::to_string(copy));
+        std::error_code error;
+        std::filesystem::create_directories(trash, error);
+        if (!error)
+            std::filesystem::rename(item, into, error);
+        if (error)
+            throw platform::posixError(error.value(), "Couldn't move " + name + " to the Trash");
+        return;
+    }
 #ifndef Q_OS_MACOS
     // Qt looks for the Trash in the data folder and, where there is none, quietly moves the item
     // into "files" in the working folder instead.

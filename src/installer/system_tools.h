@@ -17,6 +17,16 @@ inline std::filesystem::path systemPath(const char* path)
 #endif
 }
 
+// Where removed and replaced items go: empty for the user's own Trash, which the desktop keeps.
+inline std::filesystem::path systemTrash()
+{
+#ifdef KEYBOARD_INSTALLER_TEST_SEAMS
+    return systemPath("/Trash");
+#else
+    return {};
+#endif
+}
+
 // The system programs, the all-users folder and the input-source registry that installing relies on. Every way in takes
 // them from here; tests put stand-ins and temporary folders in their place.
 struct SystemTools {
@@ -28,6 +38,7 @@ struct SystemTools {
     platform::InputSourceRegistry inputSources = platform::systemInputSources();
     // Reads and writes the preferences of the login window, which go through the system's daemon.
     std::filesystem::path defaults = systemPath("/usr/bin/defaults");
+    std::filesystem::path trash = systemTrash();
 };
 
 }  // namespace installer

@@ -139,12 +139,10 @@ TEST_F(InstallControllerTest, EachDropEndsInItsAlertLabelsAndDiskState)
          .alerts = {installed
                     + "] Keystrokes that now type something else: 1\n• q: nothing → q\nThe version it "
                       "replaced is in the Trash.\n\nmacOS may keep typing with the old version"}},
-#ifndef __APPLE__
         {.items = {"Taken 2.keylayout"},
          .content = taken,
          .answers = {"Replace \"Anyway.keylayout\""},
          .alerts = {clash("Taken 2.keylayout", "Anyway.keylayout"), offersSettings + unchanged + "Open Keyboard"}},
-#endif
     };
     ui_testing::UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("x-apple.systempreferences"), &desktop, "open");

@@ -1,4 +1,5 @@
 #include "flows/flows.h"
+#include "flows/trash.h"
 #include "installer/installed_layouts.h"
 #include "installer/item_health.h"
 
@@ -125,7 +126,7 @@ TEST_F(Flows, AnInstalledLayoutGoesIntoTheInputMenuOfTheUserWhoInstalledIt)
         const InstallOutcome outcome = install(item, conversation);
         // Replaced, it types something else now, which macOS may not take up before the next sign-in.
         EXPECT_EQ(std::tuple(outcome.replaced, outcome.changesAfterSignIn,
-                             !row.replaced.empty() && fs::exists(folder / "data/Trash/files" / row.replaced)),
+                             !row.replaced.empty() && fs::exists(folder / "Trash" / row.replaced)),
                   std::tuple(row.replaced, !row.replaced.empty(), !row.replaced.empty()));
         EXPECT_EQ(outcome.result, InstallOutcome::Result::installed) << outcome.failure;
         std::string calls;
@@ -207,7 +208,7 @@ TEST_F(Flows, ALooseLayoutsIconTravelsWithItForTheCurrentUser)
     writeFile(user / "Colemak.icns", icon);
     EXPECT_TRUE(removeItems({"Colemak.keylayout"}, InstallScope::currentUser, tools).front().removed);
     EXPECT_TRUE(fs::is_empty(user));
-    EXPECT_EQ(readFile(folder / "data/Trash/files/Colemak.icns"), icon);
+    EXPECT_EQ(readFile(folder / "Trash/Colemak.icns"), icon);
 
     writeFile(user / "B.bundle/Contents/Resources/B.keylayout", validLayout("Bee", -2)),
         writeFile(user / "B.icns", "someone else's");
@@ -290,4 +291,21 @@ TEST_F(Flows, RepairMakesEachNoteOfAnInstalledItemGoInEitherScope)
     writeFile(user / "A.keylayout", validLayout("A", -4));
     EXPECT_EQ(healthWarnings(user / "A.keylayout", {::getuid() + 1, std::nullopt}).size(), 1u);
     EXPECT_TRUE(healthWarnings(user / "A.keylayout", expectedOwner(InstallScope::currentUser)).empty());
+}
+
+// The Trash keeps every item put in it, one of the same name as another beside it: a folder of the
+// system's tools, or the desktop's own, which on Linux XDG_DATA_HOME holds and which is made when missing.
+TEST_F(Flows, TheTrashKeepsEveryItemPutInIt)
+{
+#ifdef __APPLE__
+    const std::vector<fs::path> trashes = {tools.trash};  // the desktop's is the person's own
+#else
+    const std::vector<fs::path> trashes = {tools.trash, {}};
+#endif
+    for (const fs::path& trash : trashes)
+        for (const char* content : {"first", "second"})
+            writeFile(user / "A.keylayout", content), moveToTrash(user / "A.keylayout", trash);
+    EXPECT_EQ(readFile(tools.trash / "A.keylayout") + readFile(tools.trash / "A.keylayout 2"), "firstsecond");
+    EXPECT_TRUE(trashes.size() == 1 || std::distance(fs::directory_iterator(folder / "data/Trash/files"), {}) == 2);
+    EXPECT_THROW(moveToTrash(user / "A.keylayout", tools.trash), platform::Error);
 }

@@ -84,9 +84,9 @@ struct StandInRegistry {
 // Every seam to the system for one test, each a stand-in in `folder`: osascript approves as an
 // administrator would; the shell runs the privileged program with the tools under folder/tools,
 // which note their calls in folder/log; killall notes each service it restarts in killall.calls;
-// the all-users folder is "System Layouts"; defaults keeps each preferences domain in a file, none
-// at first; the input menu is `menu`, or none as on Linux. A test gives a stand-in other behaviour
-// by writing another script in its place.
+// the all-users folder is "System Layouts" and the Trash "Trash"; defaults keeps each preferences domain in a file,
+// none at first; the input menu is `menu`, or none as on Linux. A test gives a stand-in other behaviour by writing
+// another script in its place.
 struct StandInSystem {
     explicit StandInSystem(const std::filesystem::path& where)
         : folder(where)
@@ -110,7 +110,8 @@ struct StandInSystem {
                 folder / "sh",
                 folder / "System Layouts",
                 withInputMenu ? menu.registry() : platform::InputSourceRegistry(),
-                folder / "defaults"};
+                folder / "defaults",
+                folder / "Trash"};
     }
     // The same as keylayout's hidden options; its input menu is the file `inputSources`, or none.
     std::vector<std::string> keylayoutOptions(const std::filesystem::path& inputSources = {}) const
@@ -120,7 +121,8 @@ struct StandInSystem {
                 "--killall",        (folder / "killall").string(),
                 "--system-layouts", (folder / "System Layouts").string(),
                 "--input-sources",  inputSources.string(),
-                "--defaults",       (folder / "defaults").string()};
+                "--defaults",       (folder / "defaults").string(),
+                "--trash",          (folder / "Trash").string()};
     }
 
     std::filesystem::path folder;
