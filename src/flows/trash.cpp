@@ -17,13 +17,13 @@ using platform::posixDomain;
 
 void moveToTrash(const std::filesystem::path& item, const std::filesystem::path& trash)
 {
-    const std::string name = platform::inQuotes(platform::lastPathComponent(item));
+    const std::string base = platform::lastPathComponent(item), name = platform::inQuotes(base);
     if (!platform::itemOrLinkExists(item))
         throw Error(posixDomain, ENOENT, name + " could not be found; it may have been moved or deleted.");
     if (!trash.empty()) {
-        std::filesystem::path into = trash / platform::lastPathComponent(item);
+        std::filesystem::path into = trash / base;
         for (int copy = 2; platform::itemOrLinkExists(into); ++copy)
-            into = trash / (platform::lastPathComponent(item) + " " + std::to_string(copy));
+            into = trash / (base + " " + std::to_string(copy));
         std::error_code error;
         std::filesystem::create_directories(trash, error);
         if (!error)
